@@ -1,0 +1,44 @@
+# tavlo_add_test(NAME <name> SOURCES <files...> LIBS <libs...> [TIMEOUT <s>] [DEPENDS <targets...>]
+#                [HTTPD])
+# One executable per area: each Wine start costs time, so related cases share one. HTTPD makes
+# the test wait for the local HTTP test server. Test executables sit in bin/ beside the DLLs.
+function(tavlo_add_test)
+  cmake_parse_arguments(T "HTTPD" "NAME;TIMEOUT" "SOURCES;LIBS;DEPENDS" ${ARGN})
+  if(NOT T_TIMEOUT)
+    set(T_TIMEOUT 300)
+  endif()
+  list(TRANSFORM T_SOURCES PREPEND ${CMAKE_SOURCE_DIR}/)
+  add_executable(${T_NAME} ${T_SOURCES})
+  target_link_libraries(${T_NAME} PRIVATE ${T_LIBS} testsupport)
+  if(T_DEPENDS)
+    add_dependencies(${T_NAME} ${T_DEPENDS})
+  endif()
+  add_test(NAME ${T_NAME} COMMAND ${T_NAME} WORKING_DIRECTORY ${CMAKE_BINARY_DIR}/bin)
+  set_tests_properties(${T_NAME} PROPERTIES TIMEOUT ${T_TIMEOUT}
+    ENVIRONMENT "TAVLO_SOURCE_DIR=${CMAKE_SOURCE_DIR};TAVLO_BUILD_DIR=${CMAKE_BINARY_DIR};TAVLO_HTTPD_PORT_FILE=${TAVLO_HTTPD_PORT_FILE}")
+  if(T_HTTPD)
+    set_tests_properties(${T_NAME} PROPERTIES FIXTURES_REQUIRED httpd)
+  endif()
+endfunction()
+
+# tavlo_add_library(<name> [USES <project libs...>] [SYSTEM <system libs...>]): one static
+# library of every source in the current folder. Project libraries that do not exist (yet) are
+# skipped, so folders can grow one at a time; folders are added lowest first.
+function(tavlo_add_library name)
+  cmake_parse_arguments(L "" "" "USES;SYSTEM" ${ARGN})
+  file(GLOB sources CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/*.cpp ${CMAKE_CURRENT_SOURCE_DIR}/*.c)
+  if(sources)
+    add_library(${name} STATIC ${sources})
+    set(scope PUBLIC)
+  else()
+    add_library(${name} INTERFACE)
+    set(scope INTERFACE)
+  endif()
+  target_include_directories(${name} ${scope} ${CMAKE_SOURCE_DIR})
+  foreach(dep ${L_USES})
+    if(TARGET ${dep})
+      target_link_libraries(${name} ${scope} ${dep})
+    endif()
+  endforeach()
+  target_link_libraries(${name} ${scope} ${L_SYSTEM})
+endfunction()

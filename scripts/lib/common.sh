@@ -1,0 +1,70 @@
+# Shared by scripts/test and scripts/run: configure and build, and a quiet Wine under Xvfb.
+# shellcheck shell=bash
+
+ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)
+# The shipped 32-bit program, laid out like an installed copy in build/bin.
+BUILD_I686=${TAVLO_BUILD_I686:-$ROOT/build}
+# The same sources for 64-bit Windows: what the tests and the local run execute, since this
+# machine cannot run 32-bit code (and so no 32-bit Wine).
+BUILD_X64=${TAVLO_BUILD:-$ROOT/build/x64}
+
+configure_and_build() {  # $1 build dir, $2 toolchain file, $3... extra cmake args
+  local dir=$1 toolchain=$2
+  shift 2
+  if [ ! -f "$dir/build.ninja" ]; then
+    cmake -S "$ROOT" -B "$dir" -G Ninja -DCMAKE_BUILD_TYPE=Release \
+      -DCMAKE_TOOLCHAIN_FILE="$ROOT/cmake/$toolchain" "$@" >/dev/null
+  fi
+  # TAVLO_TARGETS="a b" builds only those targets (handy while other areas are mid-change).
+  # shellcheck disable=SC2086
+  cmake --build "$dir" -j "$(nproc)" ${TAVLO_TARGETS:+--target $TAVLO_TARGETS}
+}
+
+wine_env() {  # $1 build dir whose Wine prefix is used
+  export WINEPREFIX=$1/wineprefix WINEARCH=win64 WINEDEBUG=${WINEDEBUG:--all}
+  export WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
+  export WINE=/usr/bin/wine
+}
+
+start_xvfb() {  # sets DISPLAY to a fresh Xvfb of our own; XVFB_PID for stop_wine
+  local n=90
+  while [ -e /tmp/.X$n-lock ] || [ -e /tmp/.X11-unix/X$n ]; do n=$((n + 1)); done
+  Xvfb ":$n" -screen 0 1600x1000x24 -nolisten tcp >/dev/null 2>&1 &
+  XVFB_PID=$!
+  export DISPLAY=":$n"
+  for _ in $(seq 50); do [ -e /tmp/.X11-unix/X$n ] && return 0; sleep 0.1; done
+  echo "Xvfb did not start on :$n" >&2
+  return 1
+}
+
+# A prefix of our own, made quietly once: no Mono or Gecko prompts, no crash dialogs (a crash
+# prints its backtrace and exits), and a CJK font linked so that Chinese captions render.
+prepare_prefix() {
+  if [ ! -f "$WINEPREFIX/.tavlo-ready" ]; then
+    mkdir -p "$WINEPREFIX"
+    $WINE wineboot -i </dev/null >/dev/null 2>&1
+    $WINE reg add 'HKCU\Software\Wine\WineDbg' /v ShowCrashDialog /t REG_DWORD /d 0 /f </dev/null >/dev/null 2>&1
+    local font
+    for font in Tahoma "MS Shell Dlg" "MS Shell Dlg 2" "Microsoft Sans Serif" "Segoe UI"; do
+      $WINE reg add 'HKLM\Software\Microsoft\Windows NT\CurrentVersion\FontLink\SystemLink' \
+        /v "$font" /t REG_MULTI_SZ /d 'wqy-microhei.ttc,WenQuanYi Micro Hei' /f </dev/null >/dev/null 2>&1
+    done
+    wineserver -w
+    touch "$WINEPREFIX/.tavlo-ready"
+  fi
+}
+
+# Start the wineserver before anything whose output is captured: a server started from inside
+# ctest inherits its pipes and every test then waits for it.
+start_wine() {  # $1 build dir
+  wine_env "$1"
+  [ -n "${DISPLAY:-}" ] && [ -z "${TAVLO_OWN_XVFB:-}" ] || start_xvfb
+  prepare_prefix
+  wineserver -p </dev/null >/dev/null 2>&1
+  $WINE cmd /c exit </dev/null >/dev/null 2>&1 || true
+}
+
+stop_wine() {
+  wineserver -k >/dev/null 2>&1 || true
+  if [ -n "${XVFB_PID:-}" ]; then kill "$XVFB_PID" 2>/dev/null || true; fi
+}

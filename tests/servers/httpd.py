@@ -1,0 +1,276 @@
+#!/usr/bin/env python3
+"""Local HTTP test server on 127.0.0.1 for the tests.
+
+Serves tests/pages/ as files, plus generated routes for the download and runtime tests.
+It always stops by itself when its lifetime is over, so no test run can leave it behind.
+
+  httpd.py --daemon --port-file F [--lifetime S]   detach, listen, write the port to F
+  httpd.py --stop --port-file F                    stop the server whose port is in F
+  httpd.py --port P                                run in the foreground (for a person)
+
+Routes (query parameters apply to every route that sends a body):
+  /pages/<file>        a file of tests/pages/
+  /bytes/<n>           n deterministic bytes (byte i is (i * 131 + i // 65536) & 255)
+  ?throttle=B          at most B bytes per second per connection
+  ?norange=1           ignore Range and always send the whole body
+  ?nolength=1          no Content-Length (body ends when the connection closes)
+  ?chunked=1           chunked transfer encoding
+  ?drop=N              close the connection after N body bytes (first request of a path only,
+                       or every request with dropall=1)
+  ?status=C            answer status C with a short body
+  ?redirect=N          redirect N times before answering (?redirect=loop never stops)
+  ?attachment=NAME     Content-Disposition: attachment; filename="NAME"
+  ?auth=user:pass      require HTTP basic authentication (401 otherwise)
+  ?type=MIME           Content-Type
+  /log                 the request log (method, path, Range header), one line per request
+  /log/clear           empties the log
+"""
+import argparse
+import base64
+import os
+import re
+import signal
+import socket
+import sys
+import threading
+import time
+import urllib.parse
+from http.server import BaseHTTPRequestHandler, ThreadingHTTPServer
+
+ROOT = os.path.dirname(os.path.dirname(os.path.abspath(__file__)))
+PAGES = os.path.join(ROOT, "pages")
+LOG = []
+LOG_LOCK = threading.Lock()
+DROPPED = set()
+MAX_LOG = 10000
+
+
+def pattern_bytes(start, end):
+    """Bytes start..end-1 of the deterministic pattern of /bytes/<n>."""
+    out = bytearray(end - start)
+    for k, i in enumerate(range(start, end)):
+        out[k] = (i * 131 + i // 65536) & 255
+    return bytes(out)
+
+
+class Handler(BaseHTTPRequestHandler):
+    protocol_version = "HTTP/1.1"
+    server_version = "tavlo-test/1"
+
+    def log_message(self, *args):
+        pass
+
+    def do_HEAD(self):
+        self.handle_request(head=True)
+
+    def do_GET(self):
+        self.handle_request(head=False)
+
+    def do_POST(self):
+        length = int(self.headers.get("Content-Length") or 0)
+        self.rfile.read(min(length, 1 << 20))
+        self.handle_request(head=False)
+
+    def handle_request(self, head):
+        url = urllib.parse.urlsplit(self.path)
+        q = {k: v[-1] for k, v in urllib.parse.parse_qs(url.query).items()}
+        with LOG_LOCK:
+            if len(LOG) < MAX_LOG:
+                LOG.append("%s %s %s" % (self.command, self.path, self.headers.get("Range", "-")))
+        if url.path == "/log":
+            with LOG_LOCK:
+                return self.send_body(200, ("\n".join(LOG) + "\n").encode(), "text/plain", {}, head)
+        if url.path == "/log/clear":
+            with LOG_LOCK:
+                LOG.clear()
+            return self.send_body(200, b"ok\n", "text/plain", {}, head)
+        if "auth" in q:
+            expected = "Basic " + base64.b64encode(q["auth"].encode()).decode()
+            if self.headers.get("Authorization") != expected:
+                return self.send_body(401, b"<html><title>401</title>denied</html>", "text/html",
+                                      {"WWW-Authenticate": 'Basic realm="tavlo-test"'}, head)
+        if "redirect" in q:
+            n = q["redirect"]
+            if n == "loop" or int(n) > 0:
+                rest = dict(q)
+                if n != "loop":
+                    rest["redirect"] = str(int(n) - 1)
+                loc = url.path + "?" + urllib.parse.urlencode(rest)
+                return self.send_body(302, b"", "text/plain", {"Location": loc}, head)
+        if "status" in q:
+            code = int(q["status"])
+            return self.send_body(code, ("status %d\n" % code).encode(), "text/plain", {}, head)
+        m = re.fullmatch(r"/bytes/(\d+)", url.path)
+        if m:
+            return self.send_generated(int(m.group(1)), q, head)
+        if url.path.startswith("/pages/"):
+            rel = urllib.parse.unquote(url.path[len("/pages/"):])
+            full = os.path.realpath(os.path.join(PAGES, rel))
+            if not full.startswith(os.path.realpath(PAGES) + os.sep) or not os.path.isfile(full):
+                return self.send_body(404, b"not found\n", "text/plain", {}, head)
+            with open(full, "rb") as f:
+                data = f.read()
+            return self.send_data(data, q, head, guess_type(full))
+        return self.send_body(404, b"not found\n", "text/plain", {}, head)
+
+    def send_body(self, code, body, ctype, headers, head):
+        self.send_response(code)
+        self.send_header("Content-Type", ctype)
+        self.send_header("Content-Length", str(len(body)))
+        for k, v in headers.items():
+            self.send_header(k, v)
+        self.end_headers()
+        if not head:
+            self.wfile.write(body)
+
+    def send_data(self, data, q, head, ctype):
+        self.send_generated(len(data), q, head, lambda a, b: data[a:b], ctype)
+
+    def send_generated(self, size, q, head, source=pattern_bytes, ctype=None):
+        ctype = q.get("type", ctype or "application/octet-stream")
+        start, end, code = 0, size, 200
+        rng = self.headers.get("Range")
+        headers = {}
+        if "norange" not in q:
+            headers["Accept-Ranges"] = "bytes"
+            if rng:
+                m = re.fullmatch(r"bytes=(\d*)-(\d*)", rng.strip())
+                if m and (m.group(1) or m.group(2)):
+                    if m.group(1):
+                        start = int(m.group(1))
+                        end = min(size, int(m.group(2)) + 1) if m.group(2) else size
+                    else:
+                        start = max(0, size - int(m.group(2)))
+                    if start >= size or start >= end:
+                        return self.send_body(416, b"", "text/plain",
+                                              {"Content-Range": "bytes */%d" % size}, head)
+                    code = 206
+                    headers["Content-Range"] = "bytes %d-%d/%d" % (start, end - 1, size)
+        if "attachment" in q:
+            headers["Content-Disposition"] = 'attachment; filename="%s"' % q["attachment"]
+        self.send_response(code)
+        self.send_header("Content-Type", ctype)
+        chunked = "chunked" in q
+        nolength = "nolength" in q
+        if chunked:
+            self.send_header("Transfer-Encoding", "chunked")
+        elif nolength:
+            self.send_header("Connection", "close")
+            self.close_connection = True
+        else:
+            self.send_header("Content-Length", str(end - start))
+        for k, v in headers.items():
+            self.send_header(k, v)
+        self.end_headers()
+        if head:
+            return
+        throttle = int(q.get("throttle", 0))
+        drop = int(q["drop"]) if "drop" in q else None
+        key = url_key(self.path)
+        if drop is not None and "dropall" not in q:
+            with LOG_LOCK:
+                if key in DROPPED:
+                    drop = None
+                else:
+                    DROPPED.add(key)
+        sent, pos, t0 = 0, start, time.monotonic()
+        block = 256 * 1024 if not throttle else max(1024, min(64 * 1024, throttle // 10))
+        try:
+            while pos < end:
+                n = min(block, end - pos)
+                if drop is not None and sent + n > drop:
+                    n = drop - sent
+                chunk = source(pos, pos + n)
+                if chunked:
+                    self.wfile.write(b"%x\r\n" % len(chunk) + chunk + b"\r\n")
+                else:
+                    self.wfile.write(chunk)
+                pos += n
+                sent += n
+                if drop is not None and sent >= drop:
+                    self.close_connection = True
+                    self.wfile.flush()
+                    self.connection.shutdown(socket.SHUT_RDWR)
+                    return
+                if throttle:
+                    ahead = sent / throttle - (time.monotonic() - t0)
+                    if ahead > 0:
+                        time.sleep(ahead)
+            if chunked:
+                self.wfile.write(b"0\r\n\r\n")
+        except (BrokenPipeError, ConnectionResetError):
+            self.close_connection = True
+
+
+def url_key(path):
+    return path
+
+
+def guess_type(path):
+    ext = os.path.splitext(path)[1].lower()
+    return {".html": "text/html; charset=utf-8", ".htm": "text/html; charset=utf-8",
+            ".js": "application/javascript", ".ico": "image/x-icon", ".png": "image/png",
+            ".txt": "text/plain; charset=utf-8", ".css": "text/css"}.get(ext, "application/octet-stream")
+
+
+class Server(ThreadingHTTPServer):
+    daemon_threads = True
+    allow_reuse_address = True
+    request_queue_size = 64
+
+
+def serve(port, port_file, lifetime):
+    server = Server(("127.0.0.1", port), Handler)
+    if port_file:
+        tmp = port_file + ".tmp"
+        with open(tmp, "w") as f:
+            f.write("%d\n%d\n" % (server.server_address[1], os.getpid()))
+        os.replace(tmp, port_file)
+    timer = threading.Timer(lifetime, server.shutdown)
+    timer.daemon = True
+    timer.start()
+    signal.signal(signal.SIGTERM, lambda *a: threading.Thread(target=server.shutdown).start())
+    try:
+        server.serve_forever(poll_interval=0.2)
+    finally:
+        if port_file and os.path.exists(port_file):
+            os.remove(port_file)
+
+
+def main():
+    ap = argparse.ArgumentParser()
+    ap.add_argument("--port", type=int, default=0)
+    ap.add_argument("--port-file")
+    ap.add_argument("--lifetime", type=float, default=1800)
+    ap.add_argument("--daemon", action="store_true")
+    ap.add_argument("--stop", action="store_true")
+    a = ap.parse_args()
+    if a.stop:
+        try:
+            pid = int(open(a.port_file).read().split()[1])
+            os.kill(pid, signal.SIGTERM)
+        except (OSError, IndexError, ValueError):
+            pass
+        return 0
+    if a.daemon:
+        if os.path.exists(a.port_file):
+            os.remove(a.port_file)
+        # Detach fully: ctest must not wait for our output pipes.
+        if os.fork():
+            for _ in range(100):
+                if os.path.exists(a.port_file):
+                    return 0
+                time.sleep(0.05)
+            return 1
+        os.setsid()
+        if os.fork():
+            os._exit(0)
+        devnull = os.open(os.devnull, os.O_RDWR)
+        for fd in (0, 1, 2):
+            os.dup2(devnull, fd)
+    serve(a.port, a.port_file, a.lifetime)
+    return 0
+
+
+if __name__ == "__main__":
+    sys.exit(main())

@@ -1,0 +1,195 @@
+#include "support/TestSupport.h"
+
+#include <filesystem>
+#include <fstream>
+#include <map>
+#include <thread>
+
+#include "rtl/StrConv.h"
+
+namespace testing_support {
+
+namespace {
+
+std::map<std::wstring, TChildMain>& Children() {
+  static std::map<std::wstring, TChildMain> children;
+  return children;
+}
+
+std::wstring EnvVar(const wchar_t* name) {
+  wchar_t buffer[32768];
+  const DWORD n = GetEnvironmentVariableW(name, buffer, 32768);
+  return n && n < 32768 ? std::wstring(buffer, n) : std::wstring();
+}
+
+// ctest hands Unix paths through the environment; Wine maps the root as drive Z:.
+std::wstring UnixToWindowsPath(std::wstring path) {
+  if (!path.empty() && path[0] == L'/') path = L"Z:" + path;
+  for (auto& c : path)
+    if (c == L'/') c = L'\\';
+  if (!path.empty() && path.back() != L'\\') path.push_back(L'\\');
+  return path;
+}
+
+}  // namespace
+
+bool RegisterChild(const wchar_t* name, TChildMain main) {
+  Children()[name] = main;
+  return true;
+}
+
+int RunRegisteredChild(const std::wstring& name, const std::vector<std::wstring>& args) {
+  auto it = Children().find(name);
+  if (it == Children().end()) return 99;
+  return it->second(args);
+}
+
+TChildProcess::TChildProcess(TChildProcess&& other) noexcept { *this = std::move(other); }
+
+TChildProcess& TChildProcess::operator=(TChildProcess&& other) noexcept {
+  std::swap(FProcess, other.FProcess);
+  std::swap(FJob, other.FJob);
+  std::swap(FId, other.FId);
+  return *this;
+}
+
+TChildProcess::~TChildProcess() {
+  if (FProcess) {
+    TerminateProcess(FProcess, 1);
+    CloseHandle(FProcess);
+  }
+  if (FJob) CloseHandle(FJob);  // kills whatever the child started in turn
+}
+
+int TChildProcess::Wait(DWORD timeoutMs) {
+  if (!FProcess || WaitForSingleObject(FProcess, timeoutMs) != WAIT_OBJECT_0) return -1;
+  DWORD code = 0;
+  GetExitCodeProcess(FProcess, &code);
+  return int(code);
+}
+
+std::wstring ExecutablePath() {
+  wchar_t buffer[MAX_PATH * 4];
+  const DWORD n = GetModuleFileNameW(nullptr, buffer, MAX_PATH * 4);
+  return std::wstring(buffer, n);
+}
+
+std::wstring QuoteArg(const std::wstring& arg) {
+  if (!arg.empty() && arg.find_first_of(L" \t\"") == std::wstring::npos) return arg;
+  std::wstring out = L"\"";
+  size_t slashes = 0;
+  for (wchar_t c : arg) {
+    if (c == L'\\') { ++slashes; continue; }
+    if (c == L'"') out.append(slashes * 2 + 1, L'\\');
+    else out.append(slashes, L'\\');
+    slashes = 0;
+    out.push_back(c);
+  }
+  out.append(slashes * 2, L'\\');
+  return out + L"\"";
+}
+
+TChildProcess StartProcess(const std::wstring& commandLine) {
+  TChildProcess child;
+  child.FJob = CreateJobObjectW(nullptr, nullptr);
+  JOBOBJECT_EXTENDED_LIMIT_INFORMATION limits{};
+  limits.BasicLimitInformation.LimitFlags = JOB_OBJECT_LIMIT_KILL_ON_JOB_CLOSE;
+  SetInformationJobObject(child.FJob, JobObjectExtendedLimitInformation, &limits, sizeof limits);
+  STARTUPINFOW si{};
+  si.cb = sizeof si;
+  PROCESS_INFORMATION pi{};
+  std::wstring cmd = commandLine;
+  if (!CreateProcessW(nullptr, cmd.data(), nullptr, nullptr, FALSE, CREATE_SUSPENDED, nullptr,
+                      nullptr, &si, &pi))
+    return child;
+  AssignProcessToJobObject(child.FJob, pi.hProcess);
+  ResumeThread(pi.hThread);
+  CloseHandle(pi.hThread);
+  child.FProcess = pi.hProcess;
+  child.FId = pi.dwProcessId;
+  return child;
+}
+
+TChildProcess StartChild(const wchar_t* name, const std::vector<std::wstring>& args) {
+  std::wstring cmd = QuoteArg(ExecutablePath()) + L" --child " + name;
+  for (const auto& a : args) cmd += L" " + QuoteArg(a);
+  return StartProcess(cmd);
+}
+
+int RunChild(const wchar_t* name, const std::vector<std::wstring>& args, DWORD timeoutMs) {
+  TChildProcess child = StartChild(name, args);
+  return child.Wait(timeoutMs);
+}
+
+TTempDir::TTempDir() {
+  wchar_t base[MAX_PATH];
+  GetTempPathW(MAX_PATH, base);
+  static LONG counter = 0;
+  for (;;) {
+    FPath = std::wstring(base) + L"tavlo-test-" + std::to_wstring(GetCurrentProcessId()) + L"-" +
+            std::to_wstring(InterlockedIncrement(&counter)) + L"\\";
+    if (CreateDirectoryW(FPath.c_str(), nullptr)) break;
+  }
+}
+
+TTempDir::~TTempDir() {
+  std::error_code ec;
+  std::filesystem::remove_all(std::filesystem::path(FPath), ec);
+}
+
+std::string ReadFileBytes(const std::wstring& path) {
+  std::ifstream in(std::filesystem::path(path), std::ios::binary);
+  return std::string(std::istreambuf_iterator<char>(in), {});
+}
+
+void WriteFileBytes(const std::wstring& path, const std::string& data) {
+  std::ofstream out(std::filesystem::path(path), std::ios::binary | std::ios::trunc);
+  out.write(data.data(), std::streamsize(data.size()));
+}
+
+bool FileExists(const std::wstring& path) {
+  return GetFileAttributesW(path.c_str()) != INVALID_FILE_ATTRIBUTES;
+}
+
+int HttpServerPort() {
+  static int port = [] {
+    const std::wstring file = EnvVar(L"TAVLO_HTTPD_PORT_FILE");
+    if (file.empty()) return 0;
+    std::wstring path = UnixToWindowsPath(file);
+    path.pop_back();
+    // The fixture writes the file once the server listens; allow it a moment.
+    for (int i = 0; i < 100; ++i) {
+      const std::string text = ReadFileBytes(path);
+      if (!text.empty()) return std::atoi(text.c_str());
+      Sleep(50);
+    }
+    return 0;
+  }();
+  return port;
+}
+
+std::wstring HttpUrl(const std::wstring& path) {
+  return L"http://127.0.0.1:" + std::to_wstring(HttpServerPort()) + path;
+}
+
+bool WaitFor(const std::function<bool()>& cond, std::chrono::milliseconds timeout, bool pumpMessages) {
+  const auto end = std::chrono::steady_clock::now() + timeout;
+  for (;;) {
+    if (cond()) return true;
+    if (std::chrono::steady_clock::now() >= end) return false;
+    if (pumpMessages) {
+      MSG msg;
+      while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
+        TranslateMessage(&msg);
+        DispatchMessageW(&msg);
+      }
+      MsgWaitForMultipleObjects(0, nullptr, FALSE, 5, QS_ALLINPUT);
+    } else {
+      Sleep(5);
+    }
+  }
+}
+
+std::wstring SourceDir() { return UnixToWindowsPath(EnvVar(L"TAVLO_SOURCE_DIR")); }
+
+}  // namespace testing_support

@@ -1,0 +1,78 @@
+#pragma once
+// Shared test helpers: child roles of the test executable itself, temporary folders, the local
+// HTTP test server, and bounded waiting.
+#include <windows.h>
+
+#include <chrono>
+#include <functional>
+#include <string>
+#include <vector>
+
+namespace testing_support {
+
+using TChildMain = int (*)(const std::vector<std::wstring>& args);
+bool RegisterChild(const wchar_t* name, TChildMain main);
+
+// TAVLO_CHILD(name) { ... return code; } defines a role that RunChild/StartChild start in a new
+// process of the same test executable.
+#define TAVLO_CHILD(name)                                                             \
+  static int name##_child(const std::vector<std::wstring>& args);                     \
+  static const bool name##_registered =                                               \
+      ::testing_support::RegisterChild(L## #name, &name##_child);                     \
+  static int name##_child([[maybe_unused]] const std::vector<std::wstring>& args)
+
+// A child process that is killed when this object (or the test process) goes away.
+class TChildProcess {
+public:
+  TChildProcess() = default;
+  TChildProcess(TChildProcess&& other) noexcept;
+  TChildProcess& operator=(TChildProcess&& other) noexcept;
+  ~TChildProcess();
+  bool Valid() const { return FProcess != nullptr; }
+  // Exit code, or -1 when the process had not ended within the time.
+  int Wait(DWORD timeoutMs);
+  HANDLE Handle() const { return FProcess; }
+  DWORD Id() const { return FId; }
+
+private:
+  friend TChildProcess StartProcess(const std::wstring& commandLine);
+  HANDLE FProcess = nullptr;
+  HANDLE FJob = nullptr;
+  DWORD FId = 0;
+};
+
+std::wstring ExecutablePath();
+std::wstring QuoteArg(const std::wstring& arg);
+TChildProcess StartProcess(const std::wstring& commandLine);
+TChildProcess StartChild(const wchar_t* name, const std::vector<std::wstring>& args = {});
+// Runs a child role to its end; -1 when it had not ended within the time (it is then killed).
+int RunChild(const wchar_t* name, const std::vector<std::wstring>& args = {}, DWORD timeoutMs = 30000);
+
+// A fresh, empty folder with a trailing backslash, removed with its contents on destruction.
+class TTempDir {
+public:
+  TTempDir();
+  ~TTempDir();
+  const std::wstring& Path() const { return FPath; }
+
+private:
+  std::wstring FPath;
+};
+
+std::string ReadFileBytes(const std::wstring& path);
+void WriteFileBytes(const std::wstring& path, const std::string& data);
+bool FileExists(const std::wstring& path);
+
+// The local HTTP test server (tests/servers/httpd.py) that ctest starts for the tests needing it.
+// Returns its port, or 0 when it is not running (the test then fails with a clear message).
+int HttpServerPort();
+std::wstring HttpUrl(const std::wstring& path);  // http://127.0.0.1:<port><path>
+
+// Polls cond, pumping this thread's messages, until it holds or the time runs out.
+bool WaitFor(const std::function<bool()>& cond, std::chrono::milliseconds timeout,
+             bool pumpMessages = true);
+
+// The project's source folder (set by ctest), with a trailing backslash, as a Windows path.
+std::wstring SourceDir();
+
+}  // namespace testing_support
