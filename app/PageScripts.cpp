@@ -1,0 +1,80 @@
+#include "app/PageScripts.h"
+
+#include "rtl/StrConv.h"
+#include "rtl/SysUtils.h"
+
+namespace tavlo {
+
+std::optional<std::wstring> ChangeDownProgressScript(int64_t downloaded, int64_t total) {
+  if (total <= 0) return std::nullopt;
+  const float quotient = static_cast<float>(static_cast<double>(downloaded) / static_cast<double>(total));
+  const double percent = static_cast<double>(quotient) * 100.0;
+  return rtl::Format(L"changeDownProgress(%.2f,%.2d,%d)", percent, downloaded, total);
+}
+
+std::wstring EscapeScriptString(std::wstring_view text) {
+  std::wstring out;
+  out.reserve(text.size() + 8);
+  for (wchar_t c : text) {
+    switch (c) {
+      case L'\\': out += L"\\\\"; break;
+      case L'"': out += L"\\\""; break;
+      case L'\'': out += L"\\'"; break;
+      case L'\n': out += L"\\n"; break;
+      case L'\r': out += L"\\r"; break;
+      case L'\t': out += L"\\t"; break;
+      default:
+        // Control characters, the two script line terminators, and "<" (so "</script>" in a
+        // name stays harmless wherever the text ends up) as escapes.
+        if (c < 0x20 || c == 0x7F || c == 0x2028 || c == 0x2029 || c == L'<')
+          out += rtl::Format(L"\\u%04X", unsigned(c));
+        else
+          out.push_back(c);
+    }
+  }
+  return out;
+}
+
+std::wstring TaskStartSuccessScript(std::wstring_view fileName) {
+  return L"taskStartSuccess(\"" + EscapeScriptString(fileName) + L"\")";
+}
+
+std::wstring PercentEncodeUtf8(std::wstring_view text) {
+  static const wchar_t* hex = L"0123456789ABCDEF";
+  std::wstring out;
+  for (unsigned char b : rtl::Utf16ToUtf8(text)) {
+    if ((b >= 'A' && b <= 'Z') || (b >= 'a' && b <= 'z') || (b >= '0' && b <= '9') || b == '-' ||
+        b == '.' || b == '_' || b == '~') {
+      out.push_back(b);
+    } else {
+      out.push_back(L'%');
+      out.push_back(hex[b >> 4]);
+      out.push_back(hex[b & 15]);
+    }
+  }
+  return out;
+}
+
+std::wstring BuildSearchUrl(std::wstring_view host, std::wstring_view siteId, std::wstring_view words) {
+  return L"http://" + std::wstring(host) + L"/cse/search?s=" + std::wstring(siteId) + L"&entry=1&q=" +
+         PercentEncodeUtf8(words);
+}
+
+bool IsWebAddress(std::wstring_view address) {
+  auto startsNoCase = [&](std::wstring_view prefix) {
+    if (address.size() <= prefix.size()) return false;
+    for (size_t i = 0; i < prefix.size(); ++i) {
+      wchar_t c = address[i];
+      if (c >= L'A' && c <= L'Z') c = wchar_t(c - L'A' + L'a');
+      if (c != prefix[i]) return false;
+    }
+    return true;
+  };
+  if (!startsNoCase(L"http://") && !startsNoCase(L"https://")) return false;
+  // No control characters or blanks: the shell would split or misread such a text.
+  for (wchar_t c : address)
+    if (c <= 0x20 || c == 0x7F) return false;
+  return true;
+}
+
+}  // namespace tavlo
