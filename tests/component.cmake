@@ -1,0 +1,3 @@
+# Browser component: pure rules (no window, no runtime) and the real-window tests against the
+# stand-in runtime.
+tavlo_add_test(NAME component_unit_test SOURCES tests/unit/component_unit_test.cpp LIBS vorad_core)
