@@ -1,0 +1,102 @@
+#include "app/Settings.h"
+
+#include <windows.h>
+
+#include "app/ShellHelpers.h"
+#include "rtl/StrConv.h"
+
+TDriveQueries SystemDriveQueries() {
+  TDriveQueries queries;
+  queries.DriveType = [](const std::wstring& root) { return unsigned(GetDriveTypeW(root.c_str())); };
+  queries.FreeClusters = [](const std::wstring& drive, uint32_t& freeClusters) {
+    DWORD sectorsPerCluster = 0, bytesPerSector = 0, free = 0, total = 0;
+    if (!GetDiskFreeSpaceW(drive.c_str(), &sectorsPerCluster, &bytesPerSector, &free, &total))
+      return false;
+    freeClusters = free;
+    return true;
+  };
+  return queries;
+}
+
+std::wstring FindLargestFreeDrive() { return FindLargestFreeDrive(SystemDriveQueries()); }
+
+std::wstring FindLargestFreeDrive(const TDriveQueries& queries) {
+  wchar_t best = L'C';
+  uint32_t bestFree = 0;
+  for (wchar_t letter = L'A'; letter <= L'Z'; ++letter) {
+    const unsigned type = queries.DriveType(std::wstring{letter, L':', L'\\'});
+    const bool candidate = type == DRIVE_REMOVABLE || (type == DRIVE_FIXED && letter != L'C');
+    if (!candidate) continue;
+    uint32_t freeClusters = 0;
+    if (queries.FreeClusters(std::wstring{letter, L':'}, freeClusters) && freeClusters > bestFree) {
+      best = letter;
+      bestFree = freeClusters;
+    }
+  }
+  return std::wstring(1, best);
+}
+
+std::wstring SettingsFilePath() { return GetSpecialFolderPath(CommonAppDataFolder) + SettingsFileTail; }
+
+std::wstring ReadDownloadDir() { return ReadDownloadDirFrom(SettingsFilePath(), SystemDriveQueries()); }
+
+namespace {
+
+constexpr unsigned char Utf16LeBom[2] = {0xFF, 0xFE};
+
+bool WriteWholeFile(const std::wstring& path, DWORD disposition, const std::string& bytes) {
+  HANDLE file = CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, disposition, FILE_ATTRIBUTE_NORMAL, nullptr);
+  if (file == INVALID_HANDLE_VALUE) return false;
+  DWORD written = 0;
+  const bool ok = WriteFile(file, bytes.data(), DWORD(bytes.size()), &written, nullptr) && written == bytes.size();
+  CloseHandle(file);
+  return ok;
+}
+
+bool ReadWholeFile(const std::wstring& path, std::string& bytes) {
+  HANDLE file = CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
+                            FILE_ATTRIBUTE_NORMAL, nullptr);
+  if (file == INVALID_HANDLE_VALUE) return false;
+  LARGE_INTEGER size{};
+  bool ok = GetFileSizeEx(file, &size) && size.QuadPart < (1 << 24);
+  if (ok) {
+    bytes.resize(size_t(size.QuadPart));
+    DWORD read = 0;
+    ok = bytes.empty() || (ReadFile(file, bytes.data(), DWORD(bytes.size()), &read, nullptr) && read == bytes.size());
+  }
+  CloseHandle(file);
+  return ok;
+}
+
+// Makes sure the settings file can hold the value in the profile functions' encoding before it
+// is written: a missing file is created as an empty UTF-16LE file (byte-order mark only); an
+// existing 8-bit file whose code page cannot hold the value is re-encoded as UTF-16LE with the
+// same text. A folder that does not exist is left to the profile functions (the write fails).
+void PrepareUnicodeSettingsFile(const std::wstring& path, const std::wstring& value) {
+  if (WriteWholeFile(path, CREATE_NEW, std::string(Utf16LeBom, Utf16LeBom + 2))) return;
+  std::string bytes;
+  if (!ReadWholeFile(path, bytes)) return;
+  const bool unicode = bytes.size() >= 2 && (unsigned char)bytes[0] == 0xFF && (unsigned char)bytes[1] == 0xFE;
+  const bool utf8 = bytes.size() >= 3 && bytes.compare(0, 3, "\xEF\xBB\xBF") == 0;
+  if (unicode || utf8 || rtl::AnsiToUtf16(rtl::Utf16ToAnsi(value)) == value) return;
+  const std::wstring text = rtl::AnsiToUtf16(bytes);
+  std::string utf16(Utf16LeBom, Utf16LeBom + 2);
+  utf16.append(reinterpret_cast<const char*>(text.data()), text.size() * sizeof(wchar_t));
+  WriteWholeFile(path, TRUNCATE_EXISTING, utf16);
+}
+
+}  // namespace
+
+std::wstring ReadDownloadDirFrom(const std::wstring& settingsPath, const TDriveQueries& queries) {
+  wchar_t buffer[DownloadDirBufferUnits];
+  const DWORD length = GetPrivateProfileStringW(SettingsSection, DownloadDirKey, L"", buffer,
+                                                DownloadDirBufferUnits, settingsPath.c_str());
+  std::wstring value(buffer, length);
+  if (value.empty()) {
+    value = FindLargestFreeDrive(queries) + DefaultDownloadFolderTail;
+    PrepareUnicodeSettingsFile(settingsPath, value);
+    if (!WritePrivateProfileStringW(SettingsSection, DownloadDirKey, value.c_str(), settingsPath.c_str()))
+      throw EIniFileException(rtl::Format(L"Unable to write to %s", settingsPath));
+  }
+  return value;
+}

@@ -1,0 +1,42 @@
+#pragma once
+// Part 1.5: the shell's operating-system helpers: special folders, the file version of an
+// executable, directory creation, opening an address or a folder with the desktop shell.
+// SlashesToBackslashes (also Part 1.5) is pure and lives in app/LinkDecode.h.
+// All run on the calling thread (the user-interface thread in the program).
+#include <array>
+#include <cstdint>
+#include <string>
+
+// The path of a special folder (a CSIDL number), or an empty text when the shell has none.
+std::wstring GetSpecialFolderPath(int csidl);
+
+// The four numbers of a file's version resource (file version, not product version): major,
+// minor, release, build. Zeros when the file does not exist or has no readable version resource.
+using TFileVersionNumbers = std::array<uint16_t, 4>;
+TFileVersionNumbers GetFileVersionNumbers(const std::wstring& path);
+// "%d.%d.%d.%d" of GetFileVersionNumbers ("0.0.0.0" without a version resource).
+std::wstring GetFileVersionText(const std::wstring& path);
+
+// Creates a folder and every missing parent; true if the folder exists afterwards. An empty path
+// gives false; one trailing separator is ignored; paths shorter than 3 characters, existing
+// folders and paths that are their own parent give true without creating anything.
+bool CreateDirectoryTree(const std::wstring& path);
+// The path up to and including its last "\" or ":" (empty when it has neither).
+std::wstring ExtractFilePath(const std::wstring& path);
+
+// Opens the text with the desktop shell's default action (address, document or program), shown
+// normally. Reports nothing; a failed start is silent.
+void OpenUrlInShell(const std::wstring& text);
+
+// EXPLORER.EXE /e, "<path>": the folder in Explorer's folder-tree view.
+std::wstring ExplorerCommandLine(const std::wstring& path);
+// Starts a command line with its window shown normally, searching the program as WinExec does,
+// but in UTF-16 (CreateProcessW), so that no character of it is lost to the ANSI code page.
+// True when the program started; the process is not waited for.
+bool StartProgram(const std::wstring& commandLine);
+
+// Starts ExplorerCommandLine(path) with StartProgram, window shown normally. Deliberate deviation from the Part:
+// the command line is passed as UTF-16 (CreateProcessW) instead of being converted to the ANSI
+// code page for WinExec, because the default folder's name is not ASCII and that conversion
+// breaks it on every machine whose code page lacks its characters. Reports nothing.
+void OpenFolderInExplorer(const std::wstring& path);

@@ -1,0 +1,102 @@
+#include "bridge/mapshare.h"
+
+#include <cstring>
+
+TMapShareBlock* ShareBlock = nullptr;
+
+namespace {
+
+// Owns one kernel handle of this module's process-wide state and closes it once.
+class TModuleHandle {
+public:
+  TModuleHandle() = default;
+  TModuleHandle(const TModuleHandle&) = delete;
+  TModuleHandle& operator=(const TModuleHandle&) = delete;
+  ~TModuleHandle() { Reset(); }
+  HANDLE Get() const { return FHandle; }
+  explicit operator bool() const { return FHandle != nullptr; }
+  void Reset(HANDLE handle = nullptr) {
+    if (FHandle) CloseHandle(FHandle);
+    FHandle = handle;
+  }
+
+private:
+  HANDLE FHandle = nullptr;
+};
+
+TModuleHandle ShareMapping;
+TModuleHandle InstanceMutex;
+
+wchar_t* BufferStart(TShareBuffer buffer) {
+  return buffer == TShareBuffer::Text2 ? ShareBlock->Text2 : ShareBlock->Text1;
+}
+
+size_t BufferUnits(TShareBuffer buffer) {
+  return buffer == TShareBuffer::Text2 ? std::size(ShareBlock->Text2) : std::size(ShareBlock->Text1);
+}
+
+}  // namespace
+
+void OpenShareBlock() {
+  if (ShareBlock) return;
+  ShareMapping.Reset(OpenFileMappingW(FILE_MAP_WRITE, FALSE, ShareBlockName));
+  if (!ShareMapping)
+    ShareMapping.Reset(CreateFileMappingW(INVALID_HANDLE_VALUE, nullptr, PAGE_READWRITE, 0,
+                                          sizeof(TMapShareBlock), ShareBlockName));
+  if (ShareMapping)
+    ShareBlock = static_cast<TMapShareBlock*>(MapViewOfFile(ShareMapping.Get(), FILE_MAP_ALL_ACCESS, 0, 0, 0));
+  if (!ShareBlock) {
+    ShareMapping.Reset();
+    ExitProcess(0);  // the Part's rule: no block, no process, no message
+  }
+}
+
+void CloseShareBlock() {
+  if (ShareBlock) {
+    UnmapViewOfFile(ShareBlock);
+    ShareBlock = nullptr;
+  }
+  ShareMapping.Reset();
+}
+
+bool WriteShareText(std::wstring_view text, TShareBuffer buffer) {
+  if (!ShareBlock) return false;
+  wchar_t* start = BufferStart(buffer);
+  size_t length = text.size();
+  const bool whole = length <= ShareTextMaxLength;
+  if (!whole) {
+    length = ShareTextMaxLength;
+    if (text[length - 1] >= 0xD800 && text[length - 1] <= 0xDBFF) --length;
+  }
+  std::memset(start, 0, ShareTextClearedBytes);
+  std::memcpy(start, text.data(), length * sizeof(wchar_t));
+  return whole;
+}
+
+std::wstring ReadShareText(TShareBuffer buffer) {
+  if (!ShareBlock) return {};
+  const wchar_t* start = BufferStart(buffer);
+  const size_t units = BufferUnits(buffer);
+  size_t length = 0;
+  while (length < units && start[length] != 0) ++length;
+  return std::wstring(start, length);
+}
+
+void WriteShareMainWindow(HWND window) {
+  if (ShareBlock) ShareBlock->MainWindow = uint32_t(reinterpret_cast<uintptr_t>(window));
+}
+
+HWND ReadShareMainWindow() {
+  if (!ShareBlock) return nullptr;
+  return reinterpret_cast<HWND>(intptr_t(int32_t(ShareBlock->MainWindow)));
+}
+
+bool AcquireInstanceMutex() {
+  SetLastError(0);
+  HANDLE mutex = CreateMutexW(nullptr, TRUE, InstanceMutexName);
+  const DWORD error = GetLastError();  // ERROR_ALREADY_EXISTS when another instance holds it
+  InstanceMutex.Reset(mutex);
+  return mutex && error == 0;
+}
+
+void ReleaseInstanceMutex() { InstanceMutex.Reset(); }
