@@ -13,8 +13,7 @@
 #include <functional>
 #include <string>
 
-#include "vorad/cef3/VoraD.Cef3.Types.h"
-#include "vorad/cef3/VoraD.Cef3.Api.h"
+#include "platform/libcef/Cef.Common.h"
 
 namespace standin::script {
 
@@ -73,6 +72,9 @@ public:
   }
   // The page's address, for location.href and document.URL.
   virtual std::wstring Url() { return {}; }
+  // The page's title as the document gave it (<title>), for reading document.title before the
+  // page assigned one.
+  virtual std::wstring Title() { return {}; }
   // For cef_v8context_t.get_browser / get_frame / get_task_runner: a new reference each call
   // (the caller releases it), or null.
   virtual cef_browser_t* Browser() { return nullptr; }
