@@ -257,6 +257,12 @@ bool TValue::TryCast(const TTypeInfo* target, TValue& result) const {
       result = Make(target, &cls);
       return true;
     }
+    case TTypeKind::Interface: {
+      const TInterfaceTypeInfo* intf = target->AsInterface();
+      if (from != TTypeKind::Interface || !FType->AsInterface()->InheritsFrom(intf)) return false;
+      result = intf->FromPointer(intf->PointerOf(*this));
+      return true;
+    }
     default:
       return false;
   }
@@ -494,8 +500,16 @@ const TRecordFieldInfo* TRecordTypeInfo::GetField(std::wstring_view name) const 
 // ---- interfaces
 
 TInterfaceTypeInfo::TInterfaceTypeInfo(std::wstring name, const TTypeOps& ops, const TInterfaceTypeInfo* parent,
-                                       TGetPointer get, TSetPointer set)
-    : TTypeInfo(TTypeKind::Interface, std::move(name), ops), FParent(parent), FGet(get), FSet(set) {}
+                                       TGetPointer get, TSetPointer set, TUpcast upcast)
+    : TTypeInfo(TTypeKind::Interface, std::move(name), ops), FParent(parent), FGet(get), FSet(set), FUpcast(upcast) {}
+
+void* TInterfaceTypeInfo::PointerOf(const TValue& value) const {
+  const TInterfaceTypeInfo* t = value.TypeInfo() ? value.TypeInfo()->AsInterface() : nullptr;
+  if (!t || !t->InheritsFrom(this)) return nullptr;
+  void* p = t->GetPointer(value.GetReferenceToRawData());
+  for (; p && t != this; t = t->FParent) p = t->FUpcast(p);
+  return p;
+}
 
 bool TInterfaceTypeInfo::InheritsFrom(const TInterfaceTypeInfo* ancestor) const {
   for (const TInterfaceTypeInfo* t = this; t; t = t->FParent)

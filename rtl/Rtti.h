@@ -77,7 +77,7 @@ public:
   // Conversion to another type: same type; integer kinds and enumerations among each other
   // within the target's range; integers and floats to floats; chars and strings to strings;
   // objects to their class or an ancestor, or a descendant the object really is; class
-  // references likewise; an interface to its own type only.
+  // references likewise; an interface to its own type or an ancestor interface.
   bool TryCast(const TTypeInfo* target, TValue& result) const;
   TValue Cast(const TTypeInfo* target) const;  // EInvalidCast on failure
 
@@ -304,19 +304,24 @@ private:
 // ---- interfaces
 
 // An interface type; its values are counted references (the C++ type chosen at registration,
-// e.g. an intrusive pointer), so the description says how to get at the raw pointer.
+// e.g. TRef<I>), so the description says how to get at the raw pointer and how to view it as
+// the parent interface.
 class TInterfaceTypeInfo : public TTypeInfo {
 public:
   using TGetPointer = void* (*)(const void* value);
   using TSetPointer = void (*)(void* value, void* pointer);  // adds a reference
+  using TUpcast = void* (*)(void* pointer);                 // this interface's pointer as its parent's
   TInterfaceTypeInfo(std::wstring name, const TTypeOps& ops, const TInterfaceTypeInfo* parent, TGetPointer get,
-                     TSetPointer set);
+                     TSetPointer set, TUpcast upcast);
 
   const TInterfaceTypeInfo* Parent() const { return FParent; }
   bool InheritsFrom(const TInterfaceTypeInfo* ancestor) const;  // true for itself
   void* GetPointer(const void* value) const { return FGet(value); }
   // A value of this type holding pointer (which must be of this interface; null allowed).
   TValue FromPointer(void* pointer) const;
+  // The pointer a value of this interface or a descendant holds, as a pointer of this interface;
+  // null when the value is empty or of another interface.
+  void* PointerOf(const TValue& value) const;
 
   // Methods of this interface and its ancestors, its own first.
   std::vector<const TMethodInfo*> GetMethods() const;
@@ -327,6 +332,7 @@ private:
   const TInterfaceTypeInfo* FParent;
   TGetPointer FGet;
   TSetPointer FSet;
+  TUpcast FUpcast;
   std::vector<std::unique_ptr<TMethodInfo>> FMethods;
 };
 

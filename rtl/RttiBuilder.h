@@ -274,15 +274,21 @@ TRecordBuilder<R> MakeRecordType(std::wstring name) {
 }
 
 // Interfaces: I is the interface class, TRef the counted reference that values of the type are
-// (constructible from I*, adding a reference, with get()).
-template <class I, class TRef>
+// (TRef<I>: constructible from I*, adding a reference, with Get()), IParent the C++ interface of
+// the parent description (void for none).
+template <class I, class TRef, class IParent = void>
 class TInterfaceBuilder {
 public:
   explicit TInterfaceBuilder(std::wstring name, const TInterfaceTypeInfo* parent = nullptr) {
+    static_assert(std::is_void_v<IParent> || std::is_base_of_v<IParent, I>);
+    if (bool(parent) == std::is_void_v<IParent>) throw EArgumentError(L"an interface's parent needs its C++ type");
+    TInterfaceTypeInfo::TUpcast upcast = nullptr;
+    if constexpr (!std::is_void_v<IParent>)
+      upcast = [](void* p) -> void* { return static_cast<IParent*>(static_cast<I*>(p)); };
     FInfo = std::make_unique<TInterfaceTypeInfo>(
         std::move(name), TypeOpsOf<TRef>(), parent,
-        [](const void* value) -> void* { return static_cast<const TRef*>(value)->get(); },
-        [](void* value, void* pointer) { *static_cast<TRef*>(value) = TRef(static_cast<I*>(pointer)); });
+        [](const void* value) -> void* { return static_cast<const TRef*>(value)->Get(); },
+        [](void* value, void* pointer) { *static_cast<TRef*>(value) = TRef(static_cast<I*>(pointer)); }, upcast);
   }
   template <class R, class C, class... A>
   TInterfaceBuilder& Method(std::wstring name, R (C::*m)(A...), std::vector<std::wstring> names = {}) {
@@ -300,8 +306,8 @@ private:
     FInfo->AddMethod(std::make_unique<TMethodInfo>(
         FInfo.get(), std::move(name), TMemberVisibility::Public,
         std::is_void_v<R> ? TMethodKind::Procedure : TMethodKind::Function, rtti_detail::Params<A...>(std::move(names)),
-        rtti_detail::ResultType<R>(), [call](const TValue& self, std::span<const TValue> args) {
-          I* p = static_cast<I*>(self.AsInterfacePointer());
+        rtti_detail::ResultType<R>(), [call, info = FInfo.get()](const TValue& self, std::span<const TValue> args) {
+          I* p = static_cast<I*>(info->PointerOf(self));
           if (!p) throw EInvocationError(L"method called on a nil interface");
           return rtti_detail::TCall<R, A...>::Do([&](auto&&... a) { return call(p, a...); }, args);
         }));
