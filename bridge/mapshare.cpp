@@ -1,6 +1,7 @@
 #include "bridge/mapshare.h"
 
 #include <cstring>
+#include <iterator>
 
 TMapShareBlock* ShareBlock = nullptr;
 

@@ -272,7 +272,7 @@ TEST(InstanceMutex, SecondInstanceIsRefusedAndTheFirstKeepsIt) {
 
 TEST(InstanceMutex, FirstInstanceInAnotherProcess) {
   const std::wstring readyName = UniqueName(L"ready"), doneName = UniqueName(L"done");
-  // The owner here is block_owner's mutex-holding twin: a child that acquires and waits.
+  // Here the first instance is a child that acquires the mutex and waits.
   HANDLE ready = CreateEventW(nullptr, TRUE, FALSE, readyName.c_str());
   HANDLE done = CreateEventW(nullptr, TRUE, FALSE, doneName.c_str());
   TChildProcess holder = StartChild(L"mutex_holder", {readyName, doneName});
