@@ -1,0 +1,335 @@
+#include "vorad/cef3/VoraD.Core.App.h"
+
+#include <float.h>
+
+#include "vorad/cef3/VoraD.Handler.BrowserProcess.h"
+#include "vorad/cef3/VoraD.Handler.ResourceBundle.h"
+#include "vorad/cef3/VoraD.Utils.h"
+
+TCefApi CefApi;
+TVoraDApp* VoraDApp = nullptr;
+rtl::TRef<IVoraDResourceBundleHandler> GlobalResourceBundleHandler;
+rtl::TRef<IVoraDBrowserProcessHandler> GlobalBrowserProcessHandler;
+rtl::TRef<ICefRenderProcessHandler> GlobalRenderProcessHandler;
+TOnBeforeCommandLineProcessing GlobalOnBeforeCommandLineProcessing;
+TOnRegisterCustomSchemes GlobalOnRegisterCustomSchemes;
+
+namespace {
+
+const wchar_t kNotLoaded[] = L"TVoraDApp.LoadLib must be called first";
+
+// The UTF-16 to/from UTF-16 string operations: a copying set.
+int CEF_EXPORT StringCopyUtf16(const cef_char_t* src, size_t src_len, cef_string_utf16_t* output) {
+  return CefApi.cef_string_utf16_set ? CefApi.cef_string_utf16_set(src, src_len, output, 1) : 0;
+}
+
+[[noreturn]] void RaiseLastOSError(DWORD code) {
+  if (code == 0) throw rtl::EOSError(L"A call to an OS function failed", 0);
+  throw rtl::EOSError(rtl::Format(L"System Error.  Code: %d.\r\n%s", int64_t(code), rtl::SysErrorMessage(code)),
+                      code);
+}
+
+}  // namespace
+
+// ---- TCefApi
+
+const char* TCefApi::Resolve(HMODULE library) {
+  const char* missing = nullptr;
+#define VORAD_CEF3_RESOLVE(name)                                                  \
+  name = reinterpret_cast<name##_fn>(reinterpret_cast<void*>(GetProcAddress(library, #name))); \
+  if (!name && !missing) missing = #name;
+  VORAD_CEF3_EXPORTS(VORAD_CEF3_RESOLVE)
+#undef VORAD_CEF3_RESOLVE
+  cef_string_set = cef_string_utf16_set;
+  cef_string_clear = cef_string_utf16_clear;
+  cef_string_userfree_alloc = cef_string_userfree_utf16_alloc;
+  cef_string_userfree_free = cef_string_userfree_utf16_free;
+  cef_string_from_ascii = cef_string_ascii_to_utf16;
+  cef_string_to_utf8 = cef_string_utf16_to_utf8;
+  cef_string_from_utf8 = cef_string_utf8_to_utf16;
+  cef_string_to_wide = cef_string_utf16_to_wide;
+  cef_string_from_wide = cef_string_wide_to_utf16;
+  cef_string_to_utf16 = &StringCopyUtf16;
+  cef_string_from_utf16 = &StringCopyUtf16;
+  return missing;
+}
+
+// ---- TVoraDApp
+
+cef_settings_t TVoraDApp::BuildSettings() const {
+  cef_settings_t s{};
+  s.size = sizeof(cef_settings_t);
+  s.single_process = FCefSingleProcess ? 1 : 0;
+  s.no_sandbox = FCefNoSandbox ? 1 : 0;
+  s.browser_subprocess_path = TCef3Helper::CefString(FCefBrowserSubprocessPath);
+  s.multi_threaded_message_loop = 0;
+  s.windowless_rendering_enabled = FCefWindowlessRenderingEnabled ? 1 : 0;
+  s.command_line_args_disabled = FCefCommandLineArgsDisabled ? 1 : 0;
+  s.cache_path = TCef3Helper::CefString(FCefCache);
+  s.user_data_path = TCef3Helper::CefString(FCefUserDataPath);
+  s.persist_session_cookies = FCefPersistSessionCookies ? 1 : 0;
+  s.persist_user_preferences = 0;
+  s.user_agent = TCef3Helper::CefString(FCefUserAgent);
+  s.product_version = TCef3Helper::CefString(FCefProductVersion);
+  s.locale = TCef3Helper::CefString(FCefLocale);
+  s.log_file = TCef3Helper::CefString(FCefLogFile);
+  s.log_severity = cef_log_severity_t(FCefLogSeverity);
+  s.javascript_flags = TCef3Helper::CefString(FCefJavaScriptFlags);
+  s.resources_dir_path = TCef3Helper::CefString(FCefResourcesDirPath);
+  s.locales_dir_path = TCef3Helper::CefString(FCefLocalesDirPath);
+  s.pack_loading_disabled = FCefPackLoadingDisabled ? 1 : 0;
+  s.remote_debugging_port = FCefRemoteDebuggingPort;
+  s.uncaught_exception_stack_size = FCefUncaughtExceptionStackSize;
+  s.context_safety_implementation = FCefContextSafetyImplementation;
+  s.ignore_certificate_errors = FCefIgnoreCertificateErrors ? 1 : 0;
+  s.background_color = FCefBackgroundColor;
+  // accept_language_list stays empty.
+  return s;
+}
+
+bool TVoraDApp::Init() {
+  if (FLibHandle) return true;
+
+  // The runtime is loaded and run with every floating-point exception masked.
+  _clearfp();
+  _controlfp(_MCW_EM, _MCW_EM);
+
+  HMODULE library = LoadLibraryW(FCefLibrary.c_str());
+  if (!library) RaiseLastOSError(GetLastError());
+  if (CefApi.Resolve(library)) {
+    // Unloaded again, so that a later Init does not report a half-bound library as ready.
+    CefApi.Clear();
+    FreeLibrary(library);
+    throw ECefException(L"Invalid CEF Library version");
+  }
+  FLibHandle = library;
+
+  const cef_settings_t settings = BuildSettings();
+  cef_main_args_t mainArgs{};
+  mainArgs.instance = GetModuleHandleW(nullptr);
+  rtl::TRef<ICefApp> app(new TInternalApp());
+
+  const int exitCode = CefApi.cef_execute_process(
+      &mainArgs, static_cast<cef_app_t*>(TCef3Helper::CefGetData(app)), FCefWindowsSandboxInfo);
+  if (exitCode >= 0) return false;  // a sub-process whose role has run to its end
+
+  CefApi.cef_initialize(&mainArgs, &settings, static_cast<cef_app_t*>(TCef3Helper::CefGetData(app)),
+                        FCefWindowsSandboxInfo);
+  FCefIsMainProcess = true;
+  return true;
+}
+
+void TVoraDApp::CefShutDown() {
+  if (!FLibHandle) return;
+  if (FCefIsMainProcess && CefApi.cef_shutdown) CefApi.cef_shutdown();
+  FCefIsMainProcess = false;
+  CefApi.Clear();
+  FreeLibrary(FLibHandle);
+  FLibHandle = nullptr;
+}
+
+void TVoraDApp::CheckLoaded() const {
+  if (!FLibHandle) throw rtl::Exception(kNotLoaded);
+}
+
+void TVoraDApp::CefDoMessageLoopWork() {
+  if (FLibHandle) CefApi.cef_do_message_loop_work();
+}
+
+void TVoraDApp::CefRunMessageLoop() {
+  if (FLibHandle) CefApi.cef_run_message_loop();
+}
+
+// The next three and the plug-in operations have no check of their own; before Init they
+// raise instead of calling through a null pointer.
+void TVoraDApp::CefQuitMessageLoop() {
+  CheckLoaded();
+  CefApi.cef_quit_message_loop();
+}
+
+void TVoraDApp::CefSetOsModalLoop(bool loop) {
+  CheckLoaded();
+  CefApi.cef_set_osmodal_loop(loop ? 1 : 0);
+}
+
+void TVoraDApp::CefEnableHighDpiSupport() {
+  CheckLoaded();
+  CefApi.cef_enable_highdpi_support();
+}
+
+bool TVoraDApp::CefBrowserHostCreate(const TCefWindowInfo& windowInfo, const rtl::TRef<ICefClient>& client,
+                                     const std::wstring& url, const TCefBrowserSettings& settings,
+                                     const rtl::TRef<ICefRequestContext>& RequestContext) {
+  CheckLoaded();
+  const cef_string_t u = TCef3Helper::CefString(url);
+  return CefApi.cef_browser_host_create_browser(
+             &windowInfo, static_cast<cef_client_t*>(TCef3Helper::CefGetData(client)), &u, &settings,
+             static_cast<cef_request_context_t*>(TCef3Helper::CefGetData(RequestContext))) != 0;
+}
+
+rtl::TRef<ICefBrowser> TVoraDApp::CefBrowserHostCreateSync(const TCefWindowInfo& windowInfo,
+                                                           const rtl::TRef<ICefClient>& client,
+                                                           const std::wstring& url,
+                                                           const TCefBrowserSettings& settings,
+                                                           const rtl::TRef<ICefRequestContext>& RequestContext) {
+  CheckLoaded();
+  const cef_string_t u = TCef3Helper::CefString(url);
+  return TCefBrowserRef::UnWrap(CefApi.cef_browser_host_create_browser_sync(
+      &windowInfo, static_cast<cef_client_t*>(TCef3Helper::CefGetData(client)), &u, &settings,
+      static_cast<cef_request_context_t*>(TCef3Helper::CefGetData(RequestContext))));
+}
+
+bool TVoraDApp::CefRegisterSchemeHandlerFactory(const std::wstring& schemeName, const std::wstring& HostName,
+                                                TCefResourceHandlerClass Handler) {
+  CheckLoaded();
+  return CefRegisterSchemeHandlerFactory(
+      schemeName, HostName, rtl::TRef<ICefSchemeHandlerFactory>(new TCefSchemeHandlerFactoryOwn(std::move(Handler))));
+}
+
+bool TVoraDApp::CefRegisterSchemeHandlerFactory(const std::wstring& schemeName, const std::wstring& HostName,
+                                                const rtl::TRef<ICefSchemeHandlerFactory>& factory) {
+  CheckLoaded();
+  const cef_string_t s = TCef3Helper::CefString(schemeName), h = TCef3Helper::CefString(HostName);
+  return CefApi.cef_register_scheme_handler_factory(
+             &s, &h, static_cast<cef_scheme_handler_factory_t*>(TCef3Helper::CefGetData(factory))) != 0;
+}
+
+bool TVoraDApp::CefClearSchemeHandlerFactories() {
+  CheckLoaded();
+  return CefApi.cef_clear_scheme_handler_factories() != 0;
+}
+
+bool TVoraDApp::CefAddCrossOriginWhitelistEntry(const std::wstring& SourceOrigin, const std::wstring& TargetProtocol,
+                                                const std::wstring& TargetDomain, bool AllowTargetSubdomains) {
+  CheckLoaded();
+  const cef_string_t o = TCef3Helper::CefString(SourceOrigin), p = TCef3Helper::CefString(TargetProtocol),
+                     d = TCef3Helper::CefString(TargetDomain);
+  return CefApi.cef_add_cross_origin_whitelist_entry(&o, &p, &d, AllowTargetSubdomains ? 1 : 0) != 0;
+}
+
+bool TVoraDApp::CefRemoveCrossOriginWhitelistEntry(const std::wstring& SourceOrigin,
+                                                   const std::wstring& TargetProtocol,
+                                                   const std::wstring& TargetDomain, bool AllowTargetSubdomains) {
+  CheckLoaded();
+  const cef_string_t o = TCef3Helper::CefString(SourceOrigin), p = TCef3Helper::CefString(TargetProtocol),
+                     d = TCef3Helper::CefString(TargetDomain);
+  return CefApi.cef_remove_cross_origin_whitelist_entry(&o, &p, &d, AllowTargetSubdomains ? 1 : 0) != 0;
+}
+
+bool TVoraDApp::CefClearCrossOriginWhitelist() {
+  CheckLoaded();
+  return CefApi.cef_clear_cross_origin_whitelist() != 0;
+}
+
+void TVoraDApp::CefVisitWebPluginInfo(const rtl::TRef<ICefWebPluginInfoVisitor>& visitor) {
+  CheckLoaded();
+  CefApi.cef_visit_web_plugin_info(static_cast<cef_web_plugin_info_visitor_t*>(TCef3Helper::CefGetData(visitor)));
+}
+
+void TVoraDApp::CefVisitWebPluginInfoProc(const TCefWebPluginInfoVisitorProc& visitor) {
+  CefVisitWebPluginInfo(rtl::TRef<ICefWebPluginInfoVisitor>(new TCefFastWebPluginInfoVisitor(visitor)));
+}
+
+void TVoraDApp::CefRefreshWebPlugins() {
+  CheckLoaded();
+  CefApi.cef_refresh_web_plugins();
+}
+
+#define VORAD_PATH_CALL(Method, entry)             \
+  void TVoraDApp::Method(const std::wstring& path) { \
+    CheckLoaded();                                 \
+    const cef_string_t p = TCef3Helper::CefString(path); \
+    CefApi.entry(&p);                              \
+  }
+VORAD_PATH_CALL(CefAddWebPluginPath, cef_add_web_plugin_path)
+VORAD_PATH_CALL(CefAddWebPluginDirectory, cef_add_web_plugin_directory)
+VORAD_PATH_CALL(CefRemoveWebPluginPath, cef_remove_web_plugin_path)
+VORAD_PATH_CALL(CefUnregisterInternalWebPlugin, cef_unregister_internal_web_plugin)
+VORAD_PATH_CALL(CefForceWebPluginShutdown, cef_force_web_plugin_shutdown)
+VORAD_PATH_CALL(CefRegisterWebPluginCrash, cef_register_web_plugin_crash)
+#undef VORAD_PATH_CALL
+
+void TVoraDApp::CefIsWebPluginUnstable(const std::wstring& path,
+                                       const rtl::TRef<ICefWebPluginUnstableCallback>& callback) {
+  CheckLoaded();
+  const cef_string_t p = TCef3Helper::CefString(path);
+  CefApi.cef_is_web_plugin_unstable(
+      &p, static_cast<cef_web_plugin_unstable_callback_t*>(TCef3Helper::CefGetData(callback)));
+}
+
+void TVoraDApp::CefIsWebPluginUnstableProc(const std::wstring& path, const TCefWebPluginIsUnstableProc& callback) {
+  CefIsWebPluginUnstable(path, rtl::TRef<ICefWebPluginUnstableCallback>(new TCefFastWebPluginUnstableCallback(callback)));
+}
+
+// ---- events
+
+TOnBeforeCommandLineProcessing TVoraDApp::OnBeforeCommandLineProcessing() const {
+  return GlobalOnBeforeCommandLineProcessing;
+}
+void TVoraDApp::SetOnBeforeCommandLineProcessing(TOnBeforeCommandLineProcessing v) {
+  GlobalOnBeforeCommandLineProcessing = std::move(v);
+}
+TOnRegisterCustomSchemes TVoraDApp::OnRegisterCustomSchemes() const { return GlobalOnRegisterCustomSchemes; }
+void TVoraDApp::SetOnRegisterCustomSchemes(TOnRegisterCustomSchemes v) { GlobalOnRegisterCustomSchemes = std::move(v); }
+
+#define VORAD_HANDLER_EVENT(Type, Name, Global)                                       \
+  Type TVoraDApp::Name() const { return Global ? Global->Get##Name() : Type(); }       \
+  void TVoraDApp::Set##Name(Type v) {                                                  \
+    if (Global) Global->Set##Name(std::move(v));                                       \
+  }
+VORAD_HANDLER_EVENT(TOnGetLocalizedString, OnGetLocalizedString, GlobalResourceBundleHandler)
+VORAD_HANDLER_EVENT(TOnGetDataResource, OnGetDataResource, GlobalResourceBundleHandler)
+VORAD_HANDLER_EVENT(TOnGetDataResourceForScale, OnGetDataResourceForScale, GlobalResourceBundleHandler)
+VORAD_HANDLER_EVENT(TOnContextInitialized, OnContextInitialized, GlobalBrowserProcessHandler)
+VORAD_HANDLER_EVENT(TOnBeforeChildProcessLaunch, OnBeforeChildProcessLaunch, GlobalBrowserProcessHandler)
+VORAD_HANDLER_EVENT(TOnRenderProcessThreadCreated, OnRenderProcessThreadCreated, GlobalBrowserProcessHandler)
+#undef VORAD_HANDLER_EVENT
+
+// ---- TInternalApp
+
+void TInternalApp::OnBeforeCommandLineProcessing(const std::wstring& process_type,
+                                                 const rtl::TRef<ICefCommandLine>& command_line) {
+  if (command_line) {
+    command_line->AppendSwitchWithValue(L"--ppapi-flash-path", L"PepperFlash\\pepflashplayer.dll");
+    command_line->AppendSwitchWithValue(L"--ppapi-flash-version", L"23.0.0.205");
+  }
+  if (GlobalOnBeforeCommandLineProcessing) GlobalOnBeforeCommandLineProcessing(process_type, command_line);
+}
+
+void TInternalApp::OnRegisterCustomSchemes(const rtl::TRef<ICefSchemeRegistrar>& registrar) {
+  if (GlobalOnRegisterCustomSchemes) GlobalOnRegisterCustomSchemes(registrar);
+}
+
+rtl::TRef<ICefResourceBundleHandler> TInternalApp::GetResourceBundleHandler() {
+  return GlobalResourceBundleHandler;
+}
+
+rtl::TRef<ICefBrowserProcessHandler> TInternalApp::GetBrowserProcessHandler() {
+  return GlobalBrowserProcessHandler;
+}
+
+rtl::TRef<ICefRenderProcessHandler> TInternalApp::GetRenderProcessHandler() {
+  return GlobalRenderProcessHandler;
+}
+
+// ---- binding start and end
+
+void VoraDBindingStart() {
+  SetMainThreadId(GetCurrentThreadId());
+  if (!VoraDApp) VoraDApp = new TVoraDApp();
+  GlobalResourceBundleHandler = rtl::TRef<IVoraDResourceBundleHandler>(new TVoraDResourceBundleHandler());
+  GlobalBrowserProcessHandler = rtl::TRef<IVoraDBrowserProcessHandler>(new TVoraDBrowserProcessHandler());
+}
+
+void VoraDBindingEnd() {
+  GlobalResourceBundleHandler.Reset();
+  GlobalBrowserProcessHandler.Reset();
+  GlobalRenderProcessHandler.Reset();
+  GlobalOnBeforeCommandLineProcessing = nullptr;
+  GlobalOnRegisterCustomSchemes = nullptr;
+  if (VoraDApp) {
+    VoraDApp->CefShutDown();
+    delete VoraDApp;
+    VoraDApp = nullptr;
+  }
+}

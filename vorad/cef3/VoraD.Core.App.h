@@ -1,0 +1,246 @@
+#pragma once
+// The runtime loader and the application object.
+//
+// TVoraDApp loads the runtime library at run time, resolves the 152 exports into CefApi (a
+// single missing one means a wrong library), lets the runtime decide the process role and then
+// either runs a sub-process role to its end or initialises the runtime in the browser process.
+// Main thread only: Init, CefShutDown and the message-loop operations.
+#include <windows.h>
+
+#include <functional>
+#include <string>
+
+#include "rtl/SysUtils.h"
+#include "vorad/cef3/VoraD.Cef3.Api.h"
+#include "vorad/cef3/VoraD.Cef3.Classes.h"
+
+class IVoraDResourceBundleHandler;
+class IVoraDBrowserProcessHandler;
+
+// The runtime function table: one pointer per export, named as the export, plus the native
+// string operations bound to their UTF-16 forms. Filled by TVoraDApp::Init, cleared by
+// CefShutDown.
+struct TCefApi {
+#define VORAD_CEF3_TABLE_ENTRY(name) name##_fn name = nullptr;
+  VORAD_CEF3_EXPORTS(VORAD_CEF3_TABLE_ENTRY)
+#undef VORAD_CEF3_TABLE_ENTRY
+
+  using TStringCopy = int(CEF_EXPORT*)(const cef_char_t* src, size_t src_len, cef_string_utf16_t* output);
+  cef_string_utf16_set_fn cef_string_set = nullptr;
+  cef_string_utf16_clear_fn cef_string_clear = nullptr;
+  cef_string_userfree_utf16_alloc_fn cef_string_userfree_alloc = nullptr;
+  cef_string_userfree_utf16_free_fn cef_string_userfree_free = nullptr;
+  cef_string_ascii_to_utf16_fn cef_string_from_ascii = nullptr;
+  cef_string_utf16_to_utf8_fn cef_string_to_utf8 = nullptr;
+  cef_string_utf8_to_utf16_fn cef_string_from_utf8 = nullptr;
+  cef_string_utf16_to_wide_fn cef_string_to_wide = nullptr;
+  cef_string_wide_to_utf16_fn cef_string_from_wide = nullptr;
+  TStringCopy cef_string_to_utf16 = nullptr;
+  TStringCopy cef_string_from_utf16 = nullptr;
+
+  // Resolves every export of `library`; returns the first name that is missing, or null.
+  const char* Resolve(HMODULE library);
+  void Clear() { *this = TCefApi(); }
+};
+extern TCefApi CefApi;
+
+class ECefException : public rtl::Exception {
+public:
+  using rtl::Exception::Exception;
+};
+
+using TOnBeforeCommandLineProcessing =
+    std::function<void(const std::wstring& processType, const rtl::TRef<ICefCommandLine>& commandLine)>;
+using TOnRegisterCustomSchemes = std::function<void(const rtl::TRef<ICefSchemeRegistrar>& registrar)>;
+
+// Events of the process-level handlers, also offered by TVoraDApp.
+using TOnContextInitialized = std::function<void()>;
+using TOnBeforeChildProcessLaunch = std::function<void(const rtl::TRef<ICefCommandLine>& commandLine)>;
+using TOnRenderProcessThreadCreated = std::function<void(const rtl::TRef<ICefListValue>& extraInfo)>;
+using TOnGetLocalizedString = std::function<void(int messageId, std::wstring& stringVal, bool& Cancel)>;
+using TOnGetDataResource =
+    std::function<void(int resourceId, void*& data, size_t& dataSize, bool& Cancel)>;
+// The size is a reference (not a value) so that an event can report the size of what it supplies.
+using TOnGetDataResourceForScale = std::function<void(int resourceId, cef_scale_factor_t scaleFactor,
+                                                      void*& data, size_t& dataSize, bool& Cancel)>;
+
+class TVoraDApp {
+public:
+  TVoraDApp() = default;
+  TVoraDApp(const TVoraDApp&) = delete;
+  TVoraDApp& operator=(const TVoraDApp&) = delete;
+  ~TVoraDApp() = default;
+
+  // Browser process: loads and initialises the runtime, true. Sub-process: runs the role the
+  // runtime was started for to its end, false. Already loaded: true at once.
+  // Raises rtl::EOSError when the library cannot be loaded, ECefException "Invalid CEF Library
+  // version" when an export is missing.
+  bool Init();
+  bool IsNeedInitInMainProcess() const { return !FCefSingleProcess && FLibHandle == nullptr; }
+  // cef_shutdown (browser process only), then unloads the library. Nothing when not loaded.
+  void CefShutDown();
+
+  bool Loaded() const { return FLibHandle != nullptr; }
+  bool IsMainProcess() const { return FCefIsMainProcess; }
+  HMODULE LibHandle() const { return FLibHandle; }
+  // The settings record Init passes (its strings are views of this object's fields).
+  cef_settings_t BuildSettings() const;
+
+  // ---- runtime operations (not loaded: see each)
+  void CefDoMessageLoopWork();  // skip
+  void CefRunMessageLoop();     // skip
+  void CefQuitMessageLoop();    // the rest below raise "TVoraDApp.LoadLib must be called first"
+  void CefSetOsModalLoop(bool loop);
+  void CefEnableHighDpiSupport();
+  bool CefBrowserHostCreate(const TCefWindowInfo& windowInfo, const rtl::TRef<ICefClient>& client,
+                            const std::wstring& url, const TCefBrowserSettings& settings,
+                            const rtl::TRef<ICefRequestContext>& RequestContext);
+  rtl::TRef<ICefBrowser> CefBrowserHostCreateSync(const TCefWindowInfo& windowInfo,
+                                                  const rtl::TRef<ICefClient>& client,
+                                                  const std::wstring& url,
+                                                  const TCefBrowserSettings& settings,
+                                                  const rtl::TRef<ICefRequestContext>& RequestContext);
+  bool CefRegisterSchemeHandlerFactory(const std::wstring& schemeName, const std::wstring& HostName,
+                                       TCefResourceHandlerClass Handler);
+  bool CefRegisterSchemeHandlerFactory(const std::wstring& schemeName, const std::wstring& HostName,
+                                       const rtl::TRef<ICefSchemeHandlerFactory>& factory);
+  bool CefClearSchemeHandlerFactories();
+  bool CefAddCrossOriginWhitelistEntry(const std::wstring& SourceOrigin, const std::wstring& TargetProtocol,
+                                       const std::wstring& TargetDomain, bool AllowTargetSubdomains);
+  bool CefRemoveCrossOriginWhitelistEntry(const std::wstring& SourceOrigin,
+                                          const std::wstring& TargetProtocol,
+                                          const std::wstring& TargetDomain, bool AllowTargetSubdomains);
+  bool CefClearCrossOriginWhitelist();
+  void CefVisitWebPluginInfo(const rtl::TRef<ICefWebPluginInfoVisitor>& visitor);
+  void CefVisitWebPluginInfoProc(const TCefWebPluginInfoVisitorProc& visitor);
+  void CefRefreshWebPlugins();
+  void CefAddWebPluginPath(const std::wstring& path);
+  void CefAddWebPluginDirectory(const std::wstring& dir);
+  void CefRemoveWebPluginPath(const std::wstring& path);
+  void CefUnregisterInternalWebPlugin(const std::wstring& path);
+  void CefForceWebPluginShutdown(const std::wstring& path);
+  void CefRegisterWebPluginCrash(const std::wstring& path);
+  void CefIsWebPluginUnstable(const std::wstring& path, const rtl::TRef<ICefWebPluginUnstableCallback>& callback);
+  void CefIsWebPluginUnstableProc(const std::wstring& path, const TCefWebPluginIsUnstableProc& callback);
+
+  // ---- properties (plain field access; changes after Init do not reach a running runtime)
+  const std::wstring& CefLibrary() const { return FCefLibrary; }
+  void SetCefLibrary(std::wstring v) { FCefLibrary = std::move(v); }
+  const std::wstring& CefCache() const { return FCefCache; }
+  void SetCefCache(std::wstring v) { FCefCache = std::move(v); }
+  const std::wstring& CefUserAgent() const { return FCefUserAgent; }
+  void SetCefUserAgent(std::wstring v) { FCefUserAgent = std::move(v); }
+  const std::wstring& CefProductVersion() const { return FCefProductVersion; }
+  void SetCefProductVersion(std::wstring v) { FCefProductVersion = std::move(v); }
+  const std::wstring& CefLocale() const { return FCefLocale; }
+  void SetCefLocale(std::wstring v) { FCefLocale = std::move(v); }
+  const std::wstring& CefLogFile() const { return FCefLogFile; }
+  void SetCefLogFile(std::wstring v) { FCefLogFile = std::move(v); }
+  const std::wstring& CefJavaScriptFlags() const { return FCefJavaScriptFlags; }
+  void SetCefJavaScriptFlags(std::wstring v) { FCefJavaScriptFlags = std::move(v); }
+  const std::wstring& CefResourcesDirPath() const { return FCefResourcesDirPath; }
+  void SetCefResourcesDirPath(std::wstring v) { FCefResourcesDirPath = std::move(v); }
+  const std::wstring& CefLocalesDirPath() const { return FCefLocalesDirPath; }
+  void SetCefLocalesDirPath(std::wstring v) { FCefLocalesDirPath = std::move(v); }
+  bool CefPackLoadingDisabled() const { return FCefPackLoadingDisabled; }
+  void SetCefPackLoadingDisabled(bool v) { FCefPackLoadingDisabled = v; }
+  bool CefSingleProcess() const { return FCefSingleProcess; }
+  void SetCefSingleProcess(bool v) { FCefSingleProcess = v; }
+  bool CefNoSandbox() const { return FCefNoSandbox; }
+  void SetCefNoSandbox(bool v) { FCefNoSandbox = v; }
+  const std::wstring& CefBrowserSubprocessPath() const { return FCefBrowserSubprocessPath; }
+  void SetCefBrowserSubprocessPath(std::wstring v) { FCefBrowserSubprocessPath = std::move(v); }
+  bool CefCommandLineArgsDisabled() const { return FCefCommandLineArgsDisabled; }
+  void SetCefCommandLineArgsDisabled(bool v) { FCefCommandLineArgsDisabled = v; }
+  int32_t CefRemoteDebuggingPort() const { return FCefRemoteDebuggingPort; }
+  void SetCefRemoteDebuggingPort(int32_t v) { FCefRemoteDebuggingPort = v; }
+  int32_t CefUncaughtExceptionStackSize() const { return FCefUncaughtExceptionStackSize; }
+  void SetCefUncaughtExceptionStackSize(int32_t v) { FCefUncaughtExceptionStackSize = v; }
+  int32_t CefContextSafetyImplementation() const { return FCefContextSafetyImplementation; }
+  void SetCefContextSafetyImplementation(int32_t v) { FCefContextSafetyImplementation = v; }
+  bool CefPersistSessionCookies() const { return FCefPersistSessionCookies; }
+  void SetCefPersistSessionCookies(bool v) { FCefPersistSessionCookies = v; }
+  bool CefIgnoreCertificateErrors() const { return FCefIgnoreCertificateErrors; }
+  void SetCefIgnoreCertificateErrors(bool v) { FCefIgnoreCertificateErrors = v; }
+  cef_color_t CefBackgroundColor() const { return FCefBackgroundColor; }
+  void SetCefBackgroundColor(cef_color_t v) { FCefBackgroundColor = v; }
+  void* CefWindowsSandboxInfo() const { return FCefWindowsSandboxInfo; }
+  void SetCefWindowsSandboxInfo(void* v) { FCefWindowsSandboxInfo = v; }
+  bool CefWindowlessRenderingEnabled() const { return FCefWindowlessRenderingEnabled; }
+  void SetCefWindowlessRenderingEnabled(bool v) { FCefWindowlessRenderingEnabled = v; }
+
+  // ---- events, stored in the binding's hooks and process-level handlers
+  TOnBeforeCommandLineProcessing OnBeforeCommandLineProcessing() const;
+  void SetOnBeforeCommandLineProcessing(TOnBeforeCommandLineProcessing v);
+  TOnRegisterCustomSchemes OnRegisterCustomSchemes() const;
+  void SetOnRegisterCustomSchemes(TOnRegisterCustomSchemes v);
+  TOnGetLocalizedString OnGetLocalizedString() const;
+  void SetOnGetLocalizedString(TOnGetLocalizedString v);
+  TOnGetDataResource OnGetDataResource() const;
+  void SetOnGetDataResource(TOnGetDataResource v);
+  TOnGetDataResourceForScale OnGetDataResourceForScale() const;
+  void SetOnGetDataResourceForScale(TOnGetDataResourceForScale v);
+  TOnContextInitialized OnContextInitialized() const;
+  void SetOnContextInitialized(TOnContextInitialized v);
+  TOnBeforeChildProcessLaunch OnBeforeChildProcessLaunch() const;
+  void SetOnBeforeChildProcessLaunch(TOnBeforeChildProcessLaunch v);
+  TOnRenderProcessThreadCreated OnRenderProcessThreadCreated() const;
+  void SetOnRenderProcessThreadCreated(TOnRenderProcessThreadCreated v);
+
+private:
+  void CheckLoaded() const;
+
+  HMODULE FLibHandle = nullptr;
+  bool FCefIsMainProcess = false;
+  std::wstring FCefLibrary = L"libcef.dll";
+  std::wstring FCefCache;
+  std::wstring FCefUserDataPath;
+  std::wstring FCefUserAgent;
+  std::wstring FCefProductVersion;
+  std::wstring FCefLocale;
+  std::wstring FCefLogFile;
+  uint8_t FCefLogSeverity = LOGSEVERITY_DISABLE;
+  std::wstring FCefJavaScriptFlags;
+  std::wstring FCefResourcesDirPath;
+  std::wstring FCefLocalesDirPath;
+  bool FCefPackLoadingDisabled = false;
+  bool FCefSingleProcess = true;
+  bool FCefNoSandbox = false;
+  std::wstring FCefBrowserSubprocessPath;
+  bool FCefCommandLineArgsDisabled = false;
+  int32_t FCefRemoteDebuggingPort = 0;
+  int32_t FCefUncaughtExceptionStackSize = 0;
+  int32_t FCefContextSafetyImplementation = 0;
+  bool FCefPersistSessionCookies = false;
+  bool FCefIgnoreCertificateErrors = false;
+  cef_color_t FCefBackgroundColor = 0;
+  std::wstring FCefAcceptLanguageList;  // kept, never passed: the runtime's list stays empty
+  void* FCefWindowsSandboxInfo = nullptr;
+  bool FCefWindowlessRenderingEnabled = false;
+};
+
+// The runtime's application callbacks: hands out the process-level handlers and puts the
+// plug-in switches on every command line before the user's hook sees it.
+class TInternalApp : public TCefAppOwn {
+public:
+  void OnBeforeCommandLineProcessing(const std::wstring& process_type,
+                                     const rtl::TRef<ICefCommandLine>& command_line) override;
+  void OnRegisterCustomSchemes(const rtl::TRef<ICefSchemeRegistrar>& registrar) override;
+  rtl::TRef<ICefResourceBundleHandler> GetResourceBundleHandler() override;
+  rtl::TRef<ICefBrowserProcessHandler> GetBrowserProcessHandler() override;
+  rtl::TRef<ICefRenderProcessHandler> GetRenderProcessHandler() override;
+};
+
+// ---- process-wide objects of the binding
+extern TVoraDApp* VoraDApp;
+extern rtl::TRef<IVoraDResourceBundleHandler> GlobalResourceBundleHandler;
+extern rtl::TRef<IVoraDBrowserProcessHandler> GlobalBrowserProcessHandler;
+// Set by the render-process unit when it starts; null until then (the runtime then has none).
+extern rtl::TRef<ICefRenderProcessHandler> GlobalRenderProcessHandler;
+extern TOnBeforeCommandLineProcessing GlobalOnBeforeCommandLineProcessing;
+extern TOnRegisterCustomSchemes GlobalOnRegisterCustomSchemes;
+
+// Binding start (before the program's own start-up) and end (after its shutdown, at exit):
+// the end releases the handlers and hooks, shuts the runtime down and frees VoraDApp.
+void VoraDBindingStart();
+void VoraDBindingEnd();
