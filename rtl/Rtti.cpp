@@ -9,6 +9,12 @@
 
 namespace rtl {
 
+namespace rtti_detail {
+// RttiVariant.cpp, where TVariant is complete.
+bool CastToVariant(const TValue& from, TValue& result);
+bool CastFromVariant(const TValue& from, const TTypeInfo* target, TValue& result);
+}  // namespace rtti_detail
+
 // ---- downcasts to the structured kinds (declared in TypInfo.h)
 
 const TClassInfo* TTypeInfo::AsClass() const {
@@ -192,6 +198,7 @@ bool TValue::TryCast(const TTypeInfo* target, TValue& result) const {
     return true;
   }
   const TTypeKind from = FType->Kind();
+  if (from == TTypeKind::Variant) return rtti_detail::CastFromVariant(*this, target, result);
   const bool fromInteger = FType->IsOrdinal() || from == TTypeKind::Int64;
   switch (target->Kind()) {
     case TTypeKind::Integer: case TTypeKind::Char: case TTypeKind::WChar:
@@ -257,6 +264,8 @@ bool TValue::TryCast(const TTypeInfo* target, TValue& result) const {
       result = Make(target, &cls);
       return true;
     }
+    case TTypeKind::Variant:
+      return rtti_detail::CastToVariant(*this, result);
     case TTypeKind::Interface: {
       const TInterfaceTypeInfo* intf = target->AsInterface();
       if (from != TTypeKind::Interface || !FType->AsInterface()->InheritsFrom(intf)) return false;

@@ -77,7 +77,8 @@ public:
   // Conversion to another type: same type; integer kinds and enumerations among each other
   // within the target's range; integers and floats to floats; chars and strings to strings;
   // objects to their class or an ancestor, or a descendant the object really is; class
-  // references likewise; an interface to its own type or an ancestor interface.
+  // references likewise; an interface to its own type or an ancestor interface; simple values
+  // to and from the variant (empty, null and array variants convert to nothing else).
   bool TryCast(const TTypeInfo* target, TValue& result) const;
   TValue Cast(const TTypeInfo* target) const;  // EInvalidCast on failure
 
