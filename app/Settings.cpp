@@ -44,28 +44,38 @@ namespace {
 
 constexpr unsigned char Utf16LeBom[2] = {0xFF, 0xFE};
 
+// An open file, closed once when it goes out of scope.
+class TFileHandle {
+public:
+  explicit TFileHandle(HANDLE handle) : FHandle(handle) {}
+  TFileHandle(const TFileHandle&) = delete;
+  TFileHandle& operator=(const TFileHandle&) = delete;
+  ~TFileHandle() {
+    if (Valid()) CloseHandle(FHandle);
+  }
+  bool Valid() const { return FHandle != INVALID_HANDLE_VALUE; }
+  HANDLE Get() const { return FHandle; }
+
+private:
+  HANDLE FHandle;
+};
+
 bool WriteWholeFile(const std::wstring& path, DWORD disposition, const std::string& bytes) {
-  HANDLE file = CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, disposition, FILE_ATTRIBUTE_NORMAL, nullptr);
-  if (file == INVALID_HANDLE_VALUE) return false;
+  TFileHandle file(CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, disposition, FILE_ATTRIBUTE_NORMAL, nullptr));
+  if (!file.Valid()) return false;
   DWORD written = 0;
-  const bool ok = WriteFile(file, bytes.data(), DWORD(bytes.size()), &written, nullptr) && written == bytes.size();
-  CloseHandle(file);
-  return ok;
+  return WriteFile(file.Get(), bytes.data(), DWORD(bytes.size()), &written, nullptr) && written == bytes.size();
 }
 
 bool ReadWholeFile(const std::wstring& path, std::string& bytes) {
-  HANDLE file = CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
-                            FILE_ATTRIBUTE_NORMAL, nullptr);
-  if (file == INVALID_HANDLE_VALUE) return false;
+  TFileHandle file(CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
+                              FILE_ATTRIBUTE_NORMAL, nullptr));
+  if (!file.Valid()) return false;
   LARGE_INTEGER size{};
-  bool ok = GetFileSizeEx(file, &size) && size.QuadPart < (1 << 24);
-  if (ok) {
-    bytes.resize(size_t(size.QuadPart));
-    DWORD read = 0;
-    ok = bytes.empty() || (ReadFile(file, bytes.data(), DWORD(bytes.size()), &read, nullptr) && read == bytes.size());
-  }
-  CloseHandle(file);
-  return ok;
+  if (!GetFileSizeEx(file.Get(), &size) || size.QuadPart >= (1 << 24)) return false;  // no settings file is that big
+  bytes.resize(size_t(size.QuadPart));
+  DWORD read = 0;
+  return bytes.empty() || (ReadFile(file.Get(), bytes.data(), DWORD(bytes.size()), &read, nullptr) && read == bytes.size());
 }
 
 // Makes sure the settings file can hold the value in the profile functions' encoding before it
