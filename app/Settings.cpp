@@ -80,16 +80,17 @@ bool ReadWholeFile(const std::wstring& path, std::string& bytes) {
 
 // Makes sure the settings file can hold the value in the profile functions' encoding before it
 // is written: a missing file is created as an empty UTF-16LE file (byte-order mark only); an
-// existing 8-bit file whose code page cannot hold the value is re-encoded as UTF-16LE with the
-// same text. A folder that does not exist is left to the profile functions (the write fails).
+// existing 8-bit file whose code page cannot hold the value, or a UTF-8 file, is re-encoded as
+// UTF-16LE with the same text. A folder that does not exist is left to the profile functions (the write fails).
 void PrepareUnicodeSettingsFile(const std::wstring& path, const std::wstring& value) {
   if (WriteWholeFile(path, CREATE_NEW, std::string(Utf16LeBom, Utf16LeBom + 2))) return;
   std::string bytes;
   if (!ReadWholeFile(path, bytes)) return;
   const bool unicode = bytes.size() >= 2 && (unsigned char)bytes[0] == 0xFF && (unsigned char)bytes[1] == 0xFE;
   const bool utf8 = bytes.size() >= 3 && bytes.compare(0, 3, "\xEF\xBB\xBF") == 0;
-  if (unicode || utf8 || rtl::AnsiToUtf16(rtl::Utf16ToAnsi(value)) == value) return;
-  const std::wstring text = rtl::AnsiToUtf16(bytes);
+  if (unicode || (!utf8 && rtl::AnsiToUtf16(rtl::Utf16ToAnsi(value)) == value)) return;
+  // Windows' profile functions read a UTF-8 file as ANSI, so it is re-encoded too.
+  const std::wstring text = utf8 ? rtl::Utf8ToUtf16(std::string_view(bytes).substr(3)) : rtl::AnsiToUtf16(bytes);
   std::string utf16(Utf16LeBom, Utf16LeBom + 2);
   utf16.append(reinterpret_cast<const char*>(text.data()), text.size() * sizeof(wchar_t));
   WriteWholeFile(path, TRUNCATE_EXISTING, utf16);

@@ -53,9 +53,9 @@ std::wstring ReadDownloadDir();
 //
 // Deliberate detail (the Part leaves the file's code page to the profile functions): before the
 // default is written, a settings file that does not exist yet is created holding only a UTF-16LE
-// byte-order mark, and an existing 8-bit file whose ANSI code page cannot hold the default is
-// re-encoded as UTF-16LE with the same text, so that the profile functions store the value as
-// Unicode. Otherwise they would write it in the ANSI code page, and the default folder's Chinese
-// name would come back as "??????" on every machine whose code page lacks those characters. A
-// file that holds a value is never touched.
+// byte-order mark, and an existing 8-bit file whose ANSI code page cannot hold the default (or a
+// UTF-8 file, which Windows reads as ANSI) is re-encoded as UTF-16LE with the same text, so that
+// the profile functions store the value as Unicode. Otherwise they would write it in the ANSI
+// code page, and the default folder's Chinese name would come back as "??????" on every machine
+// whose code page lacks those characters. A file that holds a value is never touched.
 std::wstring ReadDownloadDirFrom(const std::wstring& settingsPath, const TDriveQueries& queries);

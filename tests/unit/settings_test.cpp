@@ -194,6 +194,19 @@ TEST(Settings, EmptyValueIsReplacedByTheDefault) {
   EXPECT_EQ(std::wstring(other, n), rtl::AnsiToUtf16("caf\xE9"));
 }
 
+TEST(Settings, Utf8FileWithoutTheKeyKeepsItsText) {
+  TCommonAppDataDir dir;
+  const std::wstring ini = dir.Path() + L"setting.ini";
+  WriteFileBytes(ini, "\xEF\xBB\xBF[Other]\r\nname=\xE7\x94\xB5\xE5\xBD\xB1\r\n");  // 电影
+  TDriveTable t;
+  t.Drives = {{L'D', {DRIVE_FIXED, 9}}};
+  EXPECT_EQ(ReadDownloadDirFrom(ini, t.Queries()), L"D" + DefaultTail);
+  EXPECT_EQ(ProfileValue(ini), L"D" + DefaultTail);
+  wchar_t other[64];
+  const DWORD n = GetPrivateProfileStringW(L"Other", L"name", L"", other, 64, ini.c_str());
+  EXPECT_EQ(std::wstring(other, n), L"\u7535\u5F71");
+}
+
 TEST(Settings, MissingKeyInAFileWithOtherSections) {
   TCommonAppDataDir dir;
   const std::wstring ini = dir.Path() + L"setting.ini";
