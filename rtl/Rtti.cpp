@@ -350,21 +350,28 @@ void TPropertyInfo::SetValue(TObject* instance, const TValue& value) const {
   FSetter(instance, value.Cast(FType));
 }
 
+const TFieldAccess& RawFieldAccess() {
+  static constexpr TFieldAccess access{
+      [](const TTypeInfo* type, const void* address) { return TValue::Make(type, address); },
+      [](const TTypeInfo* type, void* address, const TValue& v) { type->Ops().Assign(address, v.GetReferenceToRawData()); }};
+  return access;
+}
+
 TFieldInfo::TFieldInfo(TClass parent, std::wstring name, TMemberVisibility visibility, const TTypeInfo* type,
-                       TAddress address)
-    : FParent(parent), FName(std::move(name)), FVisibility(visibility), FType(type), FAddress(std::move(address)) {}
+                       TAddress address, const TFieldAccess& access)
+    : FParent(parent), FName(std::move(name)), FVisibility(visibility), FType(type), FAddress(std::move(address)),
+      FAccess(access) {}
 
 void* TFieldInfo::Address(TObject* instance) const {
   CheckInstance(instance, FParent, FName);
   return FAddress(instance);
 }
 
-TValue TFieldInfo::GetValue(TObject* instance) const { return TValue::Make(FType, Address(instance)); }
+TValue TFieldInfo::GetValue(TObject* instance) const { return FAccess.Read(FType, Address(instance)); }
 
 void TFieldInfo::SetValue(TObject* instance, const TValue& value) const {
   void* p = Address(instance);
-  const TValue v = value.Cast(FType);
-  FType->Ops().Assign(p, v.GetReferenceToRawData());
+  FAccess.Write(FType, p, value.Cast(FType));
 }
 
 // ---- classes
@@ -481,20 +488,22 @@ void TClassBuilderBase::AddProperty(std::wstring name, const TTypeInfo* type, TP
                                                                std::move(getter), std::move(setter)));
 }
 
-void TClassBuilderBase::AddField(std::wstring name, const TTypeInfo* type, TFieldInfo::TAddress address) {
-  FClass.FFields.push_back(std::make_unique<TFieldInfo>(&FClass, std::move(name), FVisibility, type, std::move(address)));
+void TClassBuilderBase::AddField(std::wstring name, const TTypeInfo* type, TFieldInfo::TAddress address,
+                                 const TFieldAccess& access) {
+  FClass.FFields.push_back(
+      std::make_unique<TFieldInfo>(&FClass, std::move(name), FVisibility, type, std::move(address), access));
 }
 
 // ---- records
 
-TRecordFieldInfo::TRecordFieldInfo(std::wstring name, const TTypeInfo* type, TAddress address)
-    : FName(std::move(name)), FType(type), FAddress(std::move(address)) {}
+TRecordFieldInfo::TRecordFieldInfo(std::wstring name, const TTypeInfo* type, TAddress address,
+                                   const TFieldAccess& access)
+    : FName(std::move(name)), FType(type), FAddress(std::move(address)), FAccess(&access) {}
 
-TValue TRecordFieldInfo::GetValue(const void* record) const { return TValue::Make(FType, Address(record)); }
+TValue TRecordFieldInfo::GetValue(const void* record) const { return FAccess->Read(FType, Address(record)); }
 
 void TRecordFieldInfo::SetValue(void* record, const TValue& value) const {
-  const TValue v = value.Cast(FType);
-  FType->Ops().Assign(Address(record), v.GetReferenceToRawData());
+  FAccess->Write(FType, Address(record), value.Cast(FType));
 }
 
 TRecordTypeInfo::TRecordTypeInfo(std::wstring name, const TTypeOps& ops, std::vector<TRecordFieldInfo> fields)

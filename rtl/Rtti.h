@@ -45,7 +45,7 @@ public:
   // A copy of the value at data (a default value when data is null), of the given type.
   static TValue Make(const TTypeInfo* type, const void* data = nullptr);
   template <class T>
-  static TValue From(const T& v) { return Make(TypeInfoOf<T>(), &v); }
+  static TValue From(const T& v);
   // Integer, char, enumeration, set: v must lie in the type's range (EInvalidCast otherwise).
   static TValue FromOrdinal(const TTypeInfo* type, int64_t v);
   // Float types: single, double, extended, comp, currency, TDateTime.
@@ -84,16 +84,19 @@ public:
 
   template <class T>
   T AsType() const {
-    TValue v = Cast(TypeInfoOf<T>());
-    return *static_cast<const T*>(v.GetReferenceToRawData());
+    return Cast(TypeInfoOf<T>()).template AsRaw<T>();
   }
   template <class T>
   bool TryAsType(T& out) const {
     TValue v;
     if (!TryCast(TypeInfoOf<T>(), v)) return false;
-    out = *static_cast<const T*>(v.GetReferenceToRawData());
+    out = v.template AsRaw<T>();
     return true;
   }
+  // The value read as T, without a check or conversion: it must be of T's description. Object
+  // references are held as TObject*, so T* of a class is converted from that.
+  template <class T>
+  decltype(auto) AsRaw() const;
 
 private:
   void* Data() { return FHeap ? FHeap : static_cast<void*>(FInline); }
@@ -105,6 +108,47 @@ private:
   void* FHeap = nullptr;  // values that are not trivial or larger than the inline room
   alignas(16) unsigned char FInline[16] = {};
 };
+
+// Object references are stored as TObject*; a T* of a described class has other bits when
+// TObject is not T's first base, so these convert on the way in and out.
+template <class T>
+constexpr bool IsObjectPointer =
+    std::is_pointer_v<T> && std::is_base_of_v<TObject, std::remove_cv_t<std::remove_pointer_t<T>>>;
+
+template <class T>
+TValue TValue::From(const T& v) {
+  if constexpr (IsObjectPointer<T>) {
+    TObject* obj = const_cast<TObject*>(static_cast<const TObject*>(v));
+    return Make(TypeInfoOf<T>(), &obj);
+  } else {
+    return Make(TypeInfoOf<T>(), &v);
+  }
+}
+
+template <class T>
+decltype(auto) TValue::AsRaw() const {
+  if constexpr (IsObjectPointer<T>) return static_cast<T>(*static_cast<TObject* const*>(GetReferenceToRawData()));
+  else return static_cast<const T&>(*static_cast<const T*>(GetReferenceToRawData()));
+}
+
+// How a field's storage is read into a value and written from one (already of the field's type).
+struct TFieldAccess {
+  TValue (*Read)(const TTypeInfo* type, const void* address);
+  void (*Write)(const TTypeInfo* type, void* address, const TValue& value);
+};
+// Plain copies through the type's operations.
+const TFieldAccess& RawFieldAccess();
+template <class V>
+const TFieldAccess& FieldAccessOf() {
+  if constexpr (IsObjectPointer<V>) {
+    static constexpr TFieldAccess access{
+        [](const TTypeInfo*, const void* address) { return TValue::From(*static_cast<const V*>(address)); },
+        [](const TTypeInfo*, void* address, const TValue& v) { *static_cast<V*>(address) = v.template AsRaw<V>(); }};
+    return access;
+  } else {
+    return RawFieldAccess();
+  }
+}
 
 // ---- members
 
@@ -195,7 +239,8 @@ private:
 class TFieldInfo {
 public:
   using TAddress = std::function<void*(TObject* instance)>;
-  TFieldInfo(TClass parent, std::wstring name, TMemberVisibility visibility, const TTypeInfo* type, TAddress address);
+  TFieldInfo(TClass parent, std::wstring name, TMemberVisibility visibility, const TTypeInfo* type, TAddress address,
+             const TFieldAccess& access = RawFieldAccess());
 
   const std::wstring& Name() const { return FName; }
   TMemberVisibility Visibility() const { return FVisibility; }
@@ -211,6 +256,7 @@ private:
   TMemberVisibility FVisibility;
   const TTypeInfo* FType;
   TAddress FAddress;
+  const TFieldAccess& FAccess;
 };
 
 // ---- classes
@@ -278,7 +324,8 @@ private:
 class TRecordFieldInfo {
 public:
   using TAddress = std::function<void*(void* record)>;
-  TRecordFieldInfo(std::wstring name, const TTypeInfo* type, TAddress address);
+  TRecordFieldInfo(std::wstring name, const TTypeInfo* type, TAddress address,
+                   const TFieldAccess& access = RawFieldAccess());
   const std::wstring& Name() const { return FName; }
   const TTypeInfo* FieldType() const { return FType; }
   void* Address(void* record) const { return FAddress(record); }
@@ -290,6 +337,7 @@ private:
   std::wstring FName;
   const TTypeInfo* FType;
   TAddress FAddress;
+  const TFieldAccess* FAccess;  // a pointer, so fields stay copyable
 };
 
 class TRecordTypeInfo : public TTypeInfo {

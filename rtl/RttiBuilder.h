@@ -53,11 +53,11 @@ struct TCall {
   template <class F, size_t... I>
   static TValue Do(F&& f, std::span<const TValue> args, std::index_sequence<I...>) {
     if constexpr (std::is_void_v<R>) {
-      f(*static_cast<const std::remove_cvref_t<A>*>(args[I].GetReferenceToRawData())...);
+      f(args[I].template AsRaw<std::remove_cvref_t<A>>()...);
       return TValue();
     } else {
       return TValue::From<std::remove_cvref_t<R>>(
-          f(*static_cast<const std::remove_cvref_t<A>*>(args[I].GetReferenceToRawData())...));
+          f(args[I].template AsRaw<std::remove_cvref_t<A>>()...));
     }
   }
   template <class F>
@@ -93,7 +93,8 @@ public:
                  TMethodInvoker invoker);
   void AddProperty(std::wstring name, const TTypeInfo* type, TPropertyInfo::TGetter getter,
                    TPropertyInfo::TSetter setter);
-  void AddField(std::wstring name, const TTypeInfo* type, TFieldInfo::TAddress address);
+  void AddField(std::wstring name, const TTypeInfo* type, TFieldInfo::TAddress address,
+                const TFieldAccess& access = RawFieldAccess());
 
 private:
   TClassInfo& FClass;
@@ -161,7 +162,7 @@ public:
     FBase.AddProperty(
         std::move(name), TypeInfoOf<V>(),
         [field](TObject* obj) { return TValue::From<V>(static_cast<T*>(obj)->*field); },
-        [field](TObject* obj, const TValue& v) { static_cast<T*>(obj)->*field = *static_cast<const V*>(v.GetReferenceToRawData()); });
+        [field](TObject* obj, const TValue& v) { static_cast<T*>(obj)->*field = v.template AsRaw<V>(); });
     return *this;
   }
   // Read-only, through a getter.
@@ -190,13 +191,17 @@ public:
   template <class V, class C>
     requires(!std::is_function_v<V>)
   TClassBuilder& Field(std::wstring name, V C::*field) {
-    return Field(std::move(name), field, TypeInfoOf<V>());
+    static_assert(std::is_base_of_v<C, T>);
+    FBase.AddField(
+        std::move(name), TypeInfoOf<V>(), [field](TObject* obj) -> void* { return &(static_cast<T*>(obj)->*field); },
+        FieldAccessOf<V>());
+    return *this;
   }
   // With an explicit description of the same storage (a subrange, the wide-string kind ...).
   template <class V, class C>
     requires(!std::is_function_v<V>)
   TClassBuilder& Field(std::wstring name, V C::*field, const TTypeInfo* type) {
-    static_assert(std::is_base_of_v<C, T>);
+    static_assert(std::is_base_of_v<C, T> && !IsObjectPointer<V>);
     if (type->Ops().Size != sizeof(V)) throw EArgumentError(L"field type does not match its storage");
     FBase.AddField(std::move(name), type, [field](TObject* obj) -> void* { return &(static_cast<T*>(obj)->*field); });
     return *this;
@@ -219,7 +224,7 @@ private:
   template <class A, class C>
   static TPropertyInfo::TSetter Setter(void (C::*setter)(A)) {
     return [setter](TObject* obj, const TValue& v) {
-      (static_cast<T*>(obj)->*setter)(*static_cast<const std::remove_cvref_t<A>*>(v.GetReferenceToRawData()));
+      (static_cast<T*>(obj)->*setter)(v.template AsRaw<std::remove_cvref_t<A>>());
     };
   }
 
@@ -251,10 +256,14 @@ public:
   explicit TRecordBuilder(std::wstring name) : FName(std::move(name)) {}
   template <class V>
   TRecordBuilder& Field(std::wstring name, V R::*field) {
-    return Field(std::move(name), field, TypeInfoOf<V>());
+    FFields.emplace_back(std::move(name), TypeInfoOf<V>(),
+                         [field](void* rec) -> void* { return &(static_cast<R*>(rec)->*field); }, FieldAccessOf<V>());
+    return *this;
   }
+  // With an explicit description of the same storage (a subrange, the wide-string kind ...).
   template <class V>
   TRecordBuilder& Field(std::wstring name, V R::*field, const TTypeInfo* type) {
+    static_assert(!IsObjectPointer<V>);
     if (type->Ops().Size != sizeof(V)) throw EArgumentError(L"field type does not match its storage");
     FFields.emplace_back(std::move(name), type, [field](void* rec) -> void* { return &(static_cast<R*>(rec)->*field); });
     return *this;

@@ -79,6 +79,22 @@ class TOther : public TObject {
   RTL_CLASSINFO
 };
 
+// TObject is not the first base here, so a TMixed* and its TObject* differ.
+struct TPad {
+  virtual ~TPad() = default;
+  int64_t Padding = 0;
+};
+class TMixed : public TPad, public TObject {
+  RTL_CLASSINFO
+public:
+  TMixed* Swap(TMixed* other) {
+    TMixed* old = FPeer;
+    FPeer = other;
+    return old;
+  }
+  TMixed* FPeer = nullptr;
+};
+
 }  // namespace
 
 TClass TShape::StaticClassInfo() {
@@ -113,6 +129,13 @@ TClass TCircle::StaticClassInfo() {
 
 TClass TOther::StaticClassInfo() {
   static const TClass info = DescribeClass<TOther, TObject>(L"TOther", L"Shapes", [](TClassBuilder<TOther>&) {});
+  return info;
+}
+
+TClass TMixed::StaticClassInfo() {
+  static const TClass info = DescribeClass<TMixed, TObject>(L"TMixed", L"Shapes", [](TClassBuilder<TMixed>& c) {
+    c.Method(L"Swap", &TMixed::Swap, {L"other"}).Property(L"Peer", &TMixed::FPeer).Field(L"FPeer", &TMixed::FPeer);
+  });
   return info;
 }
 
@@ -384,4 +407,24 @@ TEST(Rtti, ClassReferences) {
   TCircle circle;
   EXPECT_FALSE(TValue::FromObject(&circle).TryCast(classOfShape, out));
   EXPECT_FALSE(TValue::FromClass(shapeClass).TryCast(shapeClass, out));
+}
+
+TEST(Rtti, ObjectReferencesWhenTObjectIsNotTheFirstBase) {
+  TMixed a, b, c;
+  ASSERT_NE(static_cast<void*>(&a), static_cast<void*>(static_cast<TObject*>(&a)));
+  TClass cls = TMixed::StaticClassInfo();
+  const TValue va = TValue::From(&a);
+  EXPECT_EQ(va.AsObject(), static_cast<TObject*>(&a));
+  EXPECT_EQ(va.AsType<TMixed*>(), &a);
+  EXPECT_EQ(va.AsObject()->ClassName(), L"TMixed");
+
+  cls->GetProperty(L"Peer")->SetValue(&a, TValue::From(&b));
+  EXPECT_EQ(a.FPeer, &b);
+  EXPECT_EQ(cls->GetProperty(L"Peer")->GetValue(&a).AsType<TMixed*>(), &b);
+  cls->GetField(L"FPeer")->SetValue(&a, TValue::From(&c));
+  EXPECT_EQ(a.FPeer, &c);
+  EXPECT_EQ(cls->GetField(L"FPeer")->GetValue(&a).AsObject(), static_cast<TObject*>(&c));
+  const TValue old = cls->GetMethod(L"Swap")->Invoke(va, {TValue::From(&b)});
+  EXPECT_EQ(old.AsType<TMixed*>(), &c);
+  EXPECT_EQ(a.FPeer, &b);
 }
