@@ -1,0 +1,207 @@
+#include "Cef.Channel.h"
+
+#include <atomic>
+#include <condition_variable>
+#include <deque>
+#include <mutex>
+#include <thread>
+
+#include "Cef.Common.h"
+
+namespace standin {
+
+struct TChannel::TImpl {
+  HANDLE pipe = INVALID_HANDLE_VALUE;
+  bool server = false;
+  HANDLE closeEvent = CreateEventW(nullptr, TRUE, FALSE, nullptr);
+  HANDLE connectedEvent = CreateEventW(nullptr, TRUE, FALSE, nullptr);
+  std::mutex lock;
+  std::condition_variable cv;
+  std::deque<std::string> outgoing;
+  size_t outgoingBytes = 0;
+  bool closed = false;
+  std::thread reader, writer;
+
+  ~TImpl() {
+    if (pipe != INVALID_HANDLE_VALUE) CloseHandle(pipe);
+    CloseHandle(closeEvent);
+    CloseHandle(connectedEvent);
+  }
+
+  // Waits for an overlapped operation; false when it failed or the channel is closing.
+  bool Finish(OVERLAPPED& ov, BOOL started, DWORD& transferred) {
+    if (!started && GetLastError() != ERROR_IO_PENDING) return false;
+    HANDLE handles[2] = {ov.hEvent, closeEvent};
+    const DWORD r = WaitForMultipleObjects(2, handles, FALSE, INFINITE);
+    if (r != WAIT_OBJECT_0) {
+      CancelIoEx(pipe, &ov);
+      GetOverlappedResult(pipe, &ov, &transferred, TRUE);
+      return false;
+    }
+    return GetOverlappedResult(pipe, &ov, &transferred, FALSE) != FALSE;
+  }
+
+  bool ReadExact(char* buf, size_t n) {
+    OVERLAPPED ov{};
+    ov.hEvent = CreateEventW(nullptr, TRUE, FALSE, nullptr);
+    bool ok = true;
+    while (n > 0 && ok) {
+      ResetEvent(ov.hEvent);
+      DWORD got = 0;
+      const DWORD ask = static_cast<DWORD>(std::min<size_t>(n, 1 << 20));
+      const BOOL started = ReadFile(pipe, buf, ask, nullptr, &ov);
+      ok = Finish(ov, started, got) && got > 0;
+      buf += got;
+      n -= got;
+    }
+    CloseHandle(ov.hEvent);
+    return ok;
+  }
+
+  bool WriteAll(const std::string& data) {
+    OVERLAPPED ov{};
+    ov.hEvent = CreateEventW(nullptr, TRUE, FALSE, nullptr);
+    size_t done = 0;
+    bool ok = true;
+    while (done < data.size() && ok) {
+      ResetEvent(ov.hEvent);
+      DWORD put = 0;
+      const DWORD ask = static_cast<DWORD>(std::min<size_t>(data.size() - done, 1 << 20));
+      const BOOL started = WriteFile(pipe, data.data() + done, ask, nullptr, &ov);
+      ok = Finish(ov, started, put) && put > 0;
+      done += put;
+    }
+    CloseHandle(ov.hEvent);
+    return ok;
+  }
+
+  bool WaitForClient() {
+    OVERLAPPED ov{};
+    ov.hEvent = CreateEventW(nullptr, TRUE, FALSE, nullptr);
+    DWORD dummy = 0;
+    bool ok;
+    if (ConnectNamedPipe(pipe, &ov)) ok = true;
+    else if (GetLastError() == ERROR_PIPE_CONNECTED) ok = true;
+    else ok = Finish(ov, FALSE, dummy);
+    CloseHandle(ov.hEvent);
+    return ok;
+  }
+
+  void ReaderLoop(const TOnFrame& onFrame, const TOnClosed& onClosed) {
+    if (!server || WaitForClient()) {
+      SetEvent(connectedEvent);
+      for (;;) {
+        unsigned char head[4];
+        if (!ReadExact(reinterpret_cast<char*>(head), 4)) break;
+        const size_t len = head[0] | (head[1] << 8) | (head[2] << 16) | (static_cast<size_t>(head[3]) << 24);
+        if (len > kMaxFrame) break;  // a broken peer; nothing sensible can follow
+        std::string frame(len, '\0');
+        if (len && !ReadExact(frame.data(), len)) break;
+        GuardVoid([&] { onFrame(std::move(frame)); });
+      }
+    }
+    {
+      std::lock_guard<std::mutex> l(lock);
+      closed = true;
+    }
+    cv.notify_all();
+    GuardVoid([&] { onClosed(); });
+  }
+
+  void WriterLoop() {
+    HANDLE handles[2] = {connectedEvent, closeEvent};
+    if (WaitForMultipleObjects(2, handles, FALSE, INFINITE) != WAIT_OBJECT_0) return;
+    for (;;) {
+      std::string frame;
+      {
+        std::unique_lock<std::mutex> l(lock);
+        cv.wait(l, [&] { return closed || !outgoing.empty(); });
+        if (closed) return;
+        frame = std::move(outgoing.front());
+        outgoing.pop_front();
+        outgoingBytes -= frame.size();
+      }
+      if (!WriteAll(frame)) return;
+    }
+  }
+};
+
+TChannel::TChannel() : FImpl(std::make_shared<TImpl>()) {}
+
+TChannel::~TChannel() { Close(); }
+
+std::wstring TChannel::NewName() {
+  static std::atomic<unsigned> counter{0};
+  return L"\\\\.\\pipe\\standin-cef-" + std::to_wstring(GetCurrentProcessId()) + L"-" +
+         std::to_wstring(GetTickCount64()) + L"-" + std::to_wstring(++counter);
+}
+
+std::shared_ptr<TChannel> TChannel::Listen(const std::wstring& name) {
+  HANDLE h = CreateNamedPipeW(name.c_str(), PIPE_ACCESS_DUPLEX | FILE_FLAG_OVERLAPPED | FILE_FLAG_FIRST_PIPE_INSTANCE,
+                              PIPE_TYPE_BYTE | PIPE_READMODE_BYTE | PIPE_WAIT, 1, 1 << 16, 1 << 16, 0, nullptr);
+  if (h == INVALID_HANDLE_VALUE) return nullptr;
+  std::shared_ptr<TChannel> c(new TChannel());
+  c->FImpl->pipe = h;
+  c->FImpl->server = true;
+  return c;
+}
+
+std::shared_ptr<TChannel> TChannel::Connect(const std::wstring& name, DWORD timeoutMs) {
+  const ULONGLONG deadline = GetTickCount64() + timeoutMs;
+  for (;;) {
+    HANDLE h = CreateFileW(name.c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr, OPEN_EXISTING,
+                           FILE_FLAG_OVERLAPPED, nullptr);
+    if (h != INVALID_HANDLE_VALUE) {
+      std::shared_ptr<TChannel> c(new TChannel());
+      c->FImpl->pipe = h;
+      return c;
+    }
+    if (GetTickCount64() >= deadline) return nullptr;
+    if (GetLastError() == ERROR_PIPE_BUSY) WaitNamedPipeW(name.c_str(), 100);
+    else Sleep(20);
+  }
+}
+
+void TChannel::Start(TOnFrame onFrame, TOnClosed onClosed) {
+  std::shared_ptr<TImpl> impl = FImpl;
+  impl->reader = std::thread([impl, onFrame = std::move(onFrame), onClosed = std::move(onClosed)] {
+    impl->ReaderLoop(onFrame, onClosed);
+  });
+  impl->writer = std::thread([impl] { impl->WriterLoop(); });
+}
+
+bool TChannel::Send(std::string frame) {
+  if (frame.size() > kMaxFrame) return false;
+  std::string framed;
+  framed.reserve(frame.size() + 4);
+  const size_t n = frame.size();
+  for (int k = 0; k < 4; ++k) framed += static_cast<char>((n >> (8 * k)) & 0xFF);
+  framed += frame;
+  {
+    std::lock_guard<std::mutex> l(FImpl->lock);
+    if (FImpl->closed) return false;
+    FImpl->outgoingBytes += framed.size();
+    FImpl->outgoing.push_back(std::move(framed));
+  }
+  FImpl->cv.notify_one();
+  return true;
+}
+
+void TChannel::Close() {
+  {
+    std::lock_guard<std::mutex> l(FImpl->lock);
+    FImpl->closed = true;
+    FImpl->outgoing.clear();
+  }
+  FImpl->cv.notify_all();
+  SetEvent(FImpl->closeEvent);
+  const auto self = std::this_thread::get_id();
+  // Close may run on the reader thread (from its own callback): that thread is then left to end.
+  for (std::thread* t : {&FImpl->reader, &FImpl->writer}) {
+    if (!t->joinable()) continue;
+    if (t->get_id() == self) t->detach();
+    else t->join();
+  }
+}
+
+}  // namespace standin

@@ -1,0 +1,56 @@
+#pragma once
+// Fetching one address: http and https through WinHTTP (redirects followed), file: from disk,
+// data: decoded in place. Runs on the calling (worker) thread and reports through callbacks on
+// that thread; used by URL requests and by page loading.
+#include <atomic>
+#include <functional>
+#include <map>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "Cef.Common.h"
+
+namespace standin {
+
+struct TFetchRequest {
+  std::wstring url;
+  std::wstring method = L"GET";
+  std::vector<std::pair<std::wstring, std::wstring>> headers;
+  std::string body;
+  std::wstring userAgent;
+  std::wstring username, password;  // basic credentials, sent when the server asks
+};
+
+struct TFetchResponse {
+  int status = 0;  // HTTP status; 200 for file: and data: that were found
+  std::wstring statusText;
+  std::wstring mimeType;
+  std::wstring charset;
+  std::wstring finalUrl;
+  std::vector<std::pair<std::wstring, std::wstring>> headers;
+  std::int64_t contentLength = -1;  // -1 when unknown
+  std::wstring Header(const std::wstring& name) const;
+};
+
+struct TFetchCallbacks {
+  // Headers are in; return false to stop (nothing more is read).
+  std::function<bool(const TFetchResponse&)> onResponse;
+  // A piece of the body; return false to stop.
+  std::function<bool(const char* data, size_t size, std::int64_t received, std::int64_t total)> onData;
+  const std::atomic<bool>* cancelled = nullptr;
+};
+
+// The outcome: ERR_NONE when the whole response was read (whatever its HTTP status), ERR_ABORTED
+// when cancelled or stopped by a callback, another network error code otherwise.
+cef_errorcode_t Fetch(const TFetchRequest& request, const TFetchCallbacks& callbacks);
+
+// data: URL contents (base64 or percent-encoded) with its media type; false when malformed.
+bool DecodeDataUrl(const std::wstring& url, std::string& bytes, std::wstring& mimeType, std::wstring& charset);
+
+// The mime type for a file extension ("html" -> "text/html"), empty when unknown.
+std::wstring MimeTypeForExtension(const std::wstring& ext);
+// The extensions known for a mime type.
+std::vector<std::wstring> ExtensionsForMimeType(const std::wstring& mime);
+
+}  // namespace standin

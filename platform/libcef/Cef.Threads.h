@@ -1,0 +1,75 @@
+#pragma once
+// The runtime's named threads and their task queues.
+//
+// UI: the thread that called cef_initialize; its tasks run only inside cef_do_message_loop_work
+// and cef_run_message_loop. IO, FILE and the other browser-process threads: worker threads,
+// started on first use, that run their queue and pump their own window messages. RENDERER: the
+// main thread of a render process (inside cef_execute_process), or in single-process mode a
+// thread of the browser process.
+//
+// Tasks run in the order of their due time, and tasks due at the same time in posting order.
+#include <cstdint>
+#include <functional>
+#include <memory>
+
+#include "Cef.Common.h"
+
+namespace standin {
+
+class TTaskQueue {
+public:
+  explicit TTaskQueue(cef_thread_id_t id);
+  ~TTaskQueue();
+  cef_thread_id_t Id() const { return FId; }
+  // False once the queue is closed (the task is then dropped at once).
+  bool Post(std::function<void()> task, std::int64_t delayMs = 0);
+  // Runs the tasks that are due now (not those they post meanwhile). Returns how many ran.
+  int RunDue();
+  // Milliseconds until the next task is due (0 when one is due, INFINITE when none waits).
+  DWORD NextDelay() const;
+  // Signalled when a task was posted; auto-reset.
+  HANDLE WakeEvent() const { return FWake; }
+  // Refuses further tasks and drops the waiting ones (their cef_task_t references are released).
+  void Close();
+  bool Closed() const;
+
+private:
+  struct TImpl;
+  std::unique_ptr<TImpl> FImpl;
+  cef_thread_id_t FId;
+  HANDLE FWake;
+};
+
+// Makes `queue` the current thread's queue (nullptr to unbind). The UI and render threads bind
+// themselves; worker threads are bound by their loop.
+void BindCurrentThread(std::shared_ptr<TTaskQueue> queue);
+std::shared_ptr<TTaskQueue> CurrentQueue();
+
+// The queue of a named thread in this process, or null when that thread does not exist here.
+// Worker threads are started on first use once the browser side is up.
+std::shared_ptr<TTaskQueue> QueueFor(cef_thread_id_t id);
+// Posts to a named thread; false when that thread does not exist (the task is dropped).
+bool PostTo(cef_thread_id_t id, std::function<void()> task, std::int64_t delayMs = 0);
+
+// Browser side: registers the UI queue and allows the worker threads.
+void StartBrowserThreads(std::shared_ptr<TTaskQueue> ui);
+// Stops and joins the worker threads, closes every queue, forgets the UI queue.
+void StopBrowserThreads();
+// Render side (process or thread): registers or removes the render queue.
+void SetRenderQueue(std::shared_ptr<TTaskQueue> queue);
+
+// Runs the current thread's queue and its window messages until `stop` is signalled, `quit()`
+// holds or a WM_QUIT arrives. Used by the worker, render and UI loops.
+void RunQueueLoop(TTaskQueue& queue, HANDLE stop, const std::function<bool()>& quit);
+
+// Pumps the current thread's window messages without blocking. True when a WM_QUIT was seen
+// (it is left in the queue for the thread's own loop).
+bool PumpMessages();
+
+// A runtime cef_task_t becomes a queue task; the queue owns its reference (released after it
+// ran, or when it is dropped).
+std::function<void()> TaskOf(cef_task_t* task);
+
+cef_task_runner_t* NewTaskRunner(cef_thread_id_t id);
+
+}  // namespace standin
