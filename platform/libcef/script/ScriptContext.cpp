@@ -75,12 +75,14 @@ bool EnsureHeap() {
 // Compiles and runs `code` in the context. Page script (retval null) reports an uncaught
 // exception to the host; eval hands back the result or the exception.
 bool RunCode(TContext* c, const std::wstring& code, const std::wstring& url, int startLine,
-             bool evalMode, cef_v8value_t** retval, TErrorInfo* error) {
+             bool evalMode, cef_v8value_t** retval, TErrorInfo* error,
+             const std::wstring* shownSource = nullptr) {
   duk_context* ctx = c ? c->Duk() : nullptr;
   if (!ctx || !duk_check_stack(ctx, 8)) return false;
   FlushDeferredReleases();
   if (startLine < 1) startLine = 1;
-  c->RememberSource(url, startLine, code);
+  // Source lines of exceptions come from the text as its author wrote it.
+  c->RememberSource(url, startLine, shownSource ? *shownSource : code);
   // Duktape counts lines from 1: leading newlines move the script to its start line.
   std::string src(static_cast<size_t>(std::min(startLine - 1, 1000000)), '\n');
   src += ToCesu(code);
@@ -385,7 +387,7 @@ cef_v8context_t* CreateContext(IScriptHost* host) {
     for (size_t i = 0; i < extensions.size(); ++i) {
       const TExtension& x = extensions[i];
       std::wstring code = FromCesu(x.code.data(), x.code.size());
-      if (!RunCode(c, code, x.name, 1, false, nullptr, nullptr) && host)
+      if (!RunCode(c, code, x.name, 1, false, nullptr, nullptr, &x.original) && host)
         host->Trace(L"script extension failed " + x.name);
     }
     return hold.Wrap();
@@ -521,6 +523,7 @@ int CEF_EXPORT cef_register_extension(const cef_string_t* extension_name,
     TExtension x;
     x.name = name;
     x.code = ToCesu(RewriteNativeDeclarations(code, static_cast<int>(list.size())));
+    x.original = code;
     x.handler = hold.Wrap();  // kept for the life of the process, as the runtime does
     list.push_back(std::move(x));
     return 1;

@@ -13,14 +13,23 @@ namespace {
 
 const char* const kInfoKey = DUK_HIDDEN_SYMBOL("info");
 
-template <class F>
-duk_int_t SafeRun(duk_context* ctx, duk_idx_t nargs, duk_idx_t nrets, F& body) {
-  return duk_safe_call(
-      ctx, [](duk_context* c, void* u) -> duk_ret_t { return (*static_cast<F*>(u))(c); }, &body,
-      nargs, nrets);
+duk_ret_t RunTrampoline(duk_context* c) {
+  auto fn = reinterpret_cast<duk_ret_t (*)(duk_context*, void*)>(duk_get_pointer(c, -2));
+  void* udata = duk_get_pointer(c, -1);
+  duk_pop_2(c);
+  return fn(c, udata);
 }
 
 }  // namespace
+
+duk_int_t ProtectedRun(duk_context* ctx, duk_idx_t nargs, duk_ret_t (*fn)(duk_context*, void*),
+                       void* udata) {
+  duk_push_c_function(ctx, &RunTrampoline, DUK_VARARGS);
+  duk_insert(ctx, -(nargs + 1));
+  duk_push_pointer(ctx, reinterpret_cast<void*>(fn));
+  duk_push_pointer(ctx, udata);
+  return duk_pcall(ctx, nargs + 2);
+}
 
 // ---- Strings
 
@@ -236,7 +245,7 @@ bool IsDate(duk_context* ctx, duk_idx_t idx, double* ms) {
     isDate = true;
     return 0;
   };
-  duk_int_t rc = SafeRun(ctx, 1, 1, body);
+  duk_int_t rc = SafeRun(ctx, 1, body);
   duk_pop(ctx);
   if (rc != DUK_EXEC_SUCCESS || !isDate) return false;
   *ms = result;
@@ -370,26 +379,32 @@ TErrorInfo DescribeError(duk_context* ctx, TContext* context) {
   TErrorInfo info;
   if (!duk_check_stack(ctx, 8)) return info;
   duk_dup(ctx, -1);
+  // [text, line, file]
   auto body = [](duk_context* c) -> duk_ret_t {
+    duk_push_array(c);
     duk_dup(c, 0);
     duk_safe_to_string(c, -1);
+    duk_put_prop_index(c, 1, 0);
     if (duk_is_object(c, 0)) {
       duk_get_prop_string(c, 0, "lineNumber");
+      duk_put_prop_index(c, 1, 1);
       duk_get_prop_string(c, 0, "fileName");
-    } else {
-      duk_push_int(c, 0);
-      duk_push_string(c, "");
+      duk_put_prop_index(c, 1, 2);
     }
-    return 3;
+    return 1;
   };
-  if (SafeRun(ctx, 1, 3, body) == DUK_EXEC_SUCCESS) {
-    info.message = L"Uncaught " + GetWString(ctx, -3);
-    info.line = duk_is_number(ctx, -2) ? static_cast<int>(duk_get_number(ctx, -2)) : 0;
+  if (SafeRun(ctx, 1, body) == DUK_EXEC_SUCCESS) {
+    duk_get_prop_index(ctx, -1, 0);
+    info.message = L"Uncaught " + GetWString(ctx, -1);
+    duk_get_prop_index(ctx, -2, 1);
+    info.line = duk_is_number(ctx, -1) ? static_cast<int>(duk_get_number(ctx, -1)) : 0;
+    duk_get_prop_index(ctx, -3, 2);
     info.resourceName = GetWString(ctx, -1);
+    duk_pop_3(ctx);
   } else {
     info.message = L"Uncaught exception";
   }
-  duk_pop_3(ctx);
+  duk_pop(ctx);
   if (TEngine& e = Engine(); e.lastThrowLine > 0 && info.line == 0) {
     // A thrown value that is not an error object carries no position; the throw hook noted it.
     info.line = e.lastThrowLine;
@@ -505,7 +520,7 @@ std::vector<TFrameInfo> CurrentFrames(duk_context* ctx, int limit) {
     }
     return 1;
   };
-  if (SafeRun(ctx, 1, 1, body) == DUK_EXEC_SUCCESS) {
+  if (SafeRun(ctx, 1, body) == DUK_EXEC_SUCCESS) {
     duk_size_t n = duk_get_length(ctx, -1);
     for (duk_size_t i = 0; i < n; ++i) {
       duk_get_prop_index(ctx, -1, static_cast<duk_uarridx_t>(i));

@@ -65,6 +65,18 @@ public:
   TRunningScope& operator=(const TRunningScope&) = delete;
 };
 
+// Runs fn(c, udata) as a protected call whose arguments are the `nargs` values on the stack
+// top (index 0 onwards in its frame); its one result (undefined when it returns 0) replaces
+// them. Returns DUK_EXEC_SUCCESS, or DUK_EXEC_ERROR with the error in place of the result.
+duk_int_t ProtectedRun(duk_context* ctx, duk_idx_t nargs, duk_ret_t (*fn)(duk_context*, void*),
+                       void* udata);
+template <class F>
+duk_int_t SafeRun(duk_context* ctx, duk_idx_t nargs, F& body) {
+  return ProtectedRun(
+      ctx, nargs, [](duk_context* c, void* u) -> duk_ret_t { return (*static_cast<F*>(u))(c); },
+      &body);
+}
+
 // Stash slots keep Duktape objects alive for the C side.
 uint32_t StashPut(duk_context* ctx, duk_idx_t idx);  // 0 on failure
 void StashPush(duk_context* ctx, uint32_t key);
@@ -86,6 +98,7 @@ TObjectInfo* ObjectInfo(duk_context* ctx, duk_idx_t idx, bool create);
 struct TExtension {
   std::wstring name;
   std::string code;  // rewritten, CESU-8
+  std::wstring original;
   cef_v8handler_t* handler = nullptr;
 };
 std::vector<TExtension> ExtensionsSnapshot();
@@ -220,7 +233,8 @@ duk_ret_t NativeFunctionCall(duk_context* ctx);
 // Runs body(c) protected, with the value pushed at index 0 of its frame; the body leaves one
 // result. On success the result sits on the stack top of `ctx` (the caller pops it); on failure
 // the value records the exception (and hands it on for rethrow when asked) and false returns.
-bool ObjectCall(TValue* value, duk_context*& ctx, duk_safe_call_function body, void* udata);
+bool ObjectCall(TValue* value, duk_context*& ctx, duk_ret_t (*body)(duk_context*, void*),
+                void* udata);
 // Records the error at the stack top (popping it) as the value's exception.
 void RecordException(duk_context* ctx, TValue* value);
 

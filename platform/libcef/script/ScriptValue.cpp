@@ -643,13 +643,14 @@ S* CEF_CALLBACK ExecuteFunctionWithContext(S* self, cef_v8context_t* context, S*
 
 // ---- Shared helpers
 
-bool ObjectCall(TValue* value, duk_context*& ctx, duk_safe_call_function body, void* udata) {
+bool ObjectCall(TValue* value, duk_context*& ctx, duk_ret_t (*body)(duk_context*, void*),
+                void* udata) {
   if (!IsObj(value)) return false;
   FlushDeferredReleases();
   ctx = CurrentDuk();
   if (!ctx || !duk_check_stack(ctx, 16)) return false;
   value->Push(ctx);
-  if (duk_safe_call(ctx, body, udata, 1, 1) != DUK_EXEC_SUCCESS) {
+  if (ProtectedRun(ctx, 1, body, udata) != DUK_EXEC_SUCCESS) {
     RecordException(ctx, value);
     return false;
   }
