@@ -7,10 +7,12 @@ It always stops by itself when its lifetime is over, so no test run can leave it
   httpd.py --daemon --port-file F [--lifetime S]   detach, listen, write the port to F
   httpd.py --stop --port-file F                    stop the server whose port is in F
   httpd.py --port P                                run in the foreground (for a person)
+  --files DIR                                      also serve the files of DIR under /files/
 
 Routes (query parameters apply to every route that sends a body):
   /pages/<file>        a file of tests/pages/
   /bytes/<n>           n deterministic bytes (byte i is (i * 131 + i // 65536) & 255)
+  /files/<file>        a file of the --files folder (sent with sendfile when nothing interferes)
   ?throttle=B          at most B bytes per second per connection
   ?norange=1           ignore Range and always send the whole body
   ?nolength=1          no Content-Length (body ends when the connection closes)
@@ -43,13 +45,23 @@ LOG = []
 LOG_LOCK = threading.Lock()
 DROPPED = set()
 MAX_LOG = 10000
+FILES = None  # folder served under /files/, from --files
+
+# The pattern repeats every 64 KiB up to a constant added per 64 KiB block, so each block is a
+# slice of one base block with a translation table applied: fast enough for large bodies.
+_BASE = bytes((i * 131) & 255 for i in range(65536))
+_SHIFT = [bytes((b + q) & 255 for b in range(256)) for q in range(256)]
 
 
 def pattern_bytes(start, end):
     """Bytes start..end-1 of the deterministic pattern of /bytes/<n>."""
-    out = bytearray(end - start)
-    for k, i in enumerate(range(start, end)):
-        out[k] = (i * 131 + i // 65536) & 255
+    out = bytearray()
+    i = start
+    while i < end:
+        off = i & 0xFFFF
+        n = min(end - i, 65536 - off)
+        out += _BASE[off:off + n].translate(_SHIFT[(i >> 16) & 255])
+        i += n
     return bytes(out)
 
 
@@ -103,6 +115,15 @@ class Handler(BaseHTTPRequestHandler):
         m = re.fullmatch(r"/bytes/(\d+)", url.path)
         if m:
             return self.send_generated(int(m.group(1)), q, head)
+        if url.path.startswith("/files/") and FILES:
+            rel = urllib.parse.unquote(url.path[len("/files/"):])
+            full = os.path.realpath(os.path.join(FILES, rel))
+            if not full.startswith(os.path.realpath(FILES) + os.sep) or not os.path.isfile(full):
+                return self.send_body(404, b"not found\n", "text/plain", {}, head)
+            with open(full, "rb") as f:
+                fd = f.fileno()
+                return self.send_generated(os.fstat(fd).st_size, q, head,
+                                           lambda a, b: os.pread(fd, b - a, a), None, f)
         if url.path.startswith("/pages/"):
             rel = urllib.parse.unquote(url.path[len("/pages/"):])
             full = os.path.realpath(os.path.join(PAGES, rel))
@@ -126,7 +147,7 @@ class Handler(BaseHTTPRequestHandler):
     def send_data(self, data, q, head, ctype):
         self.send_generated(len(data), q, head, lambda a, b: data[a:b], ctype)
 
-    def send_generated(self, size, q, head, source=pattern_bytes, ctype=None):
+    def send_generated(self, size, q, head, source=pattern_bytes, ctype=None, fileobj=None):
         ctype = q.get("type", ctype or "application/octet-stream")
         start, end, code = 0, size, 200
         rng = self.headers.get("Range")
@@ -173,6 +194,12 @@ class Handler(BaseHTTPRequestHandler):
                     drop = None
                 else:
                     DROPPED.add(key)
+        if fileobj is not None and not throttle and drop is None and not chunked:
+            try:  # zero-copy: the server must not be what a benchmark measures
+                self.connection.sendfile(fileobj, start, end - start)
+            except (BrokenPipeError, ConnectionResetError):
+                self.close_connection = True
+            return
         sent, pos, t0 = 0, start, time.monotonic()
         block = 256 * 1024 if not throttle else max(1024, min(64 * 1024, throttle // 10))
         try:
@@ -244,7 +271,10 @@ def main():
     ap.add_argument("--lifetime", type=float, default=1800)
     ap.add_argument("--daemon", action="store_true")
     ap.add_argument("--stop", action="store_true")
+    ap.add_argument("--files")
     a = ap.parse_args()
+    global FILES
+    FILES = os.path.abspath(a.files) if a.files else None
     if a.stop:
         try:
             pid = int(open(a.port_file).read().split()[1])

@@ -1,0 +1,426 @@
+#include <winsock2.h>
+#include <ws2tcpip.h>
+#include <windows.h>
+#include <winhttp.h>
+
+#include "platform/xldl/XlNet.h"
+
+#include <algorithm>
+#include <cstring>
+
+namespace xldl {
+
+namespace {
+
+constexpr DWORD kConnectTimeoutMs = 15000;
+constexpr DWORD kStallTimeoutMs = 30000;
+constexpr DWORD kSliceMs = 100;  // how soon a blocked wait notices cancellation
+constexpr int kSocketBuffer = 1 << 20;
+constexpr std::size_t kMaxHead = 64 * 1024;
+const char kUserAgent[] = "xldl/1.0";
+
+std::string RequestHeaders(const TRequest& r) {
+  std::string h;
+  if (r.RangeFirst >= 0) {
+    h += "Range: bytes=" + std::to_string(r.RangeFirst) + "-";
+    if (r.RangeLast >= 0) h += std::to_string(r.RangeLast);
+    h += "\r\n";
+    if (!r.IfRange.empty()) h += "If-Range: " + r.IfRange + "\r\n";
+  }
+  if (!r.Referer.empty()) h += "Referer: " + r.Referer + "\r\n";
+  h += "Accept: */*\r\nAccept-Encoding: identity\r\n";
+  return h;
+}
+
+// Our own HTTP/1.1 client: one request per connection.
+class TPlainStream final : public THttpStream {
+public:
+  explicit TPlainStream(TCancelToken& cancel) : FCancel(cancel) {}
+  ~TPlainStream() override {
+    if (FSocket != INVALID_SOCKET) closesocket(FSocket);
+  }
+
+  bool Open(const TRequest& request, TResponse& response) override {
+    if (!Connect(request.Url)) return false;
+    std::string head = "GET " + request.Url.Target + " HTTP/1.1\r\nHost: " +
+                       request.Url.HostHeader() + "\r\nUser-Agent: " + kUserAgent + "\r\n" +
+                       RequestHeaders(request) + "Connection: close\r\n\r\n";
+    if (!SendAll(head)) return false;
+    return ReadHead(response);
+  }
+
+  int Read(char* buffer, int size) override {
+    for (;;) {
+      if (FEnded) return 0;
+      int want = size;
+      if (!FResponse.Chunked && FLeft >= 0) want = int(std::min<std::int64_t>(want, FLeft));
+      int n;
+      if (FPendingPos < FPending.size()) {
+        n = int(std::min<std::size_t>(std::size_t(want), FPending.size() - FPendingPos));
+        std::memcpy(buffer, FPending.data() + FPendingPos, std::size_t(n));
+        FPendingPos += std::size_t(n);
+      } else {
+        n = Recv(buffer, want);
+      }
+      if (n < 0) return -1;
+      if (n == 0) {
+        if (FResponse.CloseDelimited) {
+          FEnded = true;
+          return 0;
+        }
+        FError = ENetError::Lost;  // closed before the announced end
+        return -1;
+      }
+      if (FResponse.Chunked) {
+        const std::size_t m = FChunks.Decode(buffer, std::size_t(n));
+        if (FChunks.Failed()) {
+          FError = ENetError::Malformed;
+          return -1;
+        }
+        if (FChunks.Done()) FEnded = true;
+        if (m > 0) return int(m);
+        continue;
+      }
+      if (FLeft >= 0) {
+        FLeft -= n;
+        if (FLeft == 0) FEnded = true;
+      }
+      return n;
+    }
+  }
+
+private:
+  bool Connect(const TUrl& url) {
+    ADDRINFOW hints{};
+    hints.ai_family = AF_UNSPEC;
+    hints.ai_socktype = SOCK_STREAM;
+    hints.ai_protocol = IPPROTO_TCP;
+    ADDRINFOW* list = nullptr;
+    const std::wstring host = Utf8ToWide(url.Host), port = std::to_wstring(url.Port);
+    if (GetAddrInfoW(host.c_str(), port.c_str(), &hints, &list) != 0 || !list) {
+      FError = ENetError::Connect;
+      return false;
+    }
+    bool connected = false;
+    for (ADDRINFOW* a = list; a && !connected && !FCancel.Cancelled(); a = a->ai_next) {
+      SOCKET s = socket(a->ai_family, a->ai_socktype, a->ai_protocol);
+      if (s == INVALID_SOCKET) continue;
+      setsockopt(s, SOL_SOCKET, SO_RCVBUF, reinterpret_cast<const char*>(&kSocketBuffer),
+                 sizeof kSocketBuffer);
+      u_long nonBlocking = 1;
+      ioctlsocket(s, FIONBIO, &nonBlocking);
+      FSocket = s;
+      if (connect(s, a->ai_addr, int(a->ai_addrlen)) == 0) {
+        connected = true;
+      } else if (WSAGetLastError() == WSAEWOULDBLOCK && Wait(true, kConnectTimeoutMs)) {
+        int err = 0;
+        int len = sizeof err;
+        getsockopt(s, SOL_SOCKET, SO_ERROR, reinterpret_cast<char*>(&err), &len);
+        connected = err == 0;
+      }
+      if (!connected) {
+        closesocket(s);
+        FSocket = INVALID_SOCKET;
+      }
+    }
+    FreeAddrInfoW(list);
+    if (!connected) FError = FCancel.Cancelled() ? ENetError::Cancelled : ENetError::Connect;
+    return connected;
+  }
+
+  // Waits until the socket is readable (or writable); false on cancellation or timeout.
+  bool Wait(bool write, DWORD timeoutMs) {
+    DWORD waited = 0;
+    for (;;) {
+      if (FCancel.Cancelled()) {
+        FError = ENetError::Cancelled;
+        return false;
+      }
+      fd_set set, errors;
+      FD_ZERO(&set);
+      FD_ZERO(&errors);
+      FD_SET(FSocket, &set);
+      FD_SET(FSocket, &errors);
+      timeval tv{0, long(kSliceMs * 1000)};
+      const int r = select(0, write ? nullptr : &set, write ? &set : nullptr, &errors, &tv);
+      if (r > 0) return FD_ISSET(FSocket, &set) || !write;
+      if (r < 0) {
+        FError = ENetError::Lost;
+        return false;
+      }
+      waited += kSliceMs;
+      if (waited >= timeoutMs) {
+        FError = write && timeoutMs == kConnectTimeoutMs ? ENetError::Connect : ENetError::Stalled;
+        return false;
+      }
+    }
+  }
+
+  bool SendAll(const std::string& data) {
+    std::size_t sent = 0;
+    while (sent < data.size()) {
+      const int n = send(FSocket, data.data() + sent, int(data.size() - sent), 0);
+      if (n > 0) {
+        sent += std::size_t(n);
+      } else if (n < 0 && WSAGetLastError() == WSAEWOULDBLOCK) {
+        if (!Wait(true, kStallTimeoutMs)) return false;
+      } else {
+        FError = ENetError::Lost;
+        return false;
+      }
+    }
+    return true;
+  }
+
+  // >0 bytes, 0 orderly close, -1 failure.
+  int Recv(char* buffer, int size) {
+    for (;;) {
+      const int n = recv(FSocket, buffer, size, 0);
+      if (n >= 0) return n;
+      if (WSAGetLastError() != WSAEWOULDBLOCK) {
+        FError = ENetError::Lost;
+        return -1;
+      }
+      if (!Wait(false, kStallTimeoutMs)) return -1;
+    }
+  }
+
+  bool ReadHead(TResponse& response) {
+    std::string data;
+    char chunk[16 * 1024];
+    for (;;) {
+      const std::size_t end = FindHeadEnd(data.data(), data.size());
+      if (end) {
+        TResponse r;
+        if (!ParseResponseHead(data.substr(0, end), r)) {
+          FError = ENetError::Malformed;
+          return false;
+        }
+        if (r.Status >= 100 && r.Status < 200) {  // interim answer: the real one follows
+          data.erase(0, end);
+          continue;
+        }
+        FResponse = r;
+        FPending = data.substr(end);
+        FPendingPos = 0;
+        FLeft = r.Chunked ? -1 : r.ContentLength;
+        FEnded = !r.Chunked && FLeft == 0;
+        response = r;
+        return true;
+      }
+      if (data.size() > kMaxHead) {
+        FError = ENetError::Malformed;
+        return false;
+      }
+      const int n = Recv(chunk, sizeof chunk);
+      if (n <= 0) {
+        if (n == 0) FError = ENetError::Lost;
+        return false;
+      }
+      data.append(chunk, std::size_t(n));
+    }
+  }
+
+  TCancelToken& FCancel;
+  SOCKET FSocket = INVALID_SOCKET;
+  TResponse FResponse;
+  std::string FPending;
+  std::size_t FPendingPos = 0;
+  std::int64_t FLeft = -1;
+  bool FEnded = false;
+  TChunkedDecoder FChunks;
+};
+
+// WinHTTP, synchronous; cancellation closes the handles, which ends a blocked call.
+class TWinHttpStream final : public THttpStream {
+public:
+  explicit TWinHttpStream(TCancelToken& cancel) : FCancel(cancel) {}
+  ~TWinHttpStream() override {
+    if (FHook) FCancel.RemoveHook(FHook);
+    CloseHandles();
+  }
+
+  bool Open(const TRequest& request, TResponse& response) override {
+    FHook = FCancel.AddHook([this] { CloseHandles(); });
+    if (!FHook) {
+      FError = ENetError::Cancelled;
+      return false;
+    }
+    const TUrl& url = request.Url;
+    {
+      std::lock_guard<std::mutex> lock(FLock);
+      FSession = WinHttpOpen(Utf8ToWide(kUserAgent).c_str(), WINHTTP_ACCESS_TYPE_DEFAULT_PROXY,
+                             WINHTTP_NO_PROXY_NAME, WINHTTP_NO_PROXY_BYPASS, 0);
+      if (FSession) {
+        WinHttpSetTimeouts(FSession, int(kConnectTimeoutMs), int(kConnectTimeoutMs),
+                           int(kStallTimeoutMs), int(kStallTimeoutMs));
+        FConnect = WinHttpConnect(FSession, Utf8ToWide(url.Host).c_str(), url.Port, 0);
+      }
+      if (FConnect)
+        FRequest = WinHttpOpenRequest(FConnect, L"GET", Utf8ToWide(url.Target).c_str(), nullptr,
+                                      WINHTTP_NO_REFERER, WINHTTP_DEFAULT_ACCEPT_TYPES,
+                                      url.Secure ? WINHTTP_FLAG_SECURE : 0);
+      if (!FRequest) {
+        FError = FClosed ? ENetError::Cancelled : ENetError::Connect;
+        return false;
+      }
+      // Redirects are ours to follow (bounded, and also between http and https).
+      DWORD policy = WINHTTP_OPTION_REDIRECT_POLICY_NEVER;
+      WinHttpSetOption(FRequest, WINHTTP_OPTION_REDIRECT_POLICY, &policy, sizeof policy);
+    }
+    const std::wstring headers = Utf8ToWide(RequestHeaders(request));
+    HINTERNET req = Request();
+    if (!req || !WinHttpSendRequest(req, headers.c_str(), DWORD(headers.size()), WINHTTP_NO_REQUEST_DATA,
+                            0, 0, 0) ||
+        !(req = Request()) || !WinHttpReceiveResponse(req, nullptr)) {
+      FError = FCancel.Cancelled() ? ENetError::Cancelled : ENetError::Connect;
+      return false;
+    }
+    DWORD bytes = 0;
+    if (!(req = Request())) {
+      FError = ENetError::Cancelled;
+      return false;
+    }
+    WinHttpQueryHeaders(req, WINHTTP_QUERY_RAW_HEADERS_CRLF, WINHTTP_HEADER_NAME_BY_INDEX,
+                        WINHTTP_NO_OUTPUT_BUFFER, &bytes, WINHTTP_NO_HEADER_INDEX);
+    std::wstring raw(bytes / sizeof(wchar_t) + 1, L'\0');
+    bytes = DWORD(raw.size() * sizeof(wchar_t));
+    if (!WinHttpQueryHeaders(req, WINHTTP_QUERY_RAW_HEADERS_CRLF, WINHTTP_HEADER_NAME_BY_INDEX,
+                             raw.data(), &bytes, WINHTTP_NO_HEADER_INDEX)) {
+      FError = FCancel.Cancelled() ? ENetError::Cancelled : ENetError::Malformed;
+      return false;
+    }
+    raw.resize(bytes / sizeof(wchar_t));
+    if (!ParseResponseHead(WideToUtf8(raw), FResponse)) {
+      FError = ENetError::Malformed;
+      return false;
+    }
+    FLeft = FResponse.BodyLength();
+    response = FResponse;
+    return true;
+  }
+
+  int Read(char* buffer, int size) override {
+    if (FLeft >= 0) size = int(std::min<std::int64_t>(size, FLeft));
+    if (size == 0) return 0;
+    DWORD n = 0;
+    HINTERNET req = Request();
+    if (!req || !WinHttpReadData(req, buffer, DWORD(size), &n)) {
+      FError = FCancel.Cancelled() ? ENetError::Cancelled : ENetError::Lost;
+      return -1;
+    }
+    if (n == 0) {
+      if (FLeft > 0 || FCancel.Cancelled()) {  // ended before the announced length
+        FError = FCancel.Cancelled() ? ENetError::Cancelled : ENetError::Lost;
+        return -1;
+      }
+      return 0;
+    }
+    if (FLeft >= 0) FLeft -= n;
+    return int(n);
+  }
+
+private:
+  // The request handle, or null once a cancellation closed it (never call with a closed one).
+  HINTERNET Request() {
+    std::lock_guard<std::mutex> lock(FLock);
+    return FClosed ? nullptr : FRequest;
+  }
+
+  void CloseHandles() {
+    std::lock_guard<std::mutex> lock(FLock);
+    FClosed = true;
+    for (HINTERNET* h : {&FRequest, &FConnect, &FSession}) {
+      if (*h) WinHttpCloseHandle(*h);
+      *h = nullptr;
+    }
+  }
+
+  TCancelToken& FCancel;
+  std::mutex FLock;
+  HINTERNET FSession = nullptr, FConnect = nullptr, FRequest = nullptr;
+  bool FClosed = false;
+  int FHook = 0;
+  TResponse FResponse;
+  std::int64_t FLeft = -1;
+};
+
+std::mutex gNetLock;
+int gNetUsers = 0;
+
+}  // namespace
+
+TCancelToken::TCancelToken() : FEvent(CreateEventW(nullptr, TRUE, FALSE, nullptr)) {}
+
+TCancelToken::~TCancelToken() {
+  if (FEvent) CloseHandle(FEvent);
+}
+
+void TCancelToken::Cancel() {
+  std::lock_guard<std::mutex> lock(FLock);
+  if (FCancelled.exchange(true)) return;
+  if (FEvent) SetEvent(FEvent);
+  for (auto& [id, hook] : FHooks) hook();
+  FHooks.clear();
+}
+
+bool TCancelToken::Sleep(DWORD ms) const {
+  if (Cancelled()) return true;
+  if (FEvent) WaitForSingleObject(FEvent, ms);
+  else ::Sleep(ms);
+  return Cancelled();
+}
+
+int TCancelToken::AddHook(std::function<void()> hook) {
+  std::lock_guard<std::mutex> lock(FLock);
+  if (Cancelled()) return 0;
+  const int id = FNextHook++;
+  FHooks.emplace(id, std::move(hook));
+  return id;
+}
+
+void TCancelToken::RemoveHook(int id) {
+  std::lock_guard<std::mutex> lock(FLock);
+  FHooks.erase(id);
+}
+
+std::unique_ptr<THttpStream> MakeStream(const TUrl& url, TCancelToken& cancel, bool forceWinHttp) {
+  if (url.Secure || forceWinHttp) return std::make_unique<TWinHttpStream>(cancel);
+  return std::make_unique<TPlainStream>(cancel);
+}
+
+bool NetStartup() {
+  std::lock_guard<std::mutex> lock(gNetLock);
+  if (gNetUsers == 0) {
+    WSADATA data;
+    if (WSAStartup(MAKEWORD(2, 2), &data) != 0) return false;
+  }
+  ++gNetUsers;
+  return true;
+}
+
+void NetCleanup() {
+  std::lock_guard<std::mutex> lock(gNetLock);
+  if (gNetUsers > 0 && --gNetUsers == 0) WSACleanup();
+}
+
+std::string WideToUtf8(const std::wstring& text) {
+  if (text.empty()) return {};
+  const int n = WideCharToMultiByte(CP_UTF8, 0, text.data(), int(text.size()), nullptr, 0,
+                                    nullptr, nullptr);
+  std::string out(std::size_t(std::max(n, 0)), '\0');
+  if (n > 0)
+    WideCharToMultiByte(CP_UTF8, 0, text.data(), int(text.size()), out.data(), n, nullptr,
+                        nullptr);
+  return out;
+}
+
+std::wstring Utf8ToWide(const std::string& text) {
+  if (text.empty()) return {};
+  const int n = MultiByteToWideChar(CP_UTF8, 0, text.data(), int(text.size()), nullptr, 0);
+  std::wstring out(std::size_t(std::max(n, 0)), L'\0');
+  if (n > 0) MultiByteToWideChar(CP_UTF8, 0, text.data(), int(text.size()), out.data(), n);
+  return out;
+}
+
+}  // namespace xldl

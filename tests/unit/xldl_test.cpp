@@ -1,0 +1,439 @@
+// The download engine through its six calls, as the program uses them, against the local test
+// server; and the engine's pure HTTP pieces directly.
+#include <gtest/gtest.h>
+
+#include <atomic>
+#include <cstring>
+#include <set>
+#include <sstream>
+
+#include "app/DownloadSDKUnits.h"
+#include "platform/xldl/XlFiles.h"
+#include "platform/xldl/XlHttp.h"
+#include "platform/xldl/XlNet.h"
+#include "support/TestSupport.h"
+
+using namespace testing_support;
+using namespace std::chrono_literals;
+
+namespace {
+
+std::string Pattern(std::int64_t size) {
+  std::string out(std::size_t(size), '\0');
+  for (std::int64_t i = 0; i < size; ++i) out[std::size_t(i)] = char((i * 131 + i / 65536) & 255);
+  return out;
+}
+
+template <std::size_t N>
+void SetText(wchar_t (&area)[N], const std::wstring& text) {
+  ASSERT_LT(text.size(), N);
+  std::memcpy(area, text.c_str(), (text.size() + 1) * sizeof(wchar_t));
+}
+
+// Filled as the program fills it: zeros, the three texts, 0 and -1 in their places.
+TXlTaskParam MakeParam(const std::wstring& url, const std::wstring& folder, const std::wstring& name) {
+  TXlTaskParam p;
+  std::memset(&p, 0, sizeof p);
+  SetText(p.TaskUrl, url);
+  SetText(p.FileName, name);
+  SetText(p.SavePath, folder);
+  p.MaxConnections = -1;
+  return p;
+}
+
+TXlTaskInfo Query(TXlTaskHandle task) {
+  TXlTaskInfo info;
+  std::memset(&info, 0xCC, sizeof info);  // the caller does not initialise it
+  EXPECT_TRUE(XL_QueryTaskInfoEx(task, &info));
+  return info;
+}
+
+// A unique query suffix, so that per-path server state (drop once) and log lines stay apart.
+std::wstring Unique() {
+  static int n = 0;
+  return L"u=" + std::to_wstring(GetCurrentProcessId()) + L"-" + std::to_wstring(++n) + L"x";
+}
+
+bool WaitStatus(TXlTaskHandle task, std::uint8_t status, std::chrono::milliseconds timeout = 60s) {
+  return WaitFor([&] { return Query(task).Status == status; }, timeout, false);
+}
+
+// GET through the engine's own client: the server's request log.
+std::vector<std::string> ServerLog(const std::string& filter) {
+  xldl::TCancelToken cancel;
+  xldl::TRequest request;
+  EXPECT_TRUE(xldl::ParseUrl("http://127.0.0.1:" + std::to_string(HttpServerPort()) + "/log",
+                             request.Url));
+  auto stream = xldl::MakeStream(request.Url, cancel);
+  xldl::TResponse response;
+  std::string body;
+  if (stream->Open(request, response)) {
+    char buf[65536];
+    for (int n; (n = stream->Read(buf, sizeof buf)) > 0;) body.append(buf, std::size_t(n));
+  }
+  std::vector<std::string> lines;
+  std::istringstream in(body);
+  for (std::string line; std::getline(in, line);)
+    if (line.find(filter) != std::string::npos) lines.push_back(line);
+  return lines;
+}
+
+std::string Narrow(const std::wstring& s) { return std::string(s.begin(), s.end()); }
+
+class Engine : public ::testing::Test {
+protected:
+  void SetUp() override {
+    ASSERT_NE(HttpServerPort(), 0) << "the local HTTP test server is not running";
+    ASSERT_TRUE(XL_Init());
+    xldl::NetStartup();
+  }
+  void TearDown() override {
+    XL_UnInit();
+    xldl::NetCleanup();
+  }
+
+  // Creates and starts a task for a path of the test server.
+  TXlTaskHandle Download(const std::wstring& path, const std::wstring& name) {
+    const TXlTaskParam p = MakeParam(HttpUrl(path), FDir.Path(), name);
+    const TXlTaskHandle task = XL_CreateTask(&p);
+    EXPECT_NE(task, 0u);
+    EXPECT_TRUE(XL_StartTask(task));
+    return task;
+  }
+
+  // Downloads to completion and checks the file against the pattern.
+  void ExpectDownload(const std::wstring& path, std::int64_t size, const std::wstring& name) {
+    const TXlTaskHandle task = Download(path, name);
+    ASSERT_TRUE(WaitStatus(task, XL_STATUS_COMPLETE)) << Narrow(path) << " status " << int(Query(task).Status);
+    const TXlTaskInfo info = Query(task);
+    EXPECT_EQ(info.TotalSize, size) << Narrow(path);
+    EXPECT_EQ(info.Received, size) << Narrow(path);
+    EXPECT_EQ(std::wstring(info.SavedName), name);
+    EXPECT_TRUE(ReadFileBytes(FDir.Path() + name) == Pattern(size)) << Narrow(path);
+    EXPECT_FALSE(FileExists(FDir.Path() + name + L".part"));
+  }
+
+  TTempDir FDir;
+};
+
+}  // namespace
+
+TEST(XlHttp, ParsesAddresses) {
+  xldl::TUrl u;
+  ASSERT_TRUE(xldl::ParseUrl("HTTP://Example.COM", u));
+  EXPECT_EQ(u.Host, "example.com");
+  EXPECT_EQ(u.Port, 80);
+  EXPECT_EQ(u.Target, "/");
+  ASSERT_TRUE(xldl::ParseUrl("https://user:pw@[::1]:8443/a b/%41\xe7\x94\xb5.mp4?x=1 2#frag", u));
+  EXPECT_TRUE(u.Secure);
+  EXPECT_TRUE(u.HostIsIPv6);
+  EXPECT_EQ(u.Host, "::1");
+  EXPECT_EQ(u.Port, 8443);
+  EXPECT_EQ(u.Target, "/a%20b/%41%E7%94%B5.mp4?x=1%202");
+  EXPECT_EQ(u.HostHeader(), "[::1]:8443");
+  ASSERT_TRUE(xldl::ParseUrl("http://h/a/./b/../c?q=/../", u));
+  EXPECT_EQ(u.Target, "/a/c?q=/../");
+  for (const char* bad : {"ftp://h/x", "http://", "http://:80/", "http://h:0/", "http://h:65536/",
+                          "http://h:8x/", "h/x", "", "http://[::1/"})
+    EXPECT_FALSE(xldl::ParseUrl(bad, u)) << bad;
+}
+
+TEST(XlHttp, ResolvesRedirectTargets) {
+  xldl::TUrl base, out;
+  ASSERT_TRUE(xldl::ParseUrl("http://h:81/dir/file?q=1", base));
+  const std::pair<const char*, const char*> cases[] = {
+      {"https://other/x", "https://other/x"},
+      {"//other:82/y", "http://other:82/y"},
+      {"/abs?z", "http://h:81/abs?z"},
+      {"rel", "http://h:81/dir/rel"},
+      {"../up/./x", "http://h:81/up/x"},
+      {"?q=2", "http://h:81/dir/file?q=2"},
+  };
+  for (const auto& [location, expected] : cases) {
+    ASSERT_TRUE(xldl::ResolveUrl(base, location, out)) << location;
+    EXPECT_EQ(out.Text(), expected) << location;
+  }
+  EXPECT_FALSE(xldl::ResolveUrl(base, "ftp://h/x", out));
+  EXPECT_FALSE(xldl::ResolveUrl(base, "javascript:alert(1)", out));
+  EXPECT_FALSE(xldl::ResolveUrl(base, "", out));
+}
+
+TEST(XlHttp, ReadsResponseHeads) {
+  xldl::TResponse r;
+  ASSERT_TRUE(xldl::ParseResponseHead(
+      "HTTP/1.1 206 Partial Content\r\nContent-Length: 10\r\ncontent-range: bytes 5-14/100\r\n"
+      "Accept-Ranges: bytes\r\nETag: \"abc\"\r\n\r\n", r));
+  EXPECT_EQ(r.Status, 206);
+  EXPECT_EQ(r.BodyLength(), 10);
+  EXPECT_EQ(r.RangeFirst, 5);
+  EXPECT_EQ(r.RangeLast, 14);
+  EXPECT_EQ(r.ResourceSize(), 100);
+  EXPECT_TRUE(r.AcceptRanges);
+  EXPECT_EQ(r.ETag, "\"abc\"");
+  ASSERT_TRUE(xldl::ParseResponseHead("HTTP/1.1 200 OK\r\nTransfer-Encoding: chunked\r\nContent-Length: 5\r\n\r\n", r));
+  EXPECT_TRUE(r.Chunked);
+  EXPECT_EQ(r.BodyLength(), -1);
+  ASSERT_TRUE(xldl::ParseResponseHead("HTTP/1.0 200 OK\nServer: x\n\n", r));
+  EXPECT_TRUE(r.CloseDelimited);
+  EXPECT_EQ(r.ResourceSize(), -1);
+  EXPECT_FALSE(xldl::ParseResponseHead("HTTP/1.1 200 OK\r\nContent-Length: 5\r\nContent-Length: 6\r\n\r\n", r));
+  EXPECT_FALSE(xldl::ParseResponseHead("HTTP/1.1 206 OK\r\nContent-Range: bytes 9-3/10\r\n\r\n", r));
+  EXPECT_FALSE(xldl::ParseResponseHead("ICY 200 OK\r\n\r\n", r));
+  EXPECT_FALSE(xldl::ParseResponseHead("HTTP/1.1 200 OK\r\nno colon\r\n\r\n", r));
+  EXPECT_EQ(xldl::FindHeadEnd("HTTP/1.1 200 OK\r\nA: b\r\n\r\nbody", 29), 25u);
+  EXPECT_EQ(xldl::FindHeadEnd("HTTP/1.1 200 OK\r\nA: b\r\n", 23), 0u);
+}
+
+TEST(XlHttp, DecodesChunkedBodiesInAnyPieces) {
+  const std::string wire = "4;ext=1\r\nWiki\r\n5\r\npedia\r\nE\r\n in\r\n\r\nchunks.\r\n0\r\nTrailer: x\r\n\r\nNEXT";
+  for (std::size_t piece : {std::size_t(1), std::size_t(3), std::size_t(7), wire.size()}) {
+    xldl::TChunkedDecoder d;
+    std::string out;
+    for (std::size_t i = 0; i < wire.size() && !d.Done(); i += piece) {
+      std::string part = wire.substr(i, piece);
+      out.append(part.data(), d.Decode(part.data(), part.size()));
+    }
+    EXPECT_TRUE(d.Done()) << piece;
+    EXPECT_EQ(out, "Wikipedia in\r\n\r\nchunks.") << piece;
+  }
+  for (std::string bad : {"zz\r\n", "4\r\nWikiX\r\n", "FFFFFFFFFFFFFFFF\r\n"}) {
+    xldl::TChunkedDecoder d;
+    d.Decode(bad.data(), bad.size());
+    EXPECT_TRUE(d.Failed()) << bad;
+  }
+}
+
+TEST(XlFiles, NameRules) {
+  for (const wchar_t* ok : {L"movie.mp4", L"电影 1080p.mkv", L".hidden", L"a..b", L"icon.txt"})
+    EXPECT_TRUE(xldl::IsValidFileName(ok)) << Narrow(ok);
+  for (const wchar_t* bad : {L"", L"a/b", L"a\\b", L"a:b", L"a?", L"x.", L"x ", L"CON", L"nul.txt",
+                             L"COM1.log", L"lpt9", L"tab\there"})
+    EXPECT_FALSE(xldl::IsValidFileName(bad)) << Narrow(bad);
+  for (const wchar_t* ok : {L"C:\\", L"c:/down", L"D:\\下载\\", L"\\\\server\\share\\x"})
+    EXPECT_TRUE(xldl::IsValidFolder(ok)) << Narrow(ok);
+  for (const wchar_t* bad : {L"", L"down\\", L"C:", L"C:down", L"\\\\server", L"\\\\server\\", L"C:\\a|b"})
+    EXPECT_FALSE(xldl::IsValidFolder(bad)) << Narrow(bad);
+  EXPECT_EQ(xldl::NumberedName(L"a.tar.gz", 2), L"a.tar (2).gz");
+  EXPECT_EQ(xldl::NumberedName(L"README", 1), L"README (1)");
+  EXPECT_EQ(xldl::NumberedName(L".bashrc", 1), L".bashrc (1)");
+  EXPECT_EQ(xldl::NumberedName(L"x.mp4", 0), L"x.mp4");
+}
+
+// The WinHTTP stream (what https uses) against the plain local server: the body arrives whole,
+// and a cancellation ends a read that is waiting on a slow server.
+TEST_F(Engine, WinHttpStreamReadsAndCancels) {
+  xldl::TCancelToken cancel;
+  xldl::TRequest request;
+  ASSERT_TRUE(xldl::ParseUrl(Narrow(HttpUrl(L"/bytes/300000?chunked=1&" + Unique())), request.Url));
+  auto stream = xldl::MakeStream(request.Url, cancel, true);
+  xldl::TResponse response;
+  ASSERT_TRUE(stream->Open(request, response));
+  EXPECT_EQ(response.Status, 200);
+  std::string body;
+  char buf[65536];
+  for (int n; (n = stream->Read(buf, sizeof buf)) > 0;) body.append(buf, std::size_t(n));
+  EXPECT_TRUE(body == Pattern(300000));
+
+  ASSERT_TRUE(xldl::ParseUrl(Narrow(HttpUrl(L"/bytes/10000000?throttle=20000&" + Unique())), request.Url));
+  stream = xldl::MakeStream(request.Url, cancel, true);
+  ASSERT_TRUE(stream->Open(request, response));
+  std::atomic<bool> done{false};
+  std::thread reader([&] {
+    while (stream->Read(buf, sizeof buf) > 0) {}
+    done = true;
+  });
+  Sleep(300);
+  const auto t0 = std::chrono::steady_clock::now();
+  cancel.Cancel();
+  EXPECT_TRUE(WaitFor([&] { return done.load(); }, 10s, false));
+  reader.join();
+  EXPECT_LT(std::chrono::steady_clock::now() - t0, 5s);
+}
+
+TEST_F(Engine, DownloadsAreCompleteAndIdentical) {
+  const std::wstring u = Unique();
+  ExpectDownload(L"/bytes/6000000?" + u, 6000000, L"segmented.bin");
+  // Several connections took part, each with its own range.
+  std::set<std::string> ranges;
+  for (const auto& line : ServerLog(Narrow(u))) ranges.insert(line.substr(line.rfind(' ') + 1));
+  EXPECT_GE(ranges.size(), 3u);
+  EXPECT_TRUE(ranges.count("bytes=0-"));
+
+  ExpectDownload(L"/bytes/1000?" + Unique(), 1000, L"small.bin");
+  ExpectDownload(L"/bytes/0?" + Unique(), 0, L"empty.bin");
+  ExpectDownload(L"/bytes/3000000?chunked=1&" + Unique(), 3000000, L"chunked.bin");
+  ExpectDownload(L"/bytes/2500000?norange=1&" + Unique(), 2500000, L"norange.bin");
+  ExpectDownload(L"/bytes/2000000?redirect=3&" + Unique(), 2000000, L"redirected.bin");
+}
+
+TEST_F(Engine, ServerWithoutLengthShowsUnknownTotalThenCompletes) {
+  const std::int64_t size = 1500000;
+  const TXlTaskHandle task = Download(L"/bytes/1500000?nolength=1&throttle=1000000&" + Unique(), L"nolength.bin");
+  bool sawUnknown = false;
+  ASSERT_TRUE(WaitFor([&] {
+    const TXlTaskInfo info = Query(task);
+    if (info.Status == XL_STATUS_DOWNLOADING && info.TotalSize <= 0 && info.Received > 0) sawUnknown = true;
+    return info.Status == XL_STATUS_COMPLETE || info.Status == XL_STATUS_FAILED;
+  }, 30s, false));
+  EXPECT_TRUE(sawUnknown);
+  const TXlTaskInfo info = Query(task);
+  ASSERT_EQ(info.Status, XL_STATUS_COMPLETE);
+  EXPECT_EQ(info.TotalSize, size);
+  EXPECT_TRUE(ReadFileBytes(FDir.Path() + L"nolength.bin") == Pattern(size));
+}
+
+TEST_F(Engine, PauseKeepsDataAndResumeContinuesWithRanges) {
+  const std::int64_t size = 8000000;
+  const std::wstring u = Unique();
+  const TXlTaskHandle task = Download(L"/bytes/8000000?throttle=1000000&" + u, L"paused.bin");
+  ASSERT_TRUE(WaitFor([&] { return Query(task).Received > 1000000; }, 30s, false));
+  ASSERT_TRUE(XL_StopTask(task));
+  EXPECT_EQ(Query(task).Status, XL_STATUS_PAUSED);
+  Sleep(400);  // the connections wind down
+  const std::int64_t kept = Query(task).Received;
+  Sleep(600);
+  EXPECT_EQ(Query(task).Received, kept);
+  EXPECT_LT(kept, size);
+  EXPECT_FALSE(FileExists(FDir.Path() + L"paused.bin"));
+  EXPECT_TRUE(FileExists(FDir.Path() + L"paused.bin.part"));
+  EXPECT_TRUE(XL_StopTask(task));  // pausing a paused task is harmless
+
+  const std::size_t before = ServerLog(Narrow(u)).size();
+  ASSERT_TRUE(XL_StartTask(task));
+  ASSERT_TRUE(WaitStatus(task, XL_STATUS_COMPLETE));
+  EXPECT_TRUE(ReadFileBytes(FDir.Path() + L"paused.bin") == Pattern(size));
+  EXPECT_EQ(Query(task).Received, size);
+  // The resumed requests continue where the data stopped: all ranged, none from the start.
+  const auto log = ServerLog(Narrow(u));
+  ASSERT_GT(log.size(), before);
+  for (std::size_t i = before; i < log.size(); ++i) {
+    EXPECT_NE(log[i].find(" bytes="), std::string::npos) << log[i];
+    EXPECT_EQ(log[i].find(" bytes=0-"), std::string::npos) << log[i];
+  }
+  EXPECT_FALSE(XL_StopTask(task));   // complete: nothing to pause
+  EXPECT_FALSE(XL_StartTask(task));  // nor to start
+}
+
+TEST_F(Engine, ResumeWithoutRangeSupportStartsOver) {
+  const std::int64_t size = 3000000;
+  const std::wstring u = Unique();
+  const TXlTaskHandle task = Download(L"/bytes/3000000?norange=1&throttle=1500000&" + u, L"whole.bin");
+  ASSERT_TRUE(WaitFor([&] { return Query(task).Received > 300000; }, 30s, false));
+  ASSERT_TRUE(XL_StopTask(task));
+  Sleep(300);
+  ASSERT_TRUE(XL_StartTask(task));
+  ASSERT_TRUE(WaitStatus(task, XL_STATUS_COMPLETE));
+  EXPECT_TRUE(ReadFileBytes(FDir.Path() + L"whole.bin") == Pattern(size));
+  const auto log = ServerLog(Narrow(u));
+  ASSERT_EQ(log.size(), 2u);
+  EXPECT_EQ(log[1].substr(log[1].rfind(' ') + 1), "-");  // the second asks for everything
+}
+
+TEST_F(Engine, DroppedConnectionsAreRetried) {
+  ExpectDownload(L"/bytes/5000000?drop=700000&" + Unique(), 5000000, L"dropped.bin");
+  ExpectDownload(L"/bytes/2000000?drop=500000&norange=1&" + Unique(), 2000000, L"dropped-whole.bin");
+  ExpectDownload(L"/bytes/2000000?drop=600000&chunked=1&" + Unique(), 2000000, L"dropped-chunked.bin");
+}
+
+TEST_F(Engine, ServerErrorsEndInFailure) {
+  const TXlTaskHandle missing = Download(L"/bytes/1000?status=404&" + Unique(), L"missing.bin");
+  ASSERT_TRUE(WaitStatus(missing, XL_STATUS_FAILED, 20s));
+  EXPECT_EQ(Query(missing).FailCode, 404);
+  const TXlTaskHandle loop = Download(L"/bytes/1000?redirect=loop&" + Unique(), L"loop.bin");
+  ASSERT_TRUE(WaitStatus(loop, XL_STATUS_FAILED, 20s));
+  EXPECT_EQ(Query(loop).FailCode, XL_FAIL_REDIRECTS);
+  EXPECT_FALSE(FileExists(FDir.Path() + L"missing.bin"));
+  EXPECT_FALSE(FileExists(FDir.Path() + L"missing.bin.part"));  // nothing came: nothing kept
+  EXPECT_FALSE(FileExists(FDir.Path() + L"loop.bin"));
+  EXPECT_FALSE(XL_StopTask(missing));
+}
+
+TEST_F(Engine, TwoTasksAtOnceStayApart) {
+  const TXlTaskHandle a = Download(L"/bytes/4000000?throttle=2000000&" + Unique(), L"first.bin");
+  const TXlTaskHandle b = Download(L"/bytes/3000000?throttle=2000000&chunked=1&" + Unique(), L"second.bin");
+  ASSERT_TRUE(WaitStatus(a, XL_STATUS_COMPLETE));
+  ASSERT_TRUE(WaitStatus(b, XL_STATUS_COMPLETE));
+  EXPECT_TRUE(ReadFileBytes(FDir.Path() + L"first.bin") == Pattern(4000000));
+  EXPECT_TRUE(ReadFileBytes(FDir.Path() + L"second.bin") == Pattern(3000000));
+}
+
+TEST_F(Engine, ExistingFilesAreNeverOverwritten) {
+  WriteFileBytes(FDir.Path() + L"keep.bin", "precious");
+  WriteFileBytes(FDir.Path() + L"keep (1).bin.part", "someone else's");
+  const TXlTaskHandle task = Download(L"/bytes/100000?" + Unique(), L"keep.bin");
+  ASSERT_TRUE(WaitStatus(task, XL_STATUS_COMPLETE));
+  EXPECT_EQ(std::wstring(Query(task).SavedName), L"keep (2).bin");
+  EXPECT_EQ(ReadFileBytes(FDir.Path() + L"keep.bin"), "precious");
+  EXPECT_EQ(ReadFileBytes(FDir.Path() + L"keep (1).bin.part"), "someone else's");
+  EXPECT_TRUE(ReadFileBytes(FDir.Path() + L"keep (2).bin") == Pattern(100000));
+
+  // A folder given without its separator still means that folder.
+  std::wstring folder = FDir.Path();
+  folder.pop_back();
+  const TXlTaskParam p = MakeParam(HttpUrl(L"/bytes/5000?" + Unique()), folder, L"nosep.bin");
+  const TXlTaskHandle t2 = XL_CreateTask(&p);
+  ASSERT_TRUE(XL_StartTask(t2));
+  ASSERT_TRUE(WaitStatus(t2, XL_STATUS_COMPLETE));
+  EXPECT_TRUE(ReadFileBytes(FDir.Path() + L"nosep.bin") == Pattern(5000));
+}
+
+TEST_F(Engine, UnInitDuringTransferIsPromptAndLeavesNoHalfFile) {
+  const TXlTaskHandle task = Download(L"/bytes/20000000?throttle=500000&" + Unique(), L"cut.bin");
+  const TXlTaskParam idleParam = MakeParam(HttpUrl(L"/bytes/10"), FDir.Path(), L"idle.bin");
+  const TXlTaskHandle idle = XL_CreateTask(&idleParam);
+  ASSERT_NE(idle, 0u);
+  ASSERT_TRUE(WaitFor([&] { return Query(task).Received > 0; }, 30s, false));
+  const auto t0 = std::chrono::steady_clock::now();
+  XL_UnInit();
+  EXPECT_LT(std::chrono::steady_clock::now() - t0, 3s);
+  EXPECT_FALSE(FileExists(FDir.Path() + L"cut.bin"));
+  EXPECT_TRUE(FileExists(FDir.Path() + L"cut.bin.part"));
+  TXlTaskInfo info;
+  EXPECT_FALSE(XL_QueryTaskInfoEx(task, &info));  // every handle is gone
+  EXPECT_FALSE(XL_StartTask(idle));
+  ASSERT_TRUE(XL_Init());
+  EXPECT_FALSE(XL_StartTask(task));
+}
+
+TEST_F(Engine, RefusesWhatCannotWork) {
+  // A text that fills its area without a terminator.
+  for (int field = 0; field < 4; ++field) {
+    TXlTaskParam p = MakeParam(HttpUrl(L"/bytes/10"), FDir.Path(), L"x.bin");
+    if (field == 0) std::fill(std::begin(p.TaskUrl), std::end(p.TaskUrl), L'a');
+    if (field == 1) std::fill(std::begin(p.RefUrl), std::end(p.RefUrl), L'a');
+    if (field == 2) std::fill(std::begin(p.FileName), std::end(p.FileName), L'a');
+    if (field == 3) std::fill(std::begin(p.SavePath), std::end(p.SavePath), L'a');
+    EXPECT_EQ(XL_CreateTask(&p), 0u) << field;
+  }
+  EXPECT_EQ(XL_CreateTask(nullptr), 0u);
+  // The longest texts that do fit are accepted.
+  TXlTaskParam longest = MakeParam(HttpUrl(L"/bytes/10?" + std::wstring(2000, L'q')), FDir.Path(), L"x.bin");
+  EXPECT_NE(XL_CreateTask(&longest), 0u);
+
+  TXlTaskInfo info;
+  for (TXlTaskHandle h : {0u, 0x7FFFFFFFu}) {
+    EXPECT_FALSE(XL_StartTask(h));
+    EXPECT_FALSE(XL_StopTask(h));
+    EXPECT_FALSE(XL_QueryTaskInfoEx(h, &info));
+  }
+  const std::pair<std::wstring, std::wstring> refused[] = {
+      {L"ftp://127.0.0.1/x", L"a.bin"}, {L"", L"a.bin"}, {L"not an address", L"a.bin"},
+      {HttpUrl(L"/bytes/10"), L""},      // what a link ending in "/" yields
+      {HttpUrl(L"/bytes/10"), L"a/b"},   {HttpUrl(L"/bytes/10"), L"nul"},
+  };
+  for (const auto& [url, name] : refused) {
+    const TXlTaskParam p = MakeParam(url, FDir.Path(), name);
+    const TXlTaskHandle task = XL_CreateTask(&p);
+    ASSERT_NE(task, 0u);
+    EXPECT_FALSE(XL_StartTask(task)) << Narrow(url) << " " << Narrow(name);
+    EXPECT_EQ(Query(task).Status, XL_STATUS_CREATED);
+  }
+  for (const wchar_t* folder : {L"", L"relative\\dir\\", L"C:"}) {
+    const TXlTaskParam p = MakeParam(HttpUrl(L"/bytes/10"), folder, L"a.bin");
+    EXPECT_FALSE(XL_StartTask(XL_CreateTask(&p))) << Narrow(folder);
+  }
+  XL_UnInit();
+  const TXlTaskParam p = MakeParam(HttpUrl(L"/bytes/10"), FDir.Path(), L"a.bin");
+  EXPECT_EQ(XL_CreateTask(&p), 0u);  // the engine is not ready
+  ASSERT_TRUE(XL_Init());
+}
