@@ -1,6 +1,6 @@
 #pragma once
-// Part 1.3 (pure helpers): decoding a download link and deriving the file name; and
-// SlashesToBackslashes of Part 1.5, which the derivation uses. No Win32 calls here, so tests and
+// Decoding a download link and deriving the file name, and SlashesToBackslashes, which the
+// derivation uses. No Win32 calls here, so tests and
 // a fuzzer can call these directly. The ANSI conversion of the link (step 2 of
 // StartLinkDownload) and the engine calls belong to the main window, not to this unit.
 #include <string>
@@ -14,7 +14,7 @@ inline constexpr wchar_t AdvertisingDomainText[] = L"www.vellumo.com";
 // "a"-"z". Every other byte (line breaks, blanks, anything else) is dropped without error.
 std::string FilterBase64Chars(std::string_view text);
 
-// The Part's decoder: filter, then decode the first 4 * (n div 4) characters in groups of four
+// The portal's decoder: filter, then decode the first 4 * (n div 4) characters in groups of four
 // ("=" counts as value 0 and does not stop decoding; the last n mod 4 characters are ignored).
 // With removeTrailingZeros, zero bytes are removed from the end of the output, which turns the
 // padding of well-formed base64 back into standard decoding. Never reads past its input.
@@ -29,7 +29,7 @@ std::wstring DecodeLinkAddress(std::string_view base64Text);
 // Every "/" replaced by "\"; back slashes are left alone.
 std::wstring SlashesToBackslashes(std::wstring_view text);
 
-// Step 5: slashes to backslashes, the part after the last "\" or ":" (the whole text if it has
+// Slashes to backslashes, the part after the last "\" or ":" (the whole text if it has
 // neither), then every occurrence of AdvertisingDomainText removed. An address ending in a slash
 // gives an empty name.
 std::wstring FileNameFromAddress(std::wstring_view address);

@@ -1,9 +1,9 @@
 #pragma once
-// Part 1.5: the settings file and the download directory.
+// The settings file and the download directory.
 //
 // One setting, the download folder, in a profile (INI) file shared by all users of the machine:
 // <common application data>\tavlo\setting.ini, section "Setting", key "downpath". Runs on the
-// user-interface thread (window creation, Part 1.2).
+// user-interface thread (window creation).
 #include <cstdint>
 #include <functional>
 #include <string>
@@ -51,7 +51,7 @@ std::wstring ReadDownloadDir();
 // returned; EIniFileException "Unable to write to %s" when that write fails (for example when
 // the settings folder does not exist: it is not created here).
 //
-// Deliberate detail (the Part leaves the file's code page to the profile functions): before the
+// Deliberate detail (the profile functions alone would write the file in the ANSI code page): before the
 // default is written, a settings file that does not exist yet is created holding only a UTF-16LE
 // byte-order mark, and an existing 8-bit file whose ANSI code page cannot hold the default (or a
 // UTF-8 file, which Windows reads as ANSI) is re-encoded as UTF-16LE with the same text, so that

@@ -1,7 +1,7 @@
 #pragma once
-// Part 1.5: the shell's operating-system helpers: special folders, the file version of an
+// The shell's operating-system helpers: special folders, the file version of an
 // executable, directory creation, opening an address or a folder with the desktop shell.
-// SlashesToBackslashes (also Part 1.5) is pure and lives in app/LinkDecode.h.
+// SlashesToBackslashes is pure and lives in app/LinkDecode.h.
 // All run on the calling thread (the user-interface thread in the program).
 #include <array>
 #include <cstdint>
@@ -35,8 +35,8 @@ std::wstring ExplorerCommandLine(const std::wstring& path);
 // True when the program started; the process is not waited for.
 bool StartProgram(const std::wstring& commandLine);
 
-// Starts ExplorerCommandLine(path) with StartProgram, window shown normally. Deliberate deviation from the Part:
-// the command line is passed as UTF-16 (CreateProcessW) instead of being converted to the ANSI
+// Starts ExplorerCommandLine(path) with StartProgram, window shown normally. The command
+// line is passed as UTF-16 (CreateProcessW) instead of being converted to the ANSI
 // code page for WinExec, because the default folder's name is not ASCII and that conversion
 // breaks it on every machine whose code page lacks its characters. Reports nothing.
 void OpenFolderInExplorer(const std::wstring& path);

@@ -48,7 +48,7 @@ void OpenShareBlock() {
     ShareBlock = static_cast<TMapShareBlock*>(MapViewOfFile(ShareMapping.Get(), FILE_MAP_ALL_ACCESS, 0, 0, 0));
   if (!ShareBlock) {
     ShareMapping.Reset();
-    ExitProcess(0);  // the Part's rule: no block, no process, no message
+    ExitProcess(0);  // no block, no process, and no message
   }
 }
 

@@ -1,5 +1,5 @@
 #pragma once
-// Part 2.1: the shared window block and the instance mutex.
+// The shared window block and the instance mutex.
 //
 // Every process of the program maps one named block of shared memory at start (OpenShareBlock,
 // module initialisation). The browser process writes the main window's handle into it; a render
@@ -45,7 +45,7 @@ inline constexpr size_t ShareTextClearedBytes = 100000;
 // ... so a text of up to this many code units is stored and read back exactly.
 inline constexpr size_t ShareTextMaxLength = ShareTextClearedBytes / sizeof(wchar_t) - 1;  // 49,999
 
-// Bridge messages: sent by TApp (Part 2.2) to the handle at offset 0 with both parameters 0;
+// Bridge messages: sent by TApp to the handle at offset 0 with both parameters 0;
 // the text argument, where there is one, is in buffer 1. Handlers leave the result 0.
 inline constexpr UINT WM_BRIDGE_MOVE = 8125;       // hWMove: move the window with the mouse
 inline constexpr UINT WM_BRIDGE_MINIMIZE = 8126;   // hWMin: minimise

@@ -1,4 +1,4 @@
-// Part 2.1 across real processes: the shared window block and the instance mutex. The kernel
+// Across real processes: the shared window block and the instance mutex. The kernel
 // object names are the program's own, so ctest runs this test alone among those that use them
 // (RESOURCE_LOCK tavlo_kernel_objects in tests/foundation.cmake).
 #include <windows.h>

@@ -1,4 +1,4 @@
-// Part 5.6: load-error descriptions.
+// Load-error descriptions.
 #include <gtest/gtest.h>
 
 #include <set>

@@ -1,4 +1,4 @@
-// Part 1.3's pure link helpers and SlashesToBackslashes (Part 1.5).
+// The pure link helpers and SlashesToBackslashes.
 #include <gtest/gtest.h>
 
 #include <random>
@@ -32,7 +32,7 @@ std::string StandardEncode(const std::string& bytes, bool pad) {
 std::string RandomBytes(std::mt19937& rng, size_t length) {
   std::string bytes(length, '\0');
   for (auto& b : bytes) b = char(rng() & 0xFF);
-  if (!bytes.empty() && bytes.back() == '\0') bytes.back() = 'x';  // the Part removes trailing zeros
+  if (!bytes.empty() && bytes.back() == '\0') bytes.back() = 'x';  // trailing zeros are removed
   return bytes;
 }
 

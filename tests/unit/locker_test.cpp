@@ -1,4 +1,4 @@
-// Part 5.10: process-wide lockers.
+// Process-wide lockers.
 #include <gtest/gtest.h>
 
 #include <atomic>

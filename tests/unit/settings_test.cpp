@@ -1,4 +1,4 @@
-// Part 1.5: the settings file and FindLargestFreeDrive, on the real profile functions and the
+// The settings file and FindLargestFreeDrive, on the real profile functions and the
 // real common application-data folder of the test's Wine prefix.
 #include <windows.h>
 

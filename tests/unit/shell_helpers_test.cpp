@@ -1,4 +1,4 @@
-// Part 1.5: special folders, file versions, directory trees and starting programs.
+// Special folders, file versions, directory trees and starting programs.
 #include <windows.h>
 #include <shlobj.h>
 

@@ -4,8 +4,8 @@
 
 namespace {
 
-// Chromium's network error codes with NET_ERROR_ in place of ERR_. The eight descriptions that
-// the Part writes out (-1, -2, -3, -105, -106, -145, -200, -800) are used exactly; the others
+// Chromium's network error codes with NET_ERROR_ in place of ERR_. The eight descriptions the
+// portal's texts fix (-1, -2, -3, -105, -106, -145, -200, -800) are used exactly; the others
 // are plain descriptions of what the code means.
 constexpr TCefErrorEntry ErrorTable[] = {
     {-1, L"NET_ERROR_IO_PENDING",

@@ -1,5 +1,5 @@
 #pragma once
-// Part 5.6: load-error descriptions. For a network error code of the runtime, a symbolic name
+// Load-error descriptions. For a network error code of the runtime, a symbolic name
 // (NET_ERROR_...) and an English description whose lines are separated by a carriage return
 // (no line feed). Main thread only: the table is built lazily, without a lock, on the first
 // lookup.

@@ -1,5 +1,5 @@
 #pragma once
-// Part 5.10: the process-wide re-entrant lockers of the browser component.
+// The process-wide re-entrant lockers of the browser component.
 //
 // Lock order: a thread that holds two lockers at once holds BrowserLocker and then
 // ClosedUrlLocker (closing pages); DevToolsLocker and JsExtentionLocker are never held together
