@@ -8,11 +8,21 @@
 
 namespace testing_support {
 int RunRegisteredChild(const std::wstring& name, const std::vector<std::wstring>& args);
+int RunProcessTypeMain();
 }
 
 int main(int argc, char** argv) {
   int wargc = 0;
   LPWSTR* wargv = CommandLineToArgvW(GetCommandLineW(), &wargc);
+  // A browser runtime's sub-process (--type=...) started from a test runs the role the test
+  // registered, before anything else looks at the command line.
+  for (int i = 1; wargv && i < wargc; ++i) {
+    if (wcsncmp(wargv[i], L"--type=", 7) == 0) {
+      LocalFree(wargv);
+      SetErrorMode(SEM_FAILCRITICALERRORS | SEM_NOGPFAULTERRORBOX);
+      return testing_support::RunProcessTypeMain();
+    }
+  }
   if (wargv && wargc >= 3 && std::wstring(wargv[1]) == L"--child") {
     std::vector<std::wstring> args(wargv + 3, wargv + wargc);
     const std::wstring name = wargv[2];

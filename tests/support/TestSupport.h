@@ -21,6 +21,11 @@ bool RegisterChild(const wchar_t* name, TChildMain main);
       ::testing_support::RegisterChild(L## #name, &name##_child);                     \
   static int name##_child([[maybe_unused]] const std::vector<std::wstring>& args)
 
+// A test executable that plays a browser runtime's sub-processes registers their entry here;
+// main() runs it, and exits with its result, when the command line holds a --type= switch.
+using TProcessTypeMain = int (*)();
+bool RegisterProcessTypeMain(TProcessTypeMain main);
+
 // A child process that is killed when this object (or the test process) goes away.
 class TChildProcess {
 public:

@@ -1,0 +1,4 @@
+# The stand-in runtime (libcef.dll), loaded at run time and called through the C declarations as
+# the binding calls it. The test executable also plays the runtime's render processes.
+tavlo_add_test(NAME runtime_core_test SOURCES tests/unit/runtime_core_test.cpp
+  HTTPD TIMEOUT 300 DEPENDS libcef libcef_missing_export)
