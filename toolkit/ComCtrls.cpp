@@ -1,5 +1,6 @@
 #include "toolkit/ComCtrls.h"
 
+#include <windows.h>
 #include <commctrl.h>
 
 #include <algorithm>
