@@ -7,6 +7,7 @@
 
 #include <algorithm>
 #include <cstring>
+#include <vector>
 
 namespace xldl {
 
@@ -231,116 +232,185 @@ private:
   TChunkedDecoder FChunks;
 };
 
-// WinHTTP, synchronous; cancellation closes the handles, which ends a blocked call.
+// What WinHTTP's callbacks share with a stream. WinHTTP owns it once the request handle has it:
+// it is freed on HANDLE_CLOSING, the last callback of the request, which under Wine may come long
+// after a cancelled stream has gone (a read on a stalled connection ends only at its timeout).
+// Reads land in its own buffer for the same reason.
+struct TWinHttpState {
+  std::mutex Lock;
+  HANDLE Event = CreateEventW(nullptr, TRUE, FALSE, nullptr);
+  bool Done = false;
+  DWORD Status = 0, Bytes = 0, Error = 0;
+  std::vector<char> Buffer = std::vector<char>(256 * 1024);
+  ~TWinHttpState() {
+    if (Event) CloseHandle(Event);
+  }
+};
+
+void CALLBACK WinHttpCallback(HINTERNET, DWORD_PTR context, DWORD status, LPVOID info,
+                              DWORD length) {
+  auto* state = reinterpret_cast<TWinHttpState*>(context);
+  if (!state) return;
+  DWORD bytes = 0, error = 0;
+  switch (status) {
+    case WINHTTP_CALLBACK_STATUS_HANDLE_CLOSING:
+      delete state;
+      return;
+    case WINHTTP_CALLBACK_STATUS_SENDREQUEST_COMPLETE:
+    case WINHTTP_CALLBACK_STATUS_HEADERS_AVAILABLE:
+      break;
+    case WINHTTP_CALLBACK_STATUS_DATA_AVAILABLE:
+      bytes = info ? *static_cast<DWORD*>(info) : 0;
+      break;
+    case WINHTTP_CALLBACK_STATUS_READ_COMPLETE:
+      bytes = length;
+      break;
+    case WINHTTP_CALLBACK_STATUS_REQUEST_ERROR:
+      error = info ? static_cast<WINHTTP_ASYNC_RESULT*>(info)->dwError : 0;
+      if (!error) error = ERROR_WINHTTP_INTERNAL_ERROR;
+      break;
+    default:
+      return;
+  }
+  std::lock_guard<std::mutex> lock(state->Lock);
+  state->Done = true;
+  state->Status = status;
+  state->Bytes = bytes;
+  state->Error = error;
+  SetEvent(state->Event);
+}
+
+// WinHTTP in asynchronous mode: every wait is ours, in slices, so a cancellation ends it at once.
 class TWinHttpStream final : public THttpStream {
 public:
   explicit TWinHttpStream(TCancelToken& cancel) : FCancel(cancel) {}
   ~TWinHttpStream() override {
-    if (FHook) FCancel.RemoveHook(FHook);
-    CloseHandles();
+    // After this close the state belongs to the callback alone.
+    if (FRequest) WinHttpCloseHandle(FRequest);
+    else delete FState;
+    if (FConnect) WinHttpCloseHandle(FConnect);
+    if (FSession) WinHttpCloseHandle(FSession);
   }
 
   bool Open(const TRequest& request, TResponse& response) override {
-    FHook = FCancel.AddHook([this] { CloseHandles(); });
-    if (!FHook) {
-      FError = ENetError::Cancelled;
-      return false;
-    }
     const TUrl& url = request.Url;
-    {
-      std::lock_guard<std::mutex> lock(FLock);
-      FSession = WinHttpOpen(Utf8ToWide(kUserAgent).c_str(), WINHTTP_ACCESS_TYPE_DEFAULT_PROXY,
-                             WINHTTP_NO_PROXY_NAME, WINHTTP_NO_PROXY_BYPASS, 0);
-      if (FSession) {
-        WinHttpSetTimeouts(FSession, int(kConnectTimeoutMs), int(kConnectTimeoutMs),
-                           int(kStallTimeoutMs), int(kStallTimeoutMs));
-        FConnect = WinHttpConnect(FSession, Utf8ToWide(url.Host).c_str(), url.Port, 0);
-      }
-      if (FConnect)
-        FRequest = WinHttpOpenRequest(FConnect, L"GET", Utf8ToWide(url.Target).c_str(), nullptr,
-                                      WINHTTP_NO_REFERER, WINHTTP_DEFAULT_ACCEPT_TYPES,
-                                      url.Secure ? WINHTTP_FLAG_SECURE : 0);
-      if (!FRequest) {
-        FError = FClosed ? ENetError::Cancelled : ENetError::Connect;
-        return false;
-      }
-      // Redirects are ours to follow (bounded, and also between http and https).
-      DWORD policy = WINHTTP_OPTION_REDIRECT_POLICY_NEVER;
-      WinHttpSetOption(FRequest, WINHTTP_OPTION_REDIRECT_POLICY, &policy, sizeof policy);
+    FError = ENetError::Connect;
+    FSession = WinHttpOpen(Utf8ToWide(kUserAgent).c_str(), WINHTTP_ACCESS_TYPE_DEFAULT_PROXY,
+                           WINHTTP_NO_PROXY_NAME, WINHTTP_NO_PROXY_BYPASS, WINHTTP_FLAG_ASYNC);
+    if (!FSession) return false;
+    WinHttpSetTimeouts(FSession, int(kConnectTimeoutMs), int(kConnectTimeoutMs),
+                       int(kStallTimeoutMs), int(kStallTimeoutMs));
+    FConnect = WinHttpConnect(FSession, Utf8ToWide(url.Host).c_str(), url.Port, 0);
+    if (!FConnect) return false;
+    FState = new TWinHttpState;
+    HINTERNET req = WinHttpOpenRequest(FConnect, L"GET", Utf8ToWide(url.Target).c_str(), nullptr,
+                                       WINHTTP_NO_REFERER, WINHTTP_DEFAULT_ACCEPT_TYPES,
+                                       url.Secure ? WINHTTP_FLAG_SECURE : 0);
+    if (!req) return false;
+    DWORD_PTR context = reinterpret_cast<DWORD_PTR>(FState);
+    if (!WinHttpSetOption(req, WINHTTP_OPTION_CONTEXT_VALUE, &context, sizeof context) ||
+        WinHttpSetStatusCallback(req, WinHttpCallback,
+                                 WINHTTP_CALLBACK_FLAG_ALL_COMPLETIONS | WINHTTP_CALLBACK_FLAG_HANDLES,
+                                 0) == WINHTTP_INVALID_STATUS_CALLBACK) {
+      WinHttpCloseHandle(req);  // no callback knows the state yet: it stays ours to free
+      return false;
     }
+    FRequest = req;
+    // Redirects are ours to follow (bounded, and also between http and https).
+    DWORD policy = WINHTTP_OPTION_REDIRECT_POLICY_NEVER;
+    WinHttpSetOption(FRequest, WINHTTP_OPTION_REDIRECT_POLICY, &policy, sizeof policy);
     const std::wstring headers = Utf8ToWide(RequestHeaders(request));
-    HINTERNET req = Request();
-    if (!req || !WinHttpSendRequest(req, headers.c_str(), DWORD(headers.size()), WINHTTP_NO_REQUEST_DATA,
-                            0, 0, 0) ||
-        !(req = Request()) || !WinHttpReceiveResponse(req, nullptr)) {
-      FError = FCancel.Cancelled() ? ENetError::Cancelled : ENetError::Connect;
+    Begin();
+    if (!WinHttpSendRequest(FRequest, headers.c_str(), DWORD(headers.size()),
+                            WINHTTP_NO_REQUEST_DATA, 0, 0, context) ||
+        !Await(ENetError::Connect))
       return false;
-    }
+    Begin();
+    if (!WinHttpReceiveResponse(FRequest, nullptr) || !Await(ENetError::Connect)) return false;
     DWORD bytes = 0;
-    if (!(req = Request())) {
-      FError = ENetError::Cancelled;
-      return false;
-    }
-    WinHttpQueryHeaders(req, WINHTTP_QUERY_RAW_HEADERS_CRLF, WINHTTP_HEADER_NAME_BY_INDEX,
+    WinHttpQueryHeaders(FRequest, WINHTTP_QUERY_RAW_HEADERS_CRLF, WINHTTP_HEADER_NAME_BY_INDEX,
                         WINHTTP_NO_OUTPUT_BUFFER, &bytes, WINHTTP_NO_HEADER_INDEX);
     std::wstring raw(bytes / sizeof(wchar_t) + 1, L'\0');
     bytes = DWORD(raw.size() * sizeof(wchar_t));
-    if (!WinHttpQueryHeaders(req, WINHTTP_QUERY_RAW_HEADERS_CRLF, WINHTTP_HEADER_NAME_BY_INDEX,
+    if (!WinHttpQueryHeaders(FRequest, WINHTTP_QUERY_RAW_HEADERS_CRLF, WINHTTP_HEADER_NAME_BY_INDEX,
                              raw.data(), &bytes, WINHTTP_NO_HEADER_INDEX)) {
-      FError = FCancel.Cancelled() ? ENetError::Cancelled : ENetError::Malformed;
+      FError = ENetError::Malformed;
       return false;
     }
     raw.resize(bytes / sizeof(wchar_t));
+    // WinHTTP has already taken the body out of its chunks; our parser only reads the head.
     if (!ParseResponseHead(WideToUtf8(raw), FResponse)) {
       FError = ENetError::Malformed;
       return false;
     }
+    FError = ENetError::None;
     FLeft = FResponse.BodyLength();
     response = FResponse;
     return true;
   }
 
   int Read(char* buffer, int size) override {
+    if (FError != ENetError::None) return -1;  // an abandoned operation may still be pending
     if (FLeft >= 0) size = int(std::min<std::int64_t>(size, FLeft));
-    if (size == 0) return 0;
-    DWORD n = 0;
-    HINTERNET req = Request();
-    if (!req || !WinHttpReadData(req, buffer, DWORD(size), &n)) {
-      FError = FCancel.Cancelled() ? ENetError::Cancelled : ENetError::Lost;
-      return -1;
-    }
-    if (n == 0) {
-      if (FLeft > 0 || FCancel.Cancelled()) {  // ended before the announced length
-        FError = FCancel.Cancelled() ? ENetError::Cancelled : ENetError::Lost;
+    if (size <= 0) return 0;
+    // What has arrived, then at most that: WinHTTP's read would wait for a full buffer.
+    Begin();
+    if (!WinHttpQueryDataAvailable(FRequest, nullptr) || !Await(ENetError::Lost)) return -1;
+    DWORD available = FState->Bytes;
+    if (available == 0) {
+      if (FLeft > 0) {  // ended before the announced length
+        FError = ENetError::Lost;
         return -1;
       }
       return 0;
     }
+    const DWORD want = std::min<DWORD>({DWORD(size), available, DWORD(FState->Buffer.size())});
+    Begin();
+    if (!WinHttpReadData(FRequest, FState->Buffer.data(), want, nullptr) || !Await(ENetError::Lost))
+      return -1;
+    const DWORD n = FState->Bytes;
+    if (n == 0) {
+      FError = ENetError::Lost;
+      return -1;
+    }
+    std::memcpy(buffer, FState->Buffer.data(), n);
     if (FLeft >= 0) FLeft -= n;
     return int(n);
   }
 
 private:
-  // The request handle, or null once a cancellation closed it (never call with a closed one).
-  HINTERNET Request() {
-    std::lock_guard<std::mutex> lock(FLock);
-    return FClosed ? nullptr : FRequest;
+  void Begin() {
+    std::lock_guard<std::mutex> lock(FState->Lock);
+    FState->Done = false;
+    FState->Error = 0;
+    ResetEvent(FState->Event);
   }
 
-  void CloseHandles() {
-    std::lock_guard<std::mutex> lock(FLock);
-    FClosed = true;
-    for (HINTERNET* h : {&FRequest, &FConnect, &FSession}) {
-      if (*h) WinHttpCloseHandle(*h);
-      *h = nullptr;
+  // Waits for the operation begun last; false on its error, a cancellation or a stall.
+  bool Await(ENetError onError) {
+    for (DWORD waited = 0;; waited += kSliceMs) {
+      if (FCancel.Cancelled()) {
+        FError = ENetError::Cancelled;
+        return false;
+      }
+      if (waited > 2 * kStallTimeoutMs) {  // WinHTTP's own timeouts should have come first
+        FError = ENetError::Stalled;
+        return false;
+      }
+      if (WaitForSingleObject(FState->Event, kSliceMs) != WAIT_OBJECT_0) continue;
+      std::lock_guard<std::mutex> lock(FState->Lock);
+      if (!FState->Done) continue;
+      if (FState->Error) {
+        FError = FState->Error == ERROR_WINHTTP_TIMEOUT ? ENetError::Stalled : onError;
+        return false;
+      }
+      return true;
     }
   }
 
   TCancelToken& FCancel;
-  std::mutex FLock;
   HINTERNET FSession = nullptr, FConnect = nullptr, FRequest = nullptr;
-  bool FClosed = false;
-  int FHook = 0;
+  TWinHttpState* FState = nullptr;  // see TWinHttpState for who frees it
   TResponse FResponse;
   std::int64_t FLeft = -1;
 };

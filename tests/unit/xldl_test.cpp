@@ -234,7 +234,7 @@ TEST_F(Engine, WinHttpStreamReadsAndCancels) {
   for (int n; (n = stream->Read(buf, sizeof buf)) > 0;) body.append(buf, std::size_t(n));
   EXPECT_TRUE(body == Pattern(300000));
 
-  ASSERT_TRUE(xldl::ParseUrl(Narrow(HttpUrl(L"/bytes/10000000?throttle=20000&" + Unique())), request.Url));
+  ASSERT_TRUE(xldl::ParseUrl(Narrow(HttpUrl(L"/bytes/10000000?throttle=1&" + Unique())), request.Url));
   stream = xldl::MakeStream(request.Url, cancel, true);
   ASSERT_TRUE(stream->Open(request, response));
   std::atomic<bool> done{false};
@@ -264,11 +264,12 @@ TEST_F(Engine, DownloadsAreCompleteAndIdentical) {
   ExpectDownload(L"/bytes/3000000?chunked=1&" + Unique(), 3000000, L"chunked.bin");
   ExpectDownload(L"/bytes/2500000?norange=1&" + Unique(), 2500000, L"norange.bin");
   ExpectDownload(L"/bytes/2000000?redirect=3&" + Unique(), 2000000, L"redirected.bin");
+  ExpectDownload(L"/bytes/4000000?nolength=1&" + Unique(), 4000000, L"ranges-nolength.bin");
 }
 
 TEST_F(Engine, ServerWithoutLengthShowsUnknownTotalThenCompletes) {
   const std::int64_t size = 1500000;
-  const TXlTaskHandle task = Download(L"/bytes/1500000?nolength=1&throttle=1000000&" + Unique(), L"nolength.bin");
+  const TXlTaskHandle task = Download(L"/bytes/1500000?nolength=1&norange=1&throttle=1000000&" + Unique(), L"nolength.bin");
   bool sawUnknown = false;
   ASSERT_TRUE(WaitFor([&] {
     const TXlTaskInfo info = Query(task);
