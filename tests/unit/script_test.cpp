@@ -774,3 +774,31 @@ TEST(ScriptPure, NativeDeclarationsKeepLinesAndSkipStrings) {
   EXPECT_NE(out.find(L"// native function no2();"), std::wstring::npos);
   EXPECT_EQ(RewriteNativeDeclarations(L"nativefunction x();", 0), L"nativefunction x();");
 }
+
+TEST_F(ScriptTest, HostilePageScriptCannotBreakTheBoundary) {
+  // Replaced built-ins: dates made on the C side still work and are the context's own kind.
+  RunScript(context.Get(), L"var RealDate = Date; Date = function () { throw new Error('no'); };",
+            L"h.js", 1);
+  context->enter(context.Get());
+  cef_time_t when{2021, 7, 0, 4, 12, 30, 0, 0};
+  SetGlobal(L"when", TV::Adopt(cef_v8value_create_date(&when)));
+  context->exit(context.Get());
+  EXPECT_EQ(EvalString(L"(when instanceof RealDate) + ':' + when.getUTCHours()"), L"true:12");
+  // The extension entry called directly with an arguments object that throws.
+  EXPECT_EQ(EvalString(L"try { __nativeCall(0, 'add', this, new Proxy({}, { get: function () "
+                       L"{ throw new Error('trap'); } })); 'no' } catch (e) { e.message }"),
+            L"trap");
+  EXPECT_EQ(EvalString(L"__nativeCall = null; typeof __nativeCall"), L"function");
+  // A getter that throws, read from the C side; a thrown value whose toString throws.
+  TV obj = Eval(L"({ get bad() { throw new Error('getter'); } })");
+  cef_string_t bad = View(L"bad");
+  EXPECT_EQ(obj->get_value_bykey(obj.Get(), &bad), nullptr);
+  ASSERT_TRUE(obj->has_exception(obj.Get()));
+  cef_v8exception_t* ex = obj->get_exception(obj.Get());
+  EXPECT_EQ(Take(ex->get_message(ex)), L"Uncaught Error: getter");
+  ex->base.release(&ex->base);
+  TCRef<cef_v8exception_t> e;
+  EXPECT_FALSE(Eval(L"throw { toString: function () { throw 1; } };", &e));
+  EXPECT_TRUE(e);
+  EXPECT_EQ(EvalString(L"'still ' + 'running'"), L"still running");
+}

@@ -221,8 +221,19 @@ TContext::TContext(IScriptHost* host) : FHost(host) {
 }
 
 TContext::~TContext() {
-  Engine().contexts.erase(FId);
-  DropStashes();
+  TEngine& e = Engine();
+  if (OnScriptThread()) {
+    e.contexts.erase(FId);
+    DropStashes();
+    return;
+  }
+  // The last reference went on another thread: the render thread lets go on its next call.
+  std::lock_guard<std::mutex> lock(e.releaseLock);
+  if (FGeneration == e.generation) {
+    for (uint32_t key : {FPageStash, FGlobalStash, FThreadStash})
+      if (key) e.deferredReleases.push_back(key);
+  }
+  e.deferredContexts.push_back(FId);
 }
 
 void TContext::Invalidate() {
@@ -446,7 +457,7 @@ void Shutdown() {
   GuardVoid([&] {
     TEngine& e = Engine();
     if (!e.heap || e.thread != GetCurrentThreadId() || !e.running.empty()) return;
-    for (auto& [id, c] : e.contexts) {
+    for (auto& [id, c] : LiveContexts()) {
       if (c->FRunDepth > 0) return;
     }
     std::vector<TContext*> entered;

@@ -12,6 +12,7 @@ namespace standin::script {
 namespace {
 
 const char* const kInfoKey = DUK_HIDDEN_SYMBOL("info");
+const char* const kDateKey = DUK_HIDDEN_SYMBOL("Date");
 
 duk_ret_t RunTrampoline(duk_context* c) {
   auto fn = reinterpret_cast<duk_ret_t (*)(duk_context*, void*)>(duk_get_pointer(c, -2));
@@ -107,6 +108,17 @@ TEngine& Engine() {
 
 bool HeapAlive() { return Engine().heap != nullptr; }
 
+std::map<int, TContext*>& LiveContexts() {
+  TEngine& e = Engine();
+  std::vector<int> gone;
+  {
+    std::lock_guard<std::mutex> lock(e.releaseLock);
+    gone.swap(e.deferredContexts);
+  }
+  for (int id : gone) e.contexts.erase(id);
+  return e.contexts;
+}
+
 bool OnScriptThread() {
   const TEngine& e = Engine();
   return e.thread == 0 || e.thread == GetCurrentThreadId();
@@ -130,6 +142,7 @@ TRunningScope::~TRunningScope() {
 void FlushDeferredReleases() {
   TEngine& e = Engine();
   std::vector<uint32_t> keys;
+  LiveContexts();
   {
     std::lock_guard<std::mutex> lock(e.releaseLock);
     keys.swap(e.deferredReleases);
@@ -316,8 +329,11 @@ void TValue::Push(duk_context* ctx) const {
       PushWString(ctx, FString);
       break;
     case TKind::Date:
-      // The running context's Date, so `instanceof Date` holds in its script.
-      duk_get_global_string(ctx, "Date");
+      // The running context's own Date (kept before page script could replace it), so
+      // `instanceof Date` holds in its script and no page code runs here.
+      duk_push_global_object(ctx);
+      duk_get_prop_string(ctx, -1, kDateKey);
+      duk_remove(ctx, -2);
       if (!duk_is_function(ctx, -1)) {
         duk_pop(ctx);
         duk_push_heap_stash(ctx);
@@ -542,7 +558,7 @@ std::vector<TFrameInfo> CurrentFrames(duk_context* ctx, int limit) {
 // ---- Contexts
 
 TContext* TContext::FromId(int id) {
-  auto& all = Engine().contexts;
+  auto& all = LiveContexts();
   auto it = all.find(id);
   return it == all.end() ? nullptr : it->second;
 }
@@ -626,7 +642,7 @@ void ReportUncaught(duk_context* ctx, TContext* context) {
 
 duk_int_t ProtectedCallMethod(duk_context* ctx, duk_idx_t nargs) {
   TContext* context = nullptr;
-  for (auto& [id, c] : Engine().contexts)
+  for (auto& [id, c] : LiveContexts())
     if (c->FThread == ctx) context = c;
   if (context) {
     context->AddRef();
@@ -734,16 +750,31 @@ int InvokeFunctionHandler(duk_context* ctx, duk_idx_t argc) {
 
 int InvokeExtension(duk_context* ctx) {
   // (index, name, this, arguments)
-  int index = duk_get_int(ctx, 0);
-  TCRef<cef_v8handler_t> handler = TCRef<cef_v8handler_t>::Adopt(ExtensionHandler(index));
-  std::wstring name = GetWString(ctx, 1);
-  duk_size_t argc = duk_is_object(ctx, 3) ? duk_get_length(ctx, 3) : 0;
-  if (argc > 10000 || !duk_check_stack(ctx, static_cast<duk_idx_t>(argc) + 8)) {
+  duk_set_top(ctx, 4);
+  // A plain copy of the arguments object, made protected: page script can call this with
+  // anything, and nothing may throw past the C++ frames here.
+  duk_dup(ctx, 3);
+  auto copy = [](duk_context* c) -> duk_ret_t {
+    duk_push_array(c);
+    duk_size_t n = duk_is_object(c, 0) ? duk_get_length(c, 0) : 0;
+    if (n > 10000) n = 10000;
+    for (duk_size_t i = 0; i < n; ++i) {
+      duk_get_prop_index(c, 0, static_cast<duk_uarridx_t>(i));
+      duk_put_prop_index(c, 1, static_cast<duk_uarridx_t>(i));
+    }
+    return 1;
+  };
+  if (SafeRun(ctx, 1, copy) != DUK_EXEC_SUCCESS) return -2;  // rethrows the error in place
+  duk_replace(ctx, 3);
+  duk_size_t argc = duk_get_length(ctx, 3);
+  if (!duk_check_stack(ctx, static_cast<duk_idx_t>(argc) + 8)) {
     duk_push_string(ctx, "too many arguments");
     return -1;
   }
-  duk_set_top(ctx, 4);
   for (duk_size_t i = 0; i < argc; ++i) duk_get_prop_index(ctx, 3, static_cast<duk_uarridx_t>(i));
+  int index = duk_get_int(ctx, 0);
+  TCRef<cef_v8handler_t> handler = TCRef<cef_v8handler_t>::Adopt(ExtensionHandler(index));
+  std::wstring name = GetWString(ctx, 1);
   if (!handler) {
     duk_push_undefined(ctx);
     return 1;

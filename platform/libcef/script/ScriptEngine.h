@@ -46,8 +46,11 @@ struct TEngine {
   std::wstring lastThrowFile;
   std::mutex releaseLock;
   std::vector<uint32_t> deferredReleases;  // stash keys released on other threads
+  std::vector<int> deferredContexts;       // contexts destroyed on other threads
 };
 TEngine& Engine();
+// The live contexts, without those destroyed on other threads meanwhile.
+std::map<int, TContext*>& LiveContexts();
 // True on the render thread while the heap exists (or before any heap: primitives only).
 bool OnScriptThread();
 bool HeapAlive();

@@ -8,7 +8,7 @@
 //
 // The layer also implements the script exports of the runtime: cef_v8context_get_current_context,
 // cef_v8context_get_entered_context, cef_v8context_in_context, cef_v8value_create_* (all),
-// cef_v8stack_trace_get_current and cef_register_extension (script/ScriptExports.cpp).
+// cef_v8stack_trace_get_current and cef_register_extension (ScriptValue.cpp, ScriptContext.cpp).
 #include <cstdint>
 #include <functional>
 #include <string>

@@ -188,7 +188,7 @@ const char kBootstrap[] = R"JS((function (g, h) {
 }))JS";
 
 TContext* ContextOf(duk_context* ctx) {
-  for (auto& [id, c] : Engine().contexts)
+  for (auto& [id, c] : LiveContexts())
     if (c->FThread == ctx && c->Valid()) return c;
   return nullptr;
 }
@@ -352,6 +352,10 @@ void RunTimer(int contextId, int timerId) {
 
 bool InstallPage(duk_context* ctx, TContext* context) {
   if (!duk_check_stack(ctx, 8)) return false;
+  duk_push_global_object(ctx);
+  duk_get_prop_string(ctx, -1, "Date");
+  duk_put_prop_string(ctx, -2, DUK_HIDDEN_SYMBOL("Date"));
+  duk_pop(ctx);
   duk_push_string(ctx, kInternalFile);
   if (duk_pcompile_lstring_filename(ctx, DUK_COMPILE_EVAL, kBootstrap, sizeof(kBootstrap) - 1) !=
       0) {

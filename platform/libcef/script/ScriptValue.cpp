@@ -647,7 +647,11 @@ bool ObjectCall(TValue* value, duk_context*& ctx, duk_ret_t (*body)(duk_context*
                 void* udata) {
   if (!IsObj(value)) return false;
   FlushDeferredReleases();
-  ctx = CurrentDuk();
+  // When no script runs, work on the object's own context thread: getters and setters then
+  // see that context's global, and dates become that context's Date objects.
+  TEngine& e = Engine();
+  TContext* owner = TContext::From(value->FContext.Get());
+  ctx = !e.running.empty() ? e.running.back() : owner && owner->Duk() ? owner->Duk() : e.heap;
   if (!ctx || !duk_check_stack(ctx, 16)) return false;
   value->Push(ctx);
   if (ProtectedRun(ctx, 1, body, udata) != DUK_EXEC_SUCCESS) {
