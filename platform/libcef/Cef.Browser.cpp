@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "Cef.ProcessMessage.h"
+#include "Cef.Request.h"
 #include "Cef.Threads.h"
 #include "Cef.Trace.h"
 
@@ -25,54 +26,6 @@ std::atomic<int> gNextBrowserId{1};
 std::map<int, std::shared_ptr<TBrowserState>>& RenderBrowsers() {
   static auto* m = new std::map<int, std::shared_ptr<TBrowserState>>();
   return *m;
-}
-
-const wchar_t kPageWindowClass[] = L"StandInCefPage";
-
-LRESULT CALLBACK PageWindowProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
-  switch (msg) {
-    case WM_ERASEBKGND: {
-      RECT rc;
-      GetClientRect(hwnd, &rc);
-      FillRect(reinterpret_cast<HDC>(wp), &rc, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
-      return 1;
-    }
-    default: return DefWindowProcW(hwnd, msg, wp, lp);
-  }
-}
-
-HWND CreatePageWindow(const cef_window_info_t* info, int id) {
-  static const ATOM atom = [] {
-    WNDCLASSEXW wc{};
-    wc.cbSize = sizeof(wc);
-    wc.lpfnWndProc = &PageWindowProc;
-    wc.hInstance = GetModuleHandleW(nullptr);
-    wc.hCursor = LoadCursorW(nullptr, IDC_ARROW);
-    wc.lpszClassName = kPageWindowClass;
-    return RegisterClassExW(&wc);
-  }();
-  (void)atom;
-  if (!info) return nullptr;
-  const std::wstring title = ToW(&info->window_name);
-  DWORD style = info->style;
-  if (info->parent_window) style |= WS_CHILD;
-  if (!style) style = WS_OVERLAPPEDWINDOW | WS_VISIBLE;
-  const int w = info->width > 0 ? info->width : (info->parent_window ? 0 : CW_USEDEFAULT);
-  const int h = info->height > 0 ? info->height : (info->parent_window ? 0 : CW_USEDEFAULT);
-  const int x = info->parent_window || info->x ? info->x : CW_USEDEFAULT;
-  const int y = info->parent_window || info->y ? info->y : CW_USEDEFAULT;
-  HWND hwnd = CreateWindowExW(info->ex_style, kPageWindowClass, title.c_str(), style, x, y, w, h,
-                              info->parent_window, info->parent_window ? nullptr : info->menu,
-                              GetModuleHandleW(nullptr), nullptr);
-  if (hwnd) SetPropW(hwnd, L"StandInCefBrowserId", reinterpret_cast<HANDLE>(static_cast<intptr_t>(id)));
-  return hwnd;
-}
-
-template <class Handler>
-TCRef<Handler> HandlerOf(const TCRef<cef_client_t>& client, Handler* (CALLBACK* cef_client_t::*getter)(cef_client_t*)) {
-  cef_client_t* c = client.Get();
-  if (!c || !(c->*getter)) return {};
-  return TCRef<Handler>::Adopt((c->*getter)(c));
 }
 
 // ---- structures -------------------------------------------------------------------------------
@@ -96,17 +49,29 @@ public:
     s.get_text = [](cef_frame_t*, cef_string_visitor_t* visitor) CALLBACK {
       auto held = TCRef<cef_string_visitor_t>::Adopt(visitor);
     };
-    s.load_request = [](cef_frame_t*, cef_request_t* request) CALLBACK {
+    s.load_request = [](cef_frame_t* self, cef_request_t* request) CALLBACK {
       auto held = TCRef<cef_request_t>::Adopt(request);
-    };
-    s.load_url = [](cef_frame_t* self, const cef_string_t* url) CALLBACK {
       GuardVoid([&] {
-        std::lock_guard<std::mutex> l(From(self)->FState->lock);
-        From(self)->FState->url = ToW(url);
+        TRequestData d;
+        if (RequestDataOf(request, d)) From(self)->OnUi([url = d.url](auto st) { PageLoad(st, url); });
       });
     };
-    s.load_string = [](cef_frame_t*, const cef_string_t*, const cef_string_t*) CALLBACK {};
-    s.execute_java_script = [](cef_frame_t*, const cef_string_t*, const cef_string_t*, int) CALLBACK {};
+    s.load_url = [](cef_frame_t* self, const cef_string_t* url) CALLBACK {
+      GuardVoid([&] { From(self)->OnUi([u = ToW(url)](auto st) { PageLoad(st, u); }); });
+    };
+    s.load_string = [](cef_frame_t* self, const cef_string_t* html, const cef_string_t* url) CALLBACK {
+      GuardVoid([&] { From(self)->OnUi([h = ToW(html), u = ToW(url)](auto st) { PageLoadString(st, h, u); }); });
+    };
+    s.execute_java_script = [](cef_frame_t* self, const cef_string_t* code, const cef_string_t* url, int line) CALLBACK {
+      GuardVoid([&] {
+        const auto& st = From(self)->FState;
+        if (st->renderSide) {
+          RenderPageExecute(st, ToW(code), ToW(url), line);
+          return;
+        }
+        From(self)->OnUi([c = ToW(code), u = ToW(url), line](auto st) { PageExecute(st, c, u, line); });
+      });
+    };
     s.is_main = [](cef_frame_t*) CALLBACK -> int { return 1; };
     s.is_focused = [](cef_frame_t*) CALLBACK -> int { return 1; };
     s.get_name = [](cef_frame_t*) CALLBACK -> cef_string_userfree_t {
@@ -120,13 +85,34 @@ public:
     s.get_browser = [](cef_frame_t* self) CALLBACK -> cef_browser_t* {
       return Guard<cef_browser_t*>(nullptr, [&] { return NewBrowserStruct(From(self)->FState); });
     };
-    s.get_v8context = [](cef_frame_t*) CALLBACK -> cef_v8context_t* { return nullptr; };
+    s.get_v8context = [](cef_frame_t* self) CALLBACK -> cef_v8context_t* {
+      return Guard<cef_v8context_t*>(nullptr, [&]() -> cef_v8context_t* {
+        // Script contexts live in the render process only.
+        return From(self)->FState->renderSide ? RenderPageContext(From(self)->FState) : nullptr;
+      });
+    };
     s.visit_dom = [](cef_frame_t*, cef_domvisitor_t* visitor) CALLBACK {
       auto held = TCRef<cef_domvisitor_t>::Adopt(visitor);
     };
   }
+  // Browser-side operations run on the UI thread; called from elsewhere they are posted there.
+  template <class F>
+  void OnUi(F&& f) {
+    if (FState->renderSide) return;
+    auto st = FState;
+    if (cef_currently_on(TID_UI)) f(st);
+    else PostTo(TID_UI, [st, f = std::forward<F>(f)] { f(st); });
+  }
   std::shared_ptr<TBrowserState> FState;
 };
+
+// Runs a browser-side operation on the UI thread.
+template <class F>
+void BrowserOnUi(const std::shared_ptr<TBrowserState>& state, F&& f) {
+  if (state->renderSide) return;
+  if (cef_currently_on(TID_UI)) f(state);
+  else PostTo(TID_UI, [state, f = std::forward<F>(f)] { f(state); });
+}
 
 class THostObj : public TCefObject<THostObj, cef_browser_host_t> {
 public:
@@ -135,7 +121,9 @@ public:
     s.get_browser = [](cef_browser_host_t* self) CALLBACK -> cef_browser_t* {
       return Guard<cef_browser_t*>(nullptr, [&] { return NewBrowserStruct(From(self)->FState); });
     };
-    s.close_browser = [](cef_browser_host_t*, int) CALLBACK {};
+    s.close_browser = [](cef_browser_host_t* self, int force) CALLBACK {
+      GuardVoid([&] { BrowserOnUi(From(self)->FState, [force](auto st) { PageClose(st, force != 0); }); });
+    };
     s.set_focus = [](cef_browser_host_t* self, int focus) CALLBACK {
       if (focus && From(self)->FState->window) SetFocus(From(self)->FState->window);
     };
@@ -152,19 +140,27 @@ public:
                            cef_string_list_t, int, cef_run_file_dialog_callback_t* callback) CALLBACK {
       auto held = TCRef<cef_run_file_dialog_callback_t>::Adopt(callback);
     };
-    s.start_download = [](cef_browser_host_t*, const cef_string_t*) CALLBACK {};
-    s.print = [](cef_browser_host_t*) CALLBACK {};
+    s.start_download = [](cef_browser_host_t* self, const cef_string_t* url) CALLBACK {
+      GuardVoid([&] { BrowserOnUi(From(self)->FState, [u = ToW(url)](auto st) { PageLoad(st, u); }); });
+    };
+    s.print = [](cef_browser_host_t* self) CALLBACK { Trace("browser", L"print " + std::to_wstring(From(self)->FState->id)); };
     s.print_to_pdf = [](cef_browser_host_t*, const cef_string_t*, const cef_pdf_print_settings_t*,
                         cef_pdf_print_callback_t* callback) CALLBACK {
       auto held = TCRef<cef_pdf_print_callback_t>::Adopt(callback);
     };
     s.find = [](cef_browser_host_t*, int, const cef_string_t*, int, int, int) CALLBACK {};
     s.stop_finding = [](cef_browser_host_t*, int) CALLBACK {};
-    s.show_dev_tools = [](cef_browser_host_t*, const cef_window_info_t*, cef_client_t* client,
+    s.show_dev_tools = [](cef_browser_host_t* self, const cef_window_info_t* info, cef_client_t* client,
                           const cef_browser_settings_t*, const cef_point_t*) CALLBACK {
       auto held = TCRef<cef_client_t>::Adopt(client);
+      GuardVoid([&] {
+        if (!cef_currently_on(TID_UI)) return;  // window information is borrowed: UI thread only
+        PageShowDevTools(From(self)->FState, info, held);
+      });
     };
-    s.close_dev_tools = [](cef_browser_host_t*) CALLBACK {};
+    s.close_dev_tools = [](cef_browser_host_t* self) CALLBACK {
+      GuardVoid([&] { BrowserOnUi(From(self)->FState, [](auto st) { PageCloseDevTools(st); }); });
+    };
     s.get_navigation_entries = [](cef_browser_host_t*, cef_navigation_entry_visitor_t* visitor, int) CALLBACK {
       auto held = TCRef<cef_navigation_entry_visitor_t>::Adopt(visitor);
     };
@@ -241,19 +237,29 @@ public:
       std::lock_guard<std::mutex> l(From(self)->FState->lock);
       return From(self)->FState->canGoBack ? 1 : 0;
     };
-    s.go_back = [](cef_browser_t*) CALLBACK {};
+    s.go_back = [](cef_browser_t* self) CALLBACK {
+      GuardVoid([&] { BrowserOnUi(From(self)->FState, [](auto st) { PageGo(st, -1); }); });
+    };
     s.can_go_forward = [](cef_browser_t* self) CALLBACK -> int {
       std::lock_guard<std::mutex> l(From(self)->FState->lock);
       return From(self)->FState->canGoForward ? 1 : 0;
     };
-    s.go_forward = [](cef_browser_t*) CALLBACK {};
+    s.go_forward = [](cef_browser_t* self) CALLBACK {
+      GuardVoid([&] { BrowserOnUi(From(self)->FState, [](auto st) { PageGo(st, 1); }); });
+    };
     s.is_loading = [](cef_browser_t* self) CALLBACK -> int {
       std::lock_guard<std::mutex> l(From(self)->FState->lock);
       return From(self)->FState->loading ? 1 : 0;
     };
-    s.reload = [](cef_browser_t*) CALLBACK {};
-    s.reload_ignore_cache = [](cef_browser_t*) CALLBACK {};
-    s.stop_load = [](cef_browser_t*) CALLBACK {};
+    s.reload = [](cef_browser_t* self) CALLBACK {
+      GuardVoid([&] { BrowserOnUi(From(self)->FState, [](auto st) { PageReload(st); }); });
+    };
+    s.reload_ignore_cache = [](cef_browser_t* self) CALLBACK {
+      GuardVoid([&] { BrowserOnUi(From(self)->FState, [](auto st) { PageReload(st); }); });
+    };
+    s.stop_load = [](cef_browser_t* self) CALLBACK {
+      GuardVoid([&] { BrowserOnUi(From(self)->FState, [](auto st) { PageStop(st); }); });
+    };
     s.get_identifier = [](cef_browser_t* self) CALLBACK -> int { return From(self)->FState->id; };
     s.is_same = [](cef_browser_t* self, cef_browser_t* that) CALLBACK -> int {
       auto held = TCRef<cef_browser_t>::Adopt(that);
@@ -306,44 +312,6 @@ public:
   std::shared_ptr<TBrowserState> FState;
 };
 
-cef_browser_t* CreateBrowser(const cef_window_info_t* windowInfo, TCRef<cef_client_t> client, const std::wstring& url,
-                             bool popup) {
-  if (!BrowserSideUp() || !cef_currently_on(TID_UI)) return nullptr;
-  auto host = RenderHostForBrowser();
-  if (!host) return nullptr;
-  auto st = std::make_shared<TBrowserState>();
-  st->id = gNextBrowserId++;
-  st->popup = popup;
-  st->host = host;
-  st->client = std::move(client);
-  st->url = url;
-  st->window = CreatePageWindow(windowInfo, st->id);
-  Browsers()[st->id] = st;
-  Trace("browser", L"created " + std::to_wstring(st->id) + L" " + url);
-  host->Send(TFrameWriter(TFrameKind::BrowserCreated).I32(st->id).U32(popup ? 1 : 0).Str(url).Take());
-  if (auto life = HandlerOf(st->client, &cef_client_t::get_life_span_handler); STANDIN_HAS(life.Get(), on_after_created)) {
-    Trace("callback", std::string("on_after_created"));
-    life->on_after_created(life.Get(), NewBrowserStruct(st));
-  }
-  return NewBrowserStruct(st);
-}
-
-void DestroyBrowser(const std::shared_ptr<TBrowserState>& st) {
-  if (st->closed) return;
-  st->closed = true;
-  if (st->host) st->host->Send(TFrameWriter(TFrameKind::BrowserDestroyed).I32(st->id).Take());
-  if (auto life = HandlerOf(st->client, &cef_client_t::get_life_span_handler); STANDIN_HAS(life.Get(), on_before_close)) {
-    Trace("callback", std::string("on_before_close"));
-    life->on_before_close(life.Get(), NewBrowserStruct(st));
-  }
-  if (st->window) {
-    DestroyWindow(st->window);
-    st->window = nullptr;
-  }
-  st->client.Reset();
-  Browsers().erase(st->id);
-}
-
 }  // namespace
 
 cef_browser_t* NewBrowserStruct(const std::shared_ptr<TBrowserState>& state) {
@@ -354,6 +322,10 @@ std::shared_ptr<TBrowserState> BrowserStateOf(cef_browser_t* browser) {
   TBrowserObj* b = TBrowserObj::From(browser);
   return b ? b->FState : nullptr;
 }
+
+void RegisterBrowser(const std::shared_ptr<TBrowserState>& st) { Browsers()[st->id] = st; }
+int NextBrowserId() { return gNextBrowserId++; }
+void ForgetBrowser(int id) { Browsers().erase(id); }
 
 std::shared_ptr<TBrowserState> FindBrowser(int id) {
   auto it = Browsers().find(id);
@@ -380,6 +352,16 @@ void OnFrameFromRender(const std::shared_ptr<TRenderHost>& host, const std::stri
         st->client->on_process_message_received(st->client.Get(), NewBrowserStruct(st), PID_RENDERER,
                                                 NewProcessMessage(name, args.list, true));
       }
+      break;
+    }
+    case TFrameKind::DocumentReady:
+    case TFrameKind::ConsoleMessage:
+    case TFrameKind::DialogRequest:
+    case TFrameKind::TitleChange:
+    case TFrameKind::OpenWindow:
+    case TFrameKind::CloseWindow: {
+      auto st = FindBrowser(r.I32());
+      if (st && !st->closed && r.Ok()) PageFrameFromRender(st, r.Kind(), r);
       break;
     }
     default: break;
@@ -428,6 +410,7 @@ void OnFrameFromBrowser(const std::string& frame) {
     case TFrameKind::BrowserDestroyed: {
       auto st = FindRenderBrowser(r.I32());
       if (!st) return;
+      RenderPageGone(st);
       st->closed = true;
       if (STANDIN_HAS(handler.Get(), on_browser_destroyed)) {
         Trace("callback", std::string("on_browser_destroyed"));
@@ -449,12 +432,22 @@ void OnFrameFromBrowser(const std::string& frame) {
       }
       break;
     }
+    case TFrameKind::Navigate:
+    case TFrameKind::ExecuteScript: {
+      auto st = FindRenderBrowser(r.I32());
+      if (st && r.Ok()) RenderPageFrame(st, r.Kind(), r);
+      break;
+    }
+    case TFrameKind::DialogReply: RenderDialogReply(r); break;
     default: break;
   }
 }
 
 void RenderSideEnding() {
-  for (auto& [id, st] : RenderBrowsers()) st->closed = true;
+  for (auto& [id, st] : RenderBrowsers()) {
+    RenderPageGone(st);
+    st->closed = true;
+  }
   RenderBrowsers().clear();
 }
 
@@ -483,7 +476,7 @@ int cef_browser_host_create_browser(const cef_window_info_t* windowInfo, cef_cli
     return PostTo(TID_UI, [info, windowName, hasInfo, address, clientRef] {
       cef_window_info_t copy = *info;
       copy.window_name = ViewOf(windowName);
-      cef_browser_t* b = CreateBrowser(hasInfo ? &copy : nullptr, clientRef, address, false);
+      cef_browser_t* b = CreateBrowserOnUi(hasInfo ? &copy : nullptr, clientRef, address, false);
       if (b) b->base.release(&b->base);
     }) ? 1 : 0;
   });
@@ -495,7 +488,7 @@ cef_browser_t* cef_browser_host_create_browser_sync(const cef_window_info_t* win
   (void)settings;
   auto clientRef = TCRef<cef_client_t>::Adopt(client);
   auto ctx = TCRef<cef_request_context_t>::Adopt(request_context);
-  return Guard<cef_browser_t*>(nullptr, [&] { return CreateBrowser(windowInfo, clientRef, ToW(url), false); });
+  return Guard<cef_browser_t*>(nullptr, [&] { return CreateBrowserOnUi(windowInfo, clientRef, ToW(url), false); });
 }
 
 }  // extern "C"

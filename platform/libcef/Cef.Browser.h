@@ -5,8 +5,10 @@
 #include <memory>
 #include <mutex>
 #include <string>
+#include <vector>
 
 #include "Cef.Common.h"
+#include "Cef.Protocol.h"
 #include "Cef.Runtime.h"
 
 namespace standin {
@@ -27,6 +29,15 @@ struct TBrowserState {
   mutable std::mutex lock;
   std::wstring url;
   bool loading = false, canGoBack = false, canGoForward = false, hasDocument = false;
+  std::wstring title, text;  // what the page window paints
+
+  // Browser side, UI thread: navigation.
+  std::vector<std::wstring> history;
+  int historyIndex = -1;
+  unsigned loadSeq = 0;
+  int pendingStatus = 0;  // HTTP status of the committed load, reported with load end
+  bool closing = false;
+  int devToolsId = 0;     // the developer-tools browser shown for this one
 
   std::int64_t MainFrameId() const { return static_cast<std::int64_t>(id) * 1000 + 1; }
   std::wstring Url() const {
@@ -44,5 +55,38 @@ std::shared_ptr<TBrowserState> BrowserStateOf(cef_browser_t* browser);
 std::shared_ptr<TBrowserState> FindBrowser(int id);
 // The render-side browser with that id (render thread), or null.
 std::shared_ptr<TBrowserState> FindRenderBrowser(int id);
+
+template <class Handler>
+TCRef<Handler> HandlerOf(const TCRef<cef_client_t>& client, Handler* (CEF_CALLBACK* cef_client_t::*getter)(cef_client_t*)) {
+  cef_client_t* c = client.Get();
+  if (!c || c->base.size < sizeof(cef_client_t) || !(c->*getter)) return {};
+  return TCRef<Handler>::Adopt((c->*getter)(c));
+}
+
+// Browser process, UI thread (Cef.Page.cpp).
+cef_browser_t* CreateBrowserOnUi(const cef_window_info_t* windowInfo, TCRef<cef_client_t> client,
+                                 const std::wstring& url, bool popup);
+void PageLoad(const std::shared_ptr<TBrowserState>& st, const std::wstring& url);
+void PageLoadString(const std::shared_ptr<TBrowserState>& st, const std::wstring& html, const std::wstring& url);
+void PageReload(const std::shared_ptr<TBrowserState>& st);
+void PageStop(const std::shared_ptr<TBrowserState>& st);
+void PageGo(const std::shared_ptr<TBrowserState>& st, int delta);
+void PageExecute(const std::shared_ptr<TBrowserState>& st, const std::wstring& code, const std::wstring& url, int line);
+void PageClose(const std::shared_ptr<TBrowserState>& st, bool force);
+void PageShowDevTools(const std::shared_ptr<TBrowserState>& st, const cef_window_info_t* info, TCRef<cef_client_t> client);
+void PageCloseDevTools(const std::shared_ptr<TBrowserState>& st);
+void PageFrameFromRender(const std::shared_ptr<TBrowserState>& st, TFrameKind kind, TFrameReader& r);
+void DestroyBrowser(const std::shared_ptr<TBrowserState>& st);
+void RegisterBrowser(const std::shared_ptr<TBrowserState>& st);
+int NextBrowserId();
+void ForgetBrowser(int id);
+
+// Render side, render thread (Cef.RenderPage.cpp).
+void RenderPageFrame(const std::shared_ptr<TBrowserState>& st, TFrameKind kind, TFrameReader& r);
+void RenderDialogReply(TFrameReader& r);
+cef_v8context_t* RenderPageContext(const std::shared_ptr<TBrowserState>& st);  // one reference, or null
+void RenderPageExecute(const std::shared_ptr<TBrowserState>& st, const std::wstring& code, const std::wstring& url,
+                       int line);
+void RenderPageGone(const std::shared_ptr<TBrowserState>& st);
 
 }  // namespace standin

@@ -393,6 +393,14 @@ bool SendToBrowser(std::string frame) {
   return channel && channel->Send(std::move(frame));
 }
 
+bool RunRenderLoopUntil(const std::function<bool()>& done) {
+  auto queue = CurrentQueue();
+  if (!queue || !gRenderSide) return false;
+  TRenderSide* side = gRenderSide;
+  RunQueueLoop(*queue, nullptr, [&] { return side->quit || done(); });
+  return !side->quit;
+}
+
 TCRef<cef_render_process_handler_t> RenderProcessHandler() {
   return gRenderSide ? gRenderSide->handler : TCRef<cef_render_process_handler_t>();
 }

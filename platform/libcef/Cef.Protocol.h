@@ -13,12 +13,21 @@ enum class TFrameKind : std::uint8_t {
   // render -> browser
   Hello = 1,           // u32 process id
   ToBrowserMessage,    // i32 browser id, string name, value (list) arguments
+  DocumentReady,       // i32 browser id, u32 load sequence: page script and load events ran
+  ConsoleMessage,      // i32 browser id, u32 level, string message, string source, i32 line
+  DialogRequest,       // i32 browser id, u32 dialog id, u32 kind, string message, string default, string url
+  TitleChange,         // i32 browser id, string title
+  OpenWindow,          // i32 browser id, string url, string name, string features, 8 x i32 (x, xSet, y, ySet, w, wSet, h, hSet)
+  CloseWindow,         // i32 browser id
   // browser -> render
   Init = 32,           // value (list) extra info for on_render_thread_created
   BrowserCreated,      // i32 browser id, u32 is popup, string url
   BrowserDestroyed,    // i32 browser id
   ToRenderMessage,     // i32 browser id, string name, value (list) arguments
   Shutdown,            // (nothing): the render side ends
+  Navigate,            // i32 browser id, u32 load sequence, string url, string html, u32 n, n x (string url, string code, i32 line)
+  ExecuteScript,       // i32 browser id, string code, string url, i32 start line
+  DialogReply,         // u32 dialog id, u32 ok, string text
 };
 
 class TFrameWriter {

@@ -1,6 +1,7 @@
 #pragma once
 // The runtime's process-level state: the settings and application of the browser process, the
 // render sides it talks to, and the render side of a render process (or thread).
+#include <functional>
 #include <memory>
 #include <string>
 
@@ -65,5 +66,8 @@ TCRef<cef_render_process_handler_t> RenderProcessHandler();
 void OnFrameFromBrowser(const std::string& frame);
 // The render side ends: the browser unit drops its render-side browsers (render thread).
 void RenderSideEnding();
+// Runs the render thread's tasks (nested) until done() holds or the render side is ending.
+// False when it is ending.
+bool RunRenderLoopUntil(const std::function<bool()>& done);
 
 }  // namespace standin

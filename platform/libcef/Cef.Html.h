@@ -1,0 +1,28 @@
+#pragma once
+// The little a page needs to be understood: its title, icon links, scripts (inline or with a
+// src) in document order, and its visible text. Not a full HTML parser: tags, comments,
+// attributes with or without quotes, and the raw-text elements script, style and title.
+#include <string>
+#include <vector>
+
+namespace standin {
+
+struct THtmlScript {
+  std::wstring src;   // as written; empty for inline code
+  std::wstring code;  // inline code
+  int line = 1;       // line of the document the code starts on
+};
+
+struct THtmlDocument {
+  bool hasTitle = false;
+  std::wstring title;
+  std::vector<std::wstring> icons;  // href of <link rel="... icon ..."> in document order
+  std::vector<THtmlScript> scripts;
+  std::wstring text;  // body text with whitespace collapsed
+};
+
+THtmlDocument ParseHtml(const std::wstring& html);
+// Text as bytes in the given charset ("" = UTF-8, falling back to the system code page).
+std::wstring DecodeText(const std::string& bytes, const std::wstring& charset);
+
+}  // namespace standin

@@ -1,0 +1,216 @@
+// Pages on the render side: one script context per committed document, its scripts run in
+// document order, then DOMContentLoaded and load, then the browser side hears DocumentReady.
+// The page's requests (console, dialogs, title, window.open/close) go to the browser process.
+#include <map>
+#include <memory>
+
+#include "Cef.Browser.h"
+#include "Cef.Parse.h"
+#include "Cef.Threads.h"
+#include "Cef.Trace.h"
+#include "script/ScriptHost.h"
+
+namespace standin {
+
+namespace {
+
+struct TDialogAnswer {
+  bool done = false;
+  bool ok = false;
+  std::wstring text;
+};
+std::map<std::uint32_t, TDialogAnswer>& Dialogs() {
+  static auto* m = new std::map<std::uint32_t, TDialogAnswer>();
+  return *m;
+}
+std::uint32_t gNextDialog = 1;
+
+class TPageHost : public script::IScriptHost {
+public:
+  TPageHost(std::shared_ptr<TBrowserState> st, std::wstring url) : FState(std::move(st)), FUrl(std::move(url)) {}
+
+  void PostDelayed(std::function<void()> task, int64_t delayMs) override {
+    if (auto q = QueueFor(TID_RENDERER)) q->Post(std::move(task), delayMs);
+  }
+  void Trace(const std::wstring& line) override {
+    const size_t space = line.find(L' ');
+    standin::Trace(ToUtf8(line.substr(0, space)).c_str(), space == std::wstring::npos ? L"" : line.substr(space + 1));
+  }
+  void Console(script::TConsoleLevel level, const std::wstring& message, const std::wstring& source, int line) override {
+    SendToBrowser(TFrameWriter(TFrameKind::ConsoleMessage)
+                      .I32(FState->id)
+                      .U32(static_cast<std::uint32_t>(level))
+                      .Str(message)
+                      .Str(source)
+                      .I32(line)
+                      .Take());
+  }
+  script::TDialogResult Dialog(script::TDialogKind kind, const std::wstring& message,
+                               const std::wstring& defaultText) override {
+    const std::uint32_t id = gNextDialog++;
+    Dialogs()[id] = TDialogAnswer{};
+    script::TDialogResult result;
+    if (SendToBrowser(TFrameWriter(TFrameKind::DialogRequest)
+                          .I32(FState->id)
+                          .U32(id)
+                          .U32(static_cast<std::uint32_t>(kind))
+                          .Str(message)
+                          .Str(defaultText)
+                          .Str(FUrl)
+                          .Take())) {
+      // The script waits for the answer; the render thread keeps serving its other work.
+      RunRenderLoopUntil([id] { return Dialogs()[id].done; });
+      const TDialogAnswer& a = Dialogs()[id];
+      result.ok = a.ok;
+      result.text = a.text;
+    }
+    Dialogs().erase(id);
+    return result;
+  }
+  bool OpenWindow(const std::wstring& url, const std::wstring& name, const script::TWindowFeatures& f) override {
+    return SendToBrowser(TFrameWriter(TFrameKind::OpenWindow)
+                             .I32(FState->id)
+                             .Str(url.empty() ? L"about:blank" : ResolveUrl(FUrl, url))
+                             .Str(name)
+                             .Str(f.text)
+                             .I32(f.x)
+                             .I32(f.xSet)
+                             .I32(f.y)
+                             .I32(f.ySet)
+                             .I32(f.width)
+                             .I32(f.widthSet)
+                             .I32(f.height)
+                             .I32(f.heightSet)
+                             .Take());
+  }
+  void CloseWindow() override { SendToBrowser(TFrameWriter(TFrameKind::CloseWindow).I32(FState->id).Take()); }
+  void SetTitle(const std::wstring& title) override {
+    SendToBrowser(TFrameWriter(TFrameKind::TitleChange).I32(FState->id).Str(title).Take());
+  }
+  void UncaughtException(cef_v8context_t* context, cef_v8exception_t* exception, cef_v8stack_trace_t* stackTrace) override {
+    auto handler = RenderProcessHandler();
+    if (!STANDIN_HAS(handler.Get(), on_uncaught_exception)) return;
+    auto add = [](auto* p) {
+      if (p) p->base.add_ref(&p->base);
+      return p;
+    };
+    handler->on_uncaught_exception(handler.Get(), NewBrowserStruct(FState), NewFrameStruct(FState), add(context),
+                                   add(exception), add(stackTrace));
+  }
+  std::wstring Url() override { return FUrl; }
+  cef_browser_t* Browser() override { return NewBrowserStruct(FState); }
+  cef_frame_t* Frame() override { return NewFrameStruct(FState); }
+  cef_task_runner_t* TaskRunner() override { return NewTaskRunner(TID_RENDERER); }
+
+private:
+  std::shared_ptr<TBrowserState> FState;
+  std::wstring FUrl;
+};
+
+struct TRenderPage {
+  std::unique_ptr<TPageHost> host;
+  cef_v8context_t* context = nullptr;  // one reference
+};
+std::map<int, TRenderPage>& Pages() {
+  static auto* m = new std::map<int, TRenderPage>();
+  return *m;
+}
+
+void ReleasePage(const std::shared_ptr<TBrowserState>& st) {
+  auto it = Pages().find(st->id);
+  if (it == Pages().end()) return;
+  TRenderPage page = std::move(it->second);
+  Pages().erase(it);
+  if (!page.context) return;
+  GuardVoid([&] { script::FireEvent(page.context, false, L"unload"); });
+  auto handler = RenderProcessHandler();
+  if (STANDIN_HAS(handler.Get(), on_context_released)) {
+    page.context->base.add_ref(&page.context->base);
+    handler->on_context_released(handler.Get(), NewBrowserStruct(st), NewFrameStruct(st), page.context);
+  }
+  script::ReleaseContext(page.context);
+  page.context->base.release(&page.context->base);
+}
+
+}  // namespace
+
+void RenderPageFrame(const std::shared_ptr<TBrowserState>& st, TFrameKind kind, TFrameReader& r) {
+  if (kind == TFrameKind::ExecuteScript) {
+    const std::wstring code = r.Str(), url = r.Str();
+    const int line = r.I32();
+    if (r.Ok()) RenderPageExecute(st, code, url, line);
+    return;
+  }
+  if (kind != TFrameKind::Navigate) return;
+  const unsigned seq = r.U32();
+  const std::wstring url = r.Str();
+  r.Str();  // the document itself: its scripts come separately, in order
+  const std::uint32_t n = r.U32();
+  std::vector<std::tuple<std::wstring, std::wstring, int>> scripts;
+  for (std::uint32_t i = 0; i < n && r.Ok(); ++i) {
+    std::wstring su = r.Str(), code = r.Str();
+    const int line = r.I32();
+    scripts.emplace_back(std::move(su), std::move(code), line);
+  }
+  if (!r.Ok()) return;
+  ReleasePage(st);
+  {
+    std::lock_guard<std::mutex> l(st->lock);
+    st->url = url;
+    st->hasDocument = true;
+  }
+  TRenderPage page;
+  page.host = std::make_unique<TPageHost>(st, url);
+  page.context = script::CreateContext(page.host.get());
+  Trace("script", L"context for " + url);
+  cef_v8context_t* context = page.context;
+  Pages()[st->id] = std::move(page);
+  if (context) {
+    auto handler = RenderProcessHandler();
+    if (STANDIN_HAS(handler.Get(), on_context_created)) {
+      context->base.add_ref(&context->base);
+      Trace("callback", std::string("on_context_created"));
+      handler->on_context_created(handler.Get(), NewBrowserStruct(st), NewFrameStruct(st), context);
+    }
+    for (const auto& [src, code, line] : scripts) {
+      // A page that went away meanwhile (a dialog ran the loop) stops running.
+      if (Pages().find(st->id) == Pages().end() || Pages()[st->id].context != context) return;
+      script::RunScript(context, code, src, line);
+    }
+    if (Pages().find(st->id) != Pages().end() && Pages()[st->id].context == context) {
+      script::FireEvent(context, true, L"DOMContentLoaded");
+      script::FireEvent(context, false, L"load");
+    }
+  }
+  SendToBrowser(TFrameWriter(TFrameKind::DocumentReady).I32(st->id).U32(seq).Take());
+}
+
+void RenderDialogReply(TFrameReader& r) {
+  const std::uint32_t id = r.U32();
+  const bool ok = r.U32() != 0;
+  const std::wstring text = r.Str();
+  auto it = Dialogs().find(id);
+  if (!r.Ok() || it == Dialogs().end()) return;
+  it->second = TDialogAnswer{true, ok, text};
+}
+
+cef_v8context_t* RenderPageContext(const std::shared_ptr<TBrowserState>& st) {
+  auto it = Pages().find(st->id);
+  if (it == Pages().end() || !it->second.context) return nullptr;
+  it->second.context->base.add_ref(&it->second.context->base);
+  return it->second.context;
+}
+
+void RenderPageExecute(const std::shared_ptr<TBrowserState>& st, const std::wstring& code, const std::wstring& url,
+                       int line) {
+  auto it = Pages().find(st->id);
+  if (it == Pages().end() || !it->second.context) return;
+  cef_v8context_t* context = it->second.context;
+  context->base.add_ref(&context->base);
+  script::RunScript(context, code, url, line);
+  context->base.release(&context->base);
+}
+
+void RenderPageGone(const std::shared_ptr<TBrowserState>& st) { ReleasePage(st); }
+
+}  // namespace standin
