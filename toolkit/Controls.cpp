@@ -60,8 +60,11 @@ void TWinControl::SetParent(TWinControl* parent) {
   if (FHandle) {
     if (parent->FHandle) ::SetParent(FHandle, parent->FHandle);
     else DestroyHandle();  // made again with the parent's window
-  } else if (parent->FHandle) {
-    CreateWnd();
+  } else if (parent->FHandle && !parent->FChildrenPending) {
+    // Usually called from a constructor, where the subclass's creation parameters are not
+    // there yet: the window is made from the parent's message loop, or by an earlier Handle().
+    parent->FChildrenPending = true;
+    PostMessageW(parent->FHandle, CM_CREATECHILDREN, 0, 0);
   }
   parent->Realign();
 }
@@ -229,6 +232,7 @@ void TWinControl::WndProc(TMessage& msg) {
     case WM_SIZE: WMSize(msg); break;
     case WM_COMMAND: WMCommand(msg); break;
     case WM_NOTIFY: WMNotify(msg); break;
+    case CM_CREATECHILDREN: CMCreateChildren(msg); break;
     default: DefaultHandler(msg); break;
   }
 }
@@ -257,6 +261,22 @@ void TWinControl::WMNotify(TMessage& msg) {
     sender->CNNotify(msg, header);
   else
     DefaultHandler(msg);
+}
+
+void TWinControl::CMCreateChildren(TMessage& msg) {
+  msg.Result = 0;
+  FChildrenPending = false;
+  bool made = false;
+  for (TWinControl* child : std::vector<TWinControl*>(FControls)) {
+    if (!child->FHandle) {
+      child->CreateWnd();
+      made = true;
+    }
+  }
+  if (made) {
+    ApplyTabOrder();
+    Realign();
+  }
 }
 
 void TWinControl::CNCommand(TMessage& msg, WORD) { msg.Result = 0; }

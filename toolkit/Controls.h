@@ -36,6 +36,12 @@ public:
   intptr_t Tag = 0;
 };
 
+// Asked of the focused control before Enter, Esc, Tab or an arrow key is taken as a dialog key;
+// a non-zero result means the control handles the key itself (WParam: the virtual key).
+inline constexpr UINT CM_WANTSPECIALKEY = 0xB01E;
+// Posted to a window whose children were added after it was made: it makes their windows.
+inline constexpr UINT CM_CREATECHILDREN = 0xB100;
+
 enum class TAlign { alNone, alTop, alBottom, alLeft, alRight, alClient };
 
 struct TCreateParams {
@@ -149,6 +155,7 @@ protected:
   void WMSize(TMessage& msg);
   void WMCommand(TMessage& msg);
   void WMNotify(TMessage& msg);
+  void CMCreateChildren(TMessage& msg);
 
   bool FDestroying = false;
 
@@ -173,6 +180,7 @@ private:
   bool FEnabled = true;
   bool FTabStop = false;
   bool FSubclassed = false;
+  bool FChildrenPending = false;
   bool FRealigning = false;
 };
 

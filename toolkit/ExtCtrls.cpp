@@ -5,7 +5,7 @@
 
 namespace toolkit {
 
-TTimer::TTimer() = default;
+TTimer::TTimer() { UpdateTimer(); }
 
 TTimer::~TTimer() {
   if (FWindow) {

@@ -7,6 +7,7 @@ namespace toolkit {
 
 class TTimer : public TObject {
 public:
+  // Runs at once (enabled, 1000 ms), like a timer placed on a form; OnTimer is called once set.
   TTimer();
   ~TTimer() override;
   TTimer(const TTimer&) = delete;

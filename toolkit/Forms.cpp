@@ -193,6 +193,10 @@ TButton* TForm::FindButton(bool isDefault) {
 bool TForm::DialogKey(const MSG& msg) {
   if (msg.message != WM_KEYDOWN) return false;
   if (GetKeyState(VK_MENU) < 0 || GetKeyState(VK_CONTROL) < 0) return false;
+  if (msg.wParam != VK_RETURN && msg.wParam != VK_ESCAPE && msg.wParam != VK_TAB) return false;
+  if (TWinControl* focused = FindControl(GetFocus()); focused && focused != this &&
+      focused->Perform(CM_WANTSPECIALKEY, msg.wParam, 0) != 0)
+    return false;
   switch (msg.wParam) {
     case VK_RETURN: {
       TButton* target = dynamic_cast<TButton*>(FindControl(GetFocus()));

@@ -100,6 +100,25 @@ TEST(Toolkit, GeometryAlignmentAndFocus) {
   EXPECT_EQ(form.WindowState(), TWindowState::wsNormal);
 }
 
+TEST(Toolkit, ControlAddedToAShownFormGetsItsOwnKindOfWindow) {
+  TForm form;
+  form.Show();
+  TButton late(&form);  // the form's window exists already
+  late.SetCaption(L"late");
+  late.SetBounds(10, 10, 80, 24);
+  EXPECT_TRUE(WaitFor([&] { return late.HandleAllocated(); }, 5s));
+  wchar_t cls[32] = {};
+  GetClassNameW(late.Handle(), cls, 32);
+  EXPECT_STREQ(cls, L"Button");
+  EXPECT_EQ(GetParent(late.Handle()), form.Handle());
+  EXPECT_EQ(toolkit_test::WindowText(late.Handle()), L"late");
+  EXPECT_TRUE(IsWindowVisible(late.Handle()));
+  int clicks = 0;
+  late.OnClick = [&](TObject*) { ++clicks; };
+  SendMessageW(late.Handle(), BM_CLICK, 0, 0);
+  EXPECT_EQ(clicks, 1);
+}
+
 TEST(Toolkit, WindowProcCanBeReplacedAndRestored) {
   TForm form;
   form.Show();
@@ -187,6 +206,12 @@ TEST(Toolkit, TimerTicksOnTheUiThreadAndStopsWhenDisabled) {
   const int seen = ticks;
   WaitFor([] { return false; }, 200ms);
   EXPECT_EQ(ticks, seen);
+
+  TTimer fresh;  // runs from the start, as placed on a form
+  fresh.SetInterval(20);
+  int freshTicks = 0;
+  fresh.OnTimer = [&](TObject*) { ++freshTicks; };
+  EXPECT_TRUE(WaitFor([&] { return freshTicks > 0; }, 5s));
 }
 
 namespace {
