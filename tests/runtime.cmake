@@ -2,3 +2,6 @@
 # the binding calls it. The test executable also plays the runtime's render processes.
 tavlo_add_test(NAME runtime_core_test SOURCES tests/unit/runtime_core_test.cpp
   HTTPD TIMEOUT 300 DEPENDS libcef libcef_missing_export)
+# Pages: load callbacks, script with an extension, dialogs and popups, in both process modes.
+tavlo_add_test(NAME runtime_page_test SOURCES tests/unit/runtime_page_test.cpp
+  HTTPD TIMEOUT 300 DEPENDS libcef)

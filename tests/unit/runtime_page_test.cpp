@@ -1,0 +1,358 @@
+// Pages in the stand-in runtime, driven through the C interface with a small test client: load
+// callbacks and their order, load errors, an extension calling a native handler, a dialog that
+// waits for its answer, window.open's features. Multi-process here, single-process in a child.
+#include <mutex>
+#include <string>
+#include <vector>
+
+#include "unit/RuntimeTestSupport.h"
+
+using namespace testing_support;
+
+namespace {
+
+// ---- render side: an extension with a native handler ------------------------------------------
+
+const wchar_t kExtensionCode[] =
+    L"var tapp;\n"
+    L"if (!tapp) tapp = {};\n"
+    L"(function() {\n"
+    L"  tapp.add = function(a, b) { native function add(); return add(a, b); };\n"
+    L"  tapp.fail = function() { native function fail(); return fail(); };\n"
+    L"})();\n";
+
+int CEF_CALLBACK Execute(cef_v8handler_t*, const cef_string_t* name, cef_v8value_t* object, size_t argc,
+                         cef_v8value_t* const* args, cef_v8value_t** retval, cef_string_t* exception) {
+  const std::wstring n = W(*name);
+  Release(object);
+  int sum = 0;
+  for (size_t i = 0; i < argc; ++i) {
+    sum += args[i]->get_int_value(args[i]);
+    Release(args[i]);
+  }
+  if (n == L"add") {
+    *retval = Cef().cef_v8value_create_int(sum);
+    return 1;
+  }
+  if (n == L"fail") {
+    const std::wstring text = L"boom";
+    Cef().cef_string_utf16_set(text.c_str(), text.size(), exception, 1);
+    return 1;
+  }
+  return 0;
+}
+
+TOwn<cef_v8handler_t>* gHandler = [] {
+  auto* h = new TOwn<cef_v8handler_t>();
+  h->s.execute = &Execute;
+  return h;
+}();
+
+TOwn<cef_render_process_handler_t>* gRenderHandler = [] {
+  auto* h = new TOwn<cef_render_process_handler_t>();
+  h->s.on_web_kit_initialized = [](cef_render_process_handler_t*) CEF_CALLBACK {
+    const std::wstring name = L"v8/tapp", code = kExtensionCode;
+    cef_string_t n = View(name), c = View(code);
+    Cef().cef_register_extension(&n, &c, gHandler->Wrap());
+  };
+  return h;
+}();
+
+TOwn<cef_app_t>* gApp = [] {
+  auto* a = new TOwn<cef_app_t>();
+  a->s.get_render_process_handler = [](cef_app_t*) CEF_CALLBACK { return gRenderHandler->Wrap(); };
+  return a;
+}();
+
+int RendererMain() {
+  cef_main_args_t args{GetModuleHandleW(nullptr)};
+  return Cef().cef_execute_process(&args, gApp->Wrap(), nullptr);
+}
+const bool gRendererRegistered = RegisterProcessTypeMain(&RendererMain);
+
+// ---- browser side: a client that writes down what it is told ------------------------------------
+
+struct TEvents {
+  std::vector<std::wstring> log;  // "kind arg", in arrival order
+  bool offUiThread = false;
+  cef_jsdialog_callback_t* dialog = nullptr;  // one reference, until answered
+  cef_popup_features_t popup{};
+  std::wstring popupUrl;
+  std::wstring title;
+  void Add(const std::wstring& e) {
+    if (!Cef().cef_currently_on(TID_UI)) offUiThread = true;
+    log.push_back(e);
+  }
+  bool Has(const std::wstring& prefix) const {
+    for (const auto& e : log)
+      if (e.rfind(prefix, 0) == 0) return true;
+    return false;
+  }
+};
+TEvents* gEvents = nullptr;
+
+TOwn<cef_load_handler_t>* NewLoadHandler() {
+  auto* h = new TOwn<cef_load_handler_t>();
+  h->s.on_loading_state_change = [](cef_load_handler_t*, cef_browser_t* b, int loading, int, int) CEF_CALLBACK {
+    gEvents->Add(L"loading " + std::to_wstring(loading));
+    Release(b);
+  };
+  h->s.on_load_start = [](cef_load_handler_t*, cef_browser_t* b, cef_frame_t* f) CEF_CALLBACK {
+    gEvents->Add(L"start");
+    Release(b);
+    Release(f);
+  };
+  h->s.on_load_end = [](cef_load_handler_t*, cef_browser_t* b, cef_frame_t* f, int status) CEF_CALLBACK {
+    gEvents->Add(L"end " + std::to_wstring(status));
+    Release(b);
+    Release(f);
+  };
+  h->s.on_load_error = [](cef_load_handler_t*, cef_browser_t* b, cef_frame_t* f, cef_errorcode_t e,
+                          const cef_string_t*, const cef_string_t* url) CEF_CALLBACK {
+    gEvents->Add(L"error " + std::to_wstring(e) + L" " + W(*url));
+    Release(b);
+    Release(f);
+  };
+  return h;
+}
+
+TOwn<cef_display_handler_t>* NewDisplayHandler() {
+  auto* h = new TOwn<cef_display_handler_t>();
+  h->s.on_address_change = [](cef_display_handler_t*, cef_browser_t* b, cef_frame_t* f, const cef_string_t* url) CEF_CALLBACK {
+    gEvents->Add(L"address " + W(*url));
+    Release(b);
+    Release(f);
+  };
+  h->s.on_title_change = [](cef_display_handler_t*, cef_browser_t* b, const cef_string_t* title) CEF_CALLBACK {
+    gEvents->Add(L"title " + W(*title));
+    gEvents->title = W(*title);
+    Release(b);
+  };
+  h->s.on_favicon_urlchange = [](cef_display_handler_t*, cef_browser_t* b, cef_string_list_t icons) CEF_CALLBACK {
+    std::wstring all;
+    for (int i = 0; i < Cef().cef_string_list_size(icons); ++i) {
+      cef_string_t v{};
+      Cef().cef_string_list_value(icons, i, &v);
+      all += (i ? L" " : L"") + W(v);
+      Cef().cef_string_utf16_clear(&v);
+    }
+    gEvents->Add(L"favicons " + all);
+    Release(b);
+  };
+  h->s.on_console_message = [](cef_display_handler_t*, cef_browser_t* b, const cef_string_t* message,
+                               const cef_string_t* source, int line) CEF_CALLBACK -> int {
+    const std::wstring src = W(*source);
+    gEvents->Add(L"console " + W(*message) + L" @" + src.substr(src.find_last_of(L'/') + 1) + L":" + std::to_wstring(line));
+    Release(b);
+    return 0;
+  };
+  return h;
+}
+
+TOwn<cef_jsdialog_handler_t>* NewDialogHandler() {
+  auto* h = new TOwn<cef_jsdialog_handler_t>();
+  h->s.on_jsdialog = [](cef_jsdialog_handler_t*, cef_browser_t* b, const cef_string_t*, const cef_string_t*,
+                        cef_jsdialog_type_t type, const cef_string_t* message, const cef_string_t*,
+                        cef_jsdialog_callback_t* callback, int*) CEF_CALLBACK -> int {
+    gEvents->Add(L"dialog " + std::to_wstring(type) + L" " + W(*message));
+    gEvents->dialog = callback;  // answered later by the test
+    Release(b);
+    return 1;
+  };
+  return h;
+}
+
+TOwn<cef_life_span_handler_t>* NewLifeSpanHandler() {
+  auto* h = new TOwn<cef_life_span_handler_t>();
+  h->s.on_before_popup = [](cef_life_span_handler_t*, cef_browser_t* b, cef_frame_t* f, const cef_string_t* url,
+                            const cef_string_t*, cef_window_open_disposition_t, int, const cef_popup_features_t* features,
+                            cef_window_info_t*, cef_client_t**, cef_browser_settings_t*, int*) CEF_CALLBACK -> int {
+    gEvents->Add(L"popup " + W(*url));
+    gEvents->popup = *features;
+    gEvents->popupUrl = W(*url);
+    Release(b);
+    Release(f);
+    return 1;  // no popup window in this test
+  };
+  return h;
+}
+
+TOwn<cef_client_t>* NewPageClient() {
+  static TOwn<cef_load_handler_t>* load = NewLoadHandler();
+  static TOwn<cef_display_handler_t>* display = NewDisplayHandler();
+  static TOwn<cef_jsdialog_handler_t>* dialogs = NewDialogHandler();
+  static TOwn<cef_life_span_handler_t>* life = NewLifeSpanHandler();
+  auto* c = new TOwn<cef_client_t>();
+  c->s.get_load_handler = [](cef_client_t*) CEF_CALLBACK { return load->Wrap(); };
+  c->s.get_display_handler = [](cef_client_t*) CEF_CALLBACK { return display->Wrap(); };
+  c->s.get_jsdialog_handler = [](cef_client_t*) CEF_CALLBACK { return dialogs->Wrap(); };
+  c->s.get_life_span_handler = [](cef_client_t*) CEF_CALLBACK { return life->Wrap(); };
+  return c;
+}
+
+bool Initialize(bool singleProcess, const std::wstring& cache) {
+  cef_settings_t settings{};
+  settings.size = sizeof(settings);
+  settings.single_process = singleProcess;
+  settings.no_sandbox = 1;
+  settings.cache_path = View(cache);
+  cef_main_args_t args{GetModuleHandleW(nullptr)};
+  if (Cef().cef_execute_process(&args, gApp->Wrap(), nullptr) != -1) return false;
+  return Cef().cef_initialize(&args, &settings, gApp->Wrap(), nullptr) == 1;
+}
+
+// A page window under a top-level window of the test.
+HWND TestParent() {
+  static HWND parent = [] {
+    WNDCLASSW wc{};
+    wc.lpfnWndProc = DefWindowProcW;
+    wc.hInstance = GetModuleHandleW(nullptr);
+    wc.lpszClassName = L"RuntimePageTestParent";
+    RegisterClassW(&wc);
+    return CreateWindowExW(0, wc.lpszClassName, L"runtime page test", WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN, 0, 0, 640,
+                           480, nullptr, nullptr, wc.hInstance, nullptr);
+  }();
+  return parent;
+}
+
+cef_browser_t* Open(const std::wstring& url) {
+  cef_window_info_t info{};
+  info.style = WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN;
+  info.parent_window = TestParent();
+  info.width = 600;
+  info.height = 400;
+  cef_string_t u = View(url);
+  cef_browser_settings_t bs{};
+  bs.size = sizeof(bs);
+  return Cef().cef_browser_host_create_browser_sync(&info, NewPageClient()->Wrap(), &u, &bs, nullptr);
+}
+
+std::wstring Joined(const std::vector<std::wstring>& v) {
+  std::wstring s;
+  for (const auto& e : v) s += e + L" | ";
+  return s;
+}
+std::string Narrow(const std::wstring& w) {
+  std::string s;
+  for (wchar_t c : w) s += c < 0x80 ? static_cast<char>(c) : '?';
+  return s;
+}
+
+// The whole scenario; "" when everything held, else what did not.
+std::string PageScenario() {
+  TEvents events;
+  gEvents = &events;
+  std::string failures;
+  auto check = [&](bool ok, const std::string& what) {
+    if (!ok) failures += what + "\n";
+    return ok;
+  };
+
+  // A page: load callbacks in order, then its console message.
+  const std::wstring basic = HttpUrl(L"/pages/runtime_basic.html");
+  cef_browser_t* browser = Open(basic);
+  if (!check(browser != nullptr, "no browser")) return failures;
+  check(PumpUntil([&] { return events.Has(L"end") && events.Has(L"console"); }), "page did not finish loading");
+  std::vector<std::wstring> order;
+  for (const auto& e : events.log)
+    if (e.rfind(L"console", 0) != 0) order.push_back(e);
+  const std::wstring dir = basic.substr(0, basic.find_last_of(L'/') + 1);
+  const std::vector<std::wstring> expected = {
+      L"loading 1", L"start", L"address " + basic, L"title Basic page",
+      L"favicons " + dir + L"runtime_icon.ico " + HttpUrl(L"/pages/other.png"), L"end 200", L"loading 0"};
+  check(order == expected, "load order: " + Narrow(Joined(order)));
+  check(events.Has(L"console basic 3 @runtime_basic.html:7"), "console message: " + Narrow(Joined(events.log)));
+  check(!events.offUiThread, "a load callback came off the UI thread");
+
+  // A refused connection.
+  events.log.clear();
+  cef_frame_t* frame = browser->get_main_frame(browser);
+  const std::wstring refused = L"http://127.0.0.1:1/";
+  cef_string_t r = View(refused);
+  frame->load_url(frame, &r);
+  check(PumpUntil([&] { return events.Has(L"loading 0"); }), "refused load did not end");
+  const std::vector<std::wstring> failed = {L"loading 1", L"error " + std::to_wstring(ERR_CONNECTION_REFUSED) + L" " + refused,
+                                            L"loading 0"};
+  check(events.log == failed, "refused load: " + Narrow(Joined(events.log)));
+
+  // An extension calls into the native handler: a value comes back, and an exception.
+  events.log.clear();
+  const std::wstring ext = HttpUrl(L"/pages/runtime_ext.html");
+  cef_string_t e = View(ext);
+  frame->load_url(frame, &e);
+  check(PumpUntil([&] { return events.Has(L"end"); }), "extension page did not load");
+  check(events.title == L"sum=5;err=boom", "extension result: " + Narrow(events.title));
+
+  // Script runs in the page on request.
+  const std::wstring code = L"document.title = 'run ' + (6 * 7);", about = L"about:blank";
+  cef_string_t cs = View(code), ab = View(about);
+  frame->execute_java_script(frame, &cs, &ab, 0);
+  check(PumpUntil([&] { return events.title == L"run 42"; }), "execute_java_script: " + Narrow(events.title));
+
+  // alert waits for the answer.
+  events.log.clear();
+  const std::wstring alertPage = HttpUrl(L"/pages/runtime_alert.html");
+  cef_string_t a = View(alertPage);
+  frame->load_url(frame, &a);
+  check(PumpUntil([&] { return events.dialog != nullptr; }), "no dialog");
+  PumpUntil([] { return false; }, 300);
+  check(events.title == L"before", "script went on before the dialog was answered: " + Narrow(events.title));
+  check(!events.Has(L"end"), "load ended while the dialog was open");
+  if (events.dialog) {
+    events.dialog->cont(events.dialog, 1, nullptr);
+    Release(events.dialog);
+    events.dialog = nullptr;
+  }
+  check(PumpUntil([&] { return events.title == L"after alert" && events.Has(L"end"); }), "script did not go on after the answer");
+  check(events.Has(L"dialog 0 hello"), "dialog type and text: " + Narrow(Joined(events.log)));
+
+  // window.open with features.
+  events.log.clear();
+  const std::wstring opener = HttpUrl(L"/pages/runtime_popup.html");
+  cef_string_t o = View(opener);
+  frame->load_url(frame, &o);
+  check(PumpUntil([&] { return events.Has(L"popup"); }), "no popup");
+  const cef_popup_features_t& f = events.popup;
+  check(f.xSet && f.x == 10 && f.ySet && f.y == 20 && f.widthSet && f.width == 300 && f.heightSet && f.height == 200,
+        "popup features");
+  check(events.popupUrl == basic, "popup url: " + Narrow(events.popupUrl));
+
+  // History.
+  check(browser->can_go_back(browser) == 1, "no history");
+  Release(frame);
+  cef_browser_host_t* host = browser->get_host(browser);
+  check(host->get_window_handle(host) != nullptr, "no page window");
+  host->close_browser(host, 1);
+  Release(host);
+  Release(browser);
+  PumpUntil([] { return false; }, 100);
+  gEvents = nullptr;
+  return failures;
+}
+
+TAVLO_CHILD(single_process_pages) {
+  TTempDir cache;
+  if (!Initialize(true, cache.Path() + L"cache")) return 2;
+  const std::string failures = PageScenario();
+  Cef().cef_shutdown();
+  WriteFileBytes(args.at(0), failures);
+  return failures.empty() ? 0 : 1;
+}
+
+}  // namespace
+
+TEST(RuntimePages, MultiProcess) {
+  ASSERT_NE(0, HttpServerPort()) << "the local test server is not running";
+  TTempDir cache;
+  ASSERT_TRUE(Initialize(false, cache.Path() + L"cache"));
+  EXPECT_EQ("", PageScenario());
+  Cef().cef_shutdown();
+}
+
+TEST(RuntimePages, SingleProcess) {
+  ASSERT_NE(0, HttpServerPort());
+  TTempDir dir;
+  const std::wstring report = dir.Path() + L"report.txt";
+  EXPECT_EQ(0, RunChild(L"single_process_pages", {report}, 120000));
+  EXPECT_EQ("", ReadFileBytes(report));
+}
