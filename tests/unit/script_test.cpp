@@ -802,3 +802,26 @@ TEST_F(ScriptTest, HostilePageScriptCannotBreakTheBoundary) {
   EXPECT_TRUE(e);
   EXPECT_EQ(EvalString(L"'still ' + 'running'"), L"still running");
 }
+
+TEST_F(ScriptTest, UserDataMayBeAScriptValue) {
+  // The binding keeps a script array as an object's hidden user data.
+  context->enter(context.Get());
+  TV obj = TV::Adopt(cef_v8value_create_object(nullptr));
+  TV data = TV::Adopt(cef_v8value_create_array(2));
+  data->set_value_byindex(data.Get(), 0, cef_v8value_create_int(77));
+  EXPECT_EQ(obj->set_user_data(obj.Get(), reinterpret_cast<cef_base_t*>(data.Wrap())), 1);
+  context->exit(context.Get());
+  SetGlobal(L"holder", obj);
+  obj.Reset();
+  data.Reset();
+  TV again = Eval(L"holder");
+  auto* back = reinterpret_cast<cef_v8value_t*>(again->get_user_data(again.Get()));
+  ASSERT_TRUE(back);
+  TV first = TV::Adopt(back->get_value_byindex(back, 0));
+  EXPECT_EQ(first->get_int_value(first.Get()), 77);
+  back->base.release(&back->base);
+  // Dropping the object lets both go (collected with the garbage), with no harm to the heap.
+  again.Reset();
+  Eval(L"holder = null; Duktape.gc(); Duktape.gc();");
+  EXPECT_EQ(EvalString(L"'alive'"), L"alive");
+}
