@@ -48,7 +48,7 @@ using TXlTaskHandle = std::uint32_t;  // 0 is never a task
 struct TXlTaskParam {
   std::int32_t Reserved0;           // 0
   wchar_t TaskUrl[2084];            // http:// or https:// address
-  wchar_t RefUrl[2084];             // Referer sent with every request when not empty
+  wchar_t RefUrl[2084];             // Referer sent with every request (unless empty or with controls)
   std::uint8_t Reserved1[8192];
   wchar_t FileName[520];            // name to save under (no path)
   wchar_t SavePath[392];            // folder to save in

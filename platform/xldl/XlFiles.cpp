@@ -83,7 +83,12 @@ bool TPartFile::Create(const std::wstring& path) {
   FHandle = CreateFileW(LongPath(path).c_str(), GENERIC_READ | GENERIC_WRITE,
                         FILE_SHARE_READ | FILE_SHARE_DELETE, nullptr, CREATE_NEW,
                         FILE_ATTRIBUTE_NORMAL, nullptr);
-  return IsOpen();
+  if (!IsOpen()) return false;
+  // Sparse, so that a segment written far into the file does not make NTFS fill the gap with
+  // zeros first. Where the file system cannot, the file simply stays as it is.
+  DWORD bytes = 0;
+  DeviceIoControl(FHandle, FSCTL_SET_SPARSE, nullptr, 0, nullptr, 0, &bytes, nullptr);
+  return true;
 }
 
 bool TPartFile::Open(const std::wstring& path) {
@@ -108,6 +113,12 @@ bool TPartFile::WriteAt(std::int64_t offset, const char* data, std::size_t size)
     size -= written;
   }
   return true;
+}
+
+void TPartFile::ClearSparse() {
+  FILE_SET_SPARSE_BUFFER off{FALSE};
+  DWORD bytes = 0;
+  DeviceIoControl(FHandle, FSCTL_SET_SPARSE, &off, sizeof off, nullptr, 0, &bytes, nullptr);
 }
 
 bool TPartFile::SetSize(std::int64_t size) {

@@ -388,7 +388,7 @@ bool TXlTask::Probe(TPass& pass, std::unique_ptr<THttpStream>& stream) {
     }
     if (!code) {
       const int connections = Connections();
-      std::lock_guard<std::mutex> lock(FLock);
+      std::unique_lock<std::mutex> lock(FLock);
       FKnown = true;
       FTotal = total;
       FRangesOk = ranges && !FRangesRefused;
@@ -407,8 +407,9 @@ bool TXlTask::Probe(TPass& pass, std::unique_ptr<THttpStream>& stream) {
         FSegments[0].Owned = stream != nullptr;
       }
       SetRunStatus(pass.Generation, XL_STATUS_DOWNLOADING);
+      lock.unlock();
       if (total > 0 && !pass.File.SetSize(total)) {
-        if (!pass.FailCode) pass.FailCode = XL_FAIL_FILE;
+        FailPass(pass, XL_FAIL_FILE);
         return false;
       }
       return true;
@@ -658,6 +659,7 @@ void TXlTask::Finalize(TPass& pass) {
     SetRunStatus(pass.Generation, XL_STATUS_FAILED, XL_FAIL_FILE);
     return;
   }
+  pass.File.ClearSparse();
   pass.File.Close();
   // Without MOVEFILE_REPLACE_EXISTING: a file that took the name meanwhile stays, we take the next.
   for (int n = firstNumber; n < 10000; ++n) {

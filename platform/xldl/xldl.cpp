@@ -94,6 +94,13 @@ TXlTaskHandle XLDL_CALL XL_CreateTask(const TXlTaskParam* param) {
     if (!AreaText(param->TaskUrl, config.Url) || !AreaText(param->RefUrl, config.Referer) ||
         !AreaText(param->FileName, config.FileName) || !AreaText(param->SavePath, config.Folder))
       return 0;
+    // A line break in the referer would smuggle headers into our requests: such a referer is
+    // not sent at all.
+    for (wchar_t c : config.Referer)
+      if (c < 0x20 || c == 0x7F) {
+        config.Referer.clear();
+        break;
+      }
     config.MaxConnections = param->MaxConnections;
     auto task = std::make_shared<xldl::TXlTask>(std::move(config));
     TEngine& e = Engine();
