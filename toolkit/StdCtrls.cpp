@@ -1,5 +1,7 @@
 #include "toolkit/StdCtrls.h"
 
+#include <algorithm>
+
 namespace toolkit {
 
 TButton::TButton(TWinControl* parent) : TWinControl(parent) {
@@ -63,6 +65,28 @@ void TLabel::CreateParams(TCreateParams& params) {
   params.WinClassName = L"STATIC";
   params.SystemClass = true;
   params.Style |= SS_LEFT;
+}
+
+void TLabel::HandleCreated() {
+  TWinControl::HandleCreated();
+  AdjustSize();
+}
+
+void TLabel::SetCaption(const std::wstring& caption) {
+  TWinControl::SetCaption(caption);
+  AdjustSize();
+}
+
+void TLabel::AdjustSize() {
+  if (!AutoSize || !HandleAllocated()) return;
+  const std::wstring text = Caption();
+  HDC dc = GetDC(Handle());
+  HGDIOBJ old = SelectObject(dc, ControlFont());
+  SIZE size{0, 0};
+  GetTextExtentPoint32W(dc, text.c_str(), int(text.size()), &size);
+  SelectObject(dc, old);
+  ReleaseDC(Handle(), dc);
+  SetBounds(Left(), Top(), size.cx, std::max<int>(Height(), size.cy));
 }
 
 }  // namespace toolkit

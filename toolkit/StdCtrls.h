@@ -43,9 +43,17 @@ private:
 class TLabel : public TWinControl {
 public:
   explicit TLabel(TWinControl* parent = nullptr);
+  // The label takes the width of its text in its font once it has a window, so a caption
+  // never shows cut off where the font is wider than the one the layout was made with.
+  bool AutoSize = true;
+  void SetCaption(const std::wstring& caption);
 
 protected:
   void CreateParams(TCreateParams& params) override;
+  void HandleCreated() override;
+
+private:
+  void AdjustSize();
 };
 
 }  // namespace toolkit
