@@ -6,6 +6,7 @@
 #include <map>
 #include <vector>
 
+#include "Cef.Download.h"
 #include "Cef.ProcessMessage.h"
 #include "Cef.Request.h"
 #include "Cef.Threads.h"
@@ -141,7 +142,7 @@ public:
       auto held = TCRef<cef_run_file_dialog_callback_t>::Adopt(callback);
     };
     s.start_download = [](cef_browser_host_t* self, const cef_string_t* url) CALLBACK {
-      GuardVoid([&] { BrowserOnUi(From(self)->FState, [u = ToW(url)](auto st) { PageLoad(st, u); }); });
+      GuardVoid([&] { BrowserOnUi(From(self)->FState, [u = ToW(url)](auto st) { StartDownload(st, u, L"", L"", -1); }); });
     };
     s.print = [](cef_browser_host_t* self) CALLBACK { Trace("browser", L"print " + std::to_wstring(From(self)->FState->id)); };
     s.print_to_pdf = [](cef_browser_host_t*, const cef_string_t*, const cef_pdf_print_settings_t*,

@@ -2,6 +2,7 @@
 // Browsers and frames. One TBrowserState per browser on each side: the browser process holds
 // the client, the page window and the navigation state; the render side holds a proxy with the
 // same id, through which page script and process messages reach the browser process.
+#include <atomic>
 #include <memory>
 #include <mutex>
 #include <string>
@@ -34,7 +35,7 @@ struct TBrowserState {
   // Browser side, UI thread: navigation.
   std::vector<std::wstring> history;
   int historyIndex = -1;
-  unsigned loadSeq = 0;
+  std::atomic<unsigned> loadSeq{0};  // read by the IO thread to drop superseded loads
   int pendingStatus = 0;  // HTTP status of the committed load, reported with load end
   bool closing = false;
   int devToolsId = 0;     // the developer-tools browser shown for this one

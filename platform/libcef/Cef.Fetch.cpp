@@ -119,12 +119,28 @@ cef_errorcode_t FetchHttp(const TFetchRequest& rq, const TFetchCallbacks& cb) {
     DWORD size = sizeof(status);
     WinHttpQueryHeaders(req.Get(), WINHTTP_QUERY_STATUS_CODE | WINHTTP_QUERY_FLAG_NUMBER, WINHTTP_HEADER_NAME_BY_INDEX,
                         &status, &size, WINHTTP_NO_HEADER_INDEX);
-    if (status == 401 && !triedCredentials && !rq.username.empty()) {
+    if (status == 401 && !triedCredentials) {
       triedCredentials = true;
-      // The body of the 401 is not needed; the request is sent again with credentials.
-      WinHttpSetCredentials(req.Get(), WINHTTP_AUTH_TARGET_SERVER, WINHTTP_AUTH_SCHEME_BASIC, rq.username.c_str(),
-                            rq.password.c_str(), nullptr);
-      continue;
+      std::wstring user = rq.username, pass = rq.password;
+      bool retry = !user.empty();
+      if (!retry && cb.onAuth) {
+        // WWW-Authenticate: Basic realm="..."
+        const std::wstring challenge = QueryString(req.Get(), WINHTTP_QUERY_WWW_AUTHENTICATE);
+        std::wstring scheme = challenge.substr(0, challenge.find(L' '));
+        std::wstring realm;
+        const size_t r = Lower(challenge).find(L"realm=");
+        if (r != std::wstring::npos) {
+          realm = challenge.substr(r + 6);
+          if (!realm.empty() && realm[0] == L'"') realm = realm.substr(1, realm.find(L'"', 1) - 1);
+        }
+        retry = cb.onAuth(host, uc.nPort, realm, Lower(scheme), user, pass);
+      }
+      if (retry && !Cancelled(cb)) {
+        // The body of the 401 is not needed; the request is sent again with credentials.
+        WinHttpSetCredentials(req.Get(), WINHTTP_AUTH_TARGET_SERVER, WINHTTP_AUTH_SCHEME_BASIC, user.c_str(),
+                              pass.c_str(), nullptr);
+        continue;
+      }
     }
     break;
   }

@@ -38,6 +38,11 @@ struct TFetchCallbacks {
   std::function<bool(const TFetchResponse&)> onResponse;
   // A piece of the body; return false to stop.
   std::function<bool(const char* data, size_t size, std::int64_t received, std::int64_t total)> onData;
+  // The server wants credentials (HTTP 401, no credentials given yet): fill them in and return
+  // true to send the request again, false to take the 401 as the answer.
+  std::function<bool(const std::wstring& host, int port, const std::wstring& realm, const std::wstring& scheme,
+                     std::wstring& username, std::wstring& password)>
+      onAuth;
   const std::atomic<bool>* cancelled = nullptr;
 };
 

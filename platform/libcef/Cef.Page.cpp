@@ -3,9 +3,11 @@
 // the page. Load callbacks come on the UI thread in this order: loading state, load start,
 // address, title, favicon URLs, then load end (after the page's script ran) and loading state;
 // or loading state, load error, loading state.
+#include <condition_variable>
 #include <memory>
 
 #include "Cef.Browser.h"
+#include "Cef.Download.h"
 #include "Cef.Fetch.h"
 #include "Cef.Html.h"
 #include "Cef.Parse.h"
@@ -200,7 +202,68 @@ struct TLoaded {
   std::vector<std::pair<std::wstring, std::wstring>> scripts;  // url, code
   std::vector<int> scriptLines;
   std::wstring mime;
+  bool download = false;  // the response is an attachment
+  std::wstring disposition;
+  std::int64_t total = -1;
 };
+
+// cef_auth_callback_t: the IO thread waits for cont or cancel (or for the callback to go away).
+struct TAuthWait {
+  std::mutex lock;
+  std::condition_variable cv;
+  bool done = false, ok = false;
+  std::wstring user, pass;
+  void Answer(bool answerOk, const std::wstring& u, const std::wstring& p) {
+    {
+      std::lock_guard<std::mutex> l(lock);
+      if (done) return;
+      done = true;
+      ok = answerOk;
+      user = u;
+      pass = p;
+    }
+    cv.notify_all();
+  }
+};
+
+class TAuthCallback : public TCefObject<TAuthCallback, cef_auth_callback_t> {
+public:
+  explicit TAuthCallback(std::shared_ptr<TAuthWait> w) : FWait(std::move(w)) {
+    FStruct.cont = [](cef_auth_callback_t* self, const cef_string_t* user, const cef_string_t* pass) CALLBACK {
+      GuardVoid([&] { From(self)->FWait->Answer(true, ToW(user), ToW(pass)); });
+    };
+    FStruct.cancel = [](cef_auth_callback_t* self) CALLBACK { GuardVoid([&] { From(self)->FWait->Answer(false, L"", L""); }); };
+  }
+  ~TAuthCallback() { FWait->Answer(false, L"", L""); }
+  std::shared_ptr<TAuthWait> FWait;
+};
+
+// IO thread: asks the request handler for credentials and waits for its answer.
+bool AskCredentials(const std::weak_ptr<TBrowserState>& weak, unsigned seq, const std::wstring& host, int port,
+                    const std::wstring& realm, const std::wstring& scheme, std::wstring& user, std::wstring& pass) {
+  auto st = weak.lock();
+  if (!st || st->closed) return false;
+  auto handler = HandlerOf(st->client, &cef_client_t::get_request_handler);
+  if (!STANDIN_HAS(handler.Get(), get_auth_credentials)) return false;
+  auto wait = std::make_shared<TAuthWait>();
+  cef_string_t h = ViewOf(host), r = ViewOf(realm), s = ViewOf(scheme);
+  Trace("callback", L"get_auth_credentials " + host + L" " + realm);
+  if (!handler->get_auth_credentials(handler.Get(), NewBrowserStruct(st), NewFrameStruct(st), 0, &h, port, &r, &s,
+                                     (new TAuthCallback(wait))->Struct()))
+    return false;
+  st.reset();
+  std::unique_lock<std::mutex> l(wait->lock);
+  // Bounded: a load replaced meanwhile, or an answer that never comes, ends the wait.
+  for (int i = 0; i < 3000 && !wait->done; ++i) {
+    wait->cv.wait_for(l, std::chrono::milliseconds(100));
+    auto still = weak.lock();
+    if (!still || still->closed || still->loadSeq != seq) return false;
+  }
+  if (!wait->ok) return false;
+  user = wait->user;
+  pass = wait->pass;
+  return true;
+}
 
 // A document is committed: the page shows it and the render side runs it.
 void Commit(const std::shared_ptr<TBrowserState>& st, unsigned seq, TLoaded loaded, bool pushHistory) {
@@ -268,7 +331,8 @@ void Commit(const std::shared_ptr<TBrowserState>& st, unsigned seq, TLoaded load
 }
 
 // IO thread: fetches the document and its external scripts.
-TLoaded FetchDocument(const std::wstring& url, const std::wstring& userAgent) {
+TLoaded FetchDocument(const std::weak_ptr<TBrowserState>& weak, unsigned seq, const std::wstring& url,
+                      const std::wstring& userAgent) {
   TLoaded out;
   out.url = url;
   TFetchRequest rq;
@@ -282,7 +346,18 @@ TLoaded FetchDocument(const std::wstring& url, const std::wstring& userAgent) {
     out.url = resp.finalUrl.empty() ? url : resp.finalUrl;
     out.mime = resp.mimeType;
     charset = resp.charset;
+    out.disposition = resp.Header(L"Content-Disposition");
+    out.total = resp.contentLength;
+    // An attachment is no page: the navigation stops here and a download begins.
+    if (Lower(out.disposition).find(L"attachment") != std::wstring::npos) {
+      out.download = true;
+      return false;
+    }
     return true;
+  };
+  cb.onAuth = [&](const std::wstring& host, int port, const std::wstring& realm, const std::wstring& scheme,
+                  std::wstring& user, std::wstring& pass) {
+    return AskCredentials(weak, seq, host, port, realm, scheme, user, pass);
   };
   cb.onData = [&](const char* data, size_t n, std::int64_t, std::int64_t) {
     if (body.size() + n > kMaxDocument) return false;
@@ -290,6 +365,7 @@ TLoaded FetchDocument(const std::wstring& url, const std::wstring& userAgent) {
     return true;
   };
   out.error = Fetch(rq, cb);
+  if (out.download) out.error = ERR_ABORTED;
   if (out.error != ERR_NONE) return out;
   out.html = DecodeText(body, charset);
   if (out.mime.empty() || out.mime.find(L"html") != std::wstring::npos) {
@@ -361,7 +437,7 @@ void StartLoad(const std::shared_ptr<TBrowserState>& st, const std::wstring& url
   const std::wstring ua = Settings().userAgent;
   std::weak_ptr<TBrowserState> weak = st;
   PostTo(TID_IO, [weak, seq, target, viewSource, url, ua, pushHistory] {
-    TLoaded loaded = FetchDocument(target, ua);
+    TLoaded loaded = FetchDocument(weak, seq, target, ua);
     if (viewSource) {
       loaded.url = url;
       loaded.mime = L"text/plain";
@@ -371,7 +447,10 @@ void StartLoad(const std::shared_ptr<TBrowserState>& st, const std::wstring& url
     PostTo(TID_UI, [weak, seq, loaded = std::move(loaded), target, pushHistory]() mutable {
       auto st = weak.lock();
       if (!st || seq != st->loadSeq) return;
-      if (loaded.error != ERR_NONE) LoadFailed(st, loaded.error, target);
+      if (loaded.download) {
+        LoadFailed(st, ERR_ABORTED, target);
+        StartDownload(st, loaded.url, loaded.disposition, loaded.mime, loaded.total);
+      } else if (loaded.error != ERR_NONE) LoadFailed(st, loaded.error, target);
       else Commit(st, seq, std::move(loaded), pushHistory);
     });
   });

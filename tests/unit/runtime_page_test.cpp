@@ -79,6 +79,12 @@ struct TEvents {
   cef_popup_features_t popup{};
   std::wstring popupUrl;
   std::wstring title;
+  cef_auth_callback_t* auth = nullptr;  // one reference, until answered
+  bool authOffUi = false;
+  std::wstring authRealm;
+  std::wstring downloadName;
+  bool downloadComplete = false;
+  std::wstring downloadPath;  // where the test asked it saved
   void Add(const std::wstring& e) {
     if (!Cef().cef_currently_on(TID_UI)) offUiThread = true;
     log.push_back(e);
@@ -177,7 +183,45 @@ TOwn<cef_life_span_handler_t>* NewLifeSpanHandler() {
   return h;
 }
 
+TOwn<cef_request_handler_t>* NewRequestHandler() {
+  auto* h = new TOwn<cef_request_handler_t>();
+  h->s.get_auth_credentials = [](cef_request_handler_t*, cef_browser_t* b, cef_frame_t* f, int, const cef_string_t*, int,
+                                 const cef_string_t* realm, const cef_string_t*, cef_auth_callback_t* callback)
+                                  CEF_CALLBACK -> int {
+    gEvents->authOffUi = !Cef().cef_currently_on(TID_UI);
+    gEvents->authRealm = W(*realm);
+    gEvents->auth = callback;
+    Release(b);
+    Release(f);
+    return 1;
+  };
+  return h;
+}
+
+TOwn<cef_download_handler_t>* NewDownloadHandler() {
+  auto* h = new TOwn<cef_download_handler_t>();
+  h->s.on_before_download = [](cef_download_handler_t*, cef_browser_t* b, cef_download_item_t* item,
+                               const cef_string_t* name, cef_before_download_callback_t* callback) CEF_CALLBACK {
+    gEvents->downloadName = W(*name);
+    cef_string_t path = View(gEvents->downloadPath);
+    callback->cont(callback, &path, 0);
+    Release(callback);
+    Release(item);
+    Release(b);
+  };
+  h->s.on_download_updated = [](cef_download_handler_t*, cef_browser_t* b, cef_download_item_t* item,
+                                cef_download_item_callback_t* callback) CEF_CALLBACK {
+    if (item->is_complete(item)) gEvents->downloadComplete = true;
+    Release(callback);
+    Release(item);
+    Release(b);
+  };
+  return h;
+}
+
 TOwn<cef_client_t>* NewPageClient() {
+  static TOwn<cef_request_handler_t>* requests = NewRequestHandler();
+  static TOwn<cef_download_handler_t>* downloads = NewDownloadHandler();
   static TOwn<cef_load_handler_t>* load = NewLoadHandler();
   static TOwn<cef_display_handler_t>* display = NewDisplayHandler();
   static TOwn<cef_jsdialog_handler_t>* dialogs = NewDialogHandler();
@@ -187,6 +231,8 @@ TOwn<cef_client_t>* NewPageClient() {
   c->s.get_display_handler = [](cef_client_t*) CEF_CALLBACK { return display->Wrap(); };
   c->s.get_jsdialog_handler = [](cef_client_t*) CEF_CALLBACK { return dialogs->Wrap(); };
   c->s.get_life_span_handler = [](cef_client_t*) CEF_CALLBACK { return life->Wrap(); };
+  c->s.get_request_handler = [](cef_client_t*) CEF_CALLBACK { return requests->Wrap(); };
+  c->s.get_download_handler = [](cef_client_t*) CEF_CALLBACK { return downloads->Wrap(); };
   return c;
 }
 
@@ -239,7 +285,7 @@ std::string Narrow(const std::wstring& w) {
 }
 
 // The whole scenario; "" when everything held, else what did not.
-std::string PageScenario() {
+std::string PageScenario(const std::wstring& folder) {
   TEvents events;
   gEvents = &events;
   std::string failures;
@@ -317,6 +363,40 @@ std::string PageScenario() {
         "popup features");
   check(events.popupUrl == basic, "popup url: " + Narrow(events.popupUrl));
 
+  // A page behind HTTP authentication: the credentials are asked off the UI thread, the load
+  // waits for them and then succeeds.
+  events.log.clear();
+  const std::wstring guarded = HttpUrl(L"/pages/runtime_basic.html?auth=tom:secret");
+  cef_string_t g = View(guarded);
+  frame->load_url(frame, &g);
+  check(PumpUntil([&] { return events.auth != nullptr; }), "no get_auth_credentials");
+  check(events.authOffUi, "get_auth_credentials came on the UI thread");
+  PumpUntil([] { return false; }, 200);
+  check(!events.Has(L"end"), "load ended before the credentials came");
+  if (events.auth) {
+    const std::wstring user = L"tom", pass = L"secret";
+    cef_string_t u = View(user), p = View(pass);
+    events.auth->cont(events.auth, &u, &p);
+    Release(events.auth);
+    events.auth = nullptr;
+  }
+  check(PumpUntil([&] { return events.Has(L"end"); }), "authenticated page did not load");
+  check(events.Has(L"end 200"), "authenticated load: " + Narrow(Joined(events.log)));
+
+  // An attachment is saved where cont said.
+  events.log.clear();
+  events.downloadPath = folder + L"saved\\the file.bin";
+  const std::wstring attachment = HttpUrl(L"/bytes/5000?attachment=data.bin");
+  cef_string_t at = View(attachment);
+  frame->load_url(frame, &at);
+  check(PumpUntil([&] { return events.downloadComplete; }), "download did not complete");
+  check(events.downloadName == L"data.bin", "suggested name: " + Narrow(events.downloadName));
+  const std::string saved = ReadFileBytes(events.downloadPath);
+  bool same = saved.size() == 5000;
+  for (size_t i = 0; same && i < saved.size(); ++i) same = static_cast<unsigned char>(saved[i]) == ((i * 131 + i / 65536) & 255);
+  check(same, "saved file has " + std::to_string(saved.size()) + " bytes or wrong content");
+  check(!FileExists(events.downloadPath + L".part"), "partial file left behind");
+
   // History.
   check(browser->can_go_back(browser) == 1, "no history");
   Release(frame);
@@ -333,7 +413,7 @@ std::string PageScenario() {
 TAVLO_CHILD(single_process_pages) {
   TTempDir cache;
   if (!Initialize(true, cache.Path() + L"cache")) return 2;
-  const std::string failures = PageScenario();
+  const std::string failures = PageScenario(cache.Path());
   Cef().cef_shutdown();
   WriteFileBytes(args.at(0), failures);
   return failures.empty() ? 0 : 1;
@@ -345,7 +425,7 @@ TEST(RuntimePages, MultiProcess) {
   ASSERT_NE(0, HttpServerPort()) << "the local test server is not running";
   TTempDir cache;
   ASSERT_TRUE(Initialize(false, cache.Path() + L"cache"));
-  EXPECT_EQ("", PageScenario());
+  EXPECT_EQ("", PageScenario(cache.Path()));
   Cef().cef_shutdown();
 }
 
