@@ -10,6 +10,7 @@
 #include "Cef.Download.h"
 #include "Cef.Fetch.h"
 #include "Cef.Html.h"
+#include "Cef.Input.h"
 #include "Cef.Parse.h"
 #include "Cef.Request.h"
 #include "Cef.Threads.h"
@@ -48,6 +49,11 @@ std::wstring ErrorName(cef_errorcode_t e) {
 
 // ---- the page window -----------------------------------------------------------------------------
 
+std::shared_ptr<TBrowserState> BrowserOfWindow(HWND hwnd) {
+  auto st = FindBrowser(static_cast<int>(reinterpret_cast<intptr_t>(GetPropW(hwnd, kBrowserIdProp))));
+  return st && !st->closed ? st : nullptr;
+}
+
 LRESULT CALLBACK PageWindowProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
   switch (msg) {
     case WM_PAINT: {
@@ -78,6 +84,27 @@ LRESULT CALLBACK PageWindowProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
       return 0;
     }
     case WM_ERASEBKGND: return 1;
+    case WM_KEYDOWN:
+    case WM_KEYUP:
+    case WM_CHAR:
+    case WM_SYSKEYDOWN:
+    case WM_SYSKEYUP:
+    case WM_SYSCHAR: {
+      bool consumed = false;
+      if (auto st = BrowserOfWindow(hwnd)) GuardVoid([&] { consumed = PageKey(st, hwnd, msg, wp, lp); });
+      return consumed || (msg != WM_SYSKEYDOWN && msg != WM_SYSKEYUP && msg != WM_SYSCHAR) ? 0 : DefWindowProcW(hwnd, msg, wp, lp);
+    }
+    case WM_SETFOCUS:
+      if (auto st = BrowserOfWindow(hwnd)) GuardVoid([&] { PageGotFocus(st); });
+      return 0;
+    case WM_LBUTTONDOWN:
+    case WM_RBUTTONDOWN:
+      SetFocus(hwnd);
+      return 0;
+    case WM_RBUTTONUP:
+      if (auto st = BrowserOfWindow(hwnd))
+        GuardVoid([&] { PageContextMenu(st, hwnd, static_cast<short>(LOWORD(lp)), static_cast<short>(HIWORD(lp))); });
+      return 0;
     case WM_DESTROY: {
       // The window went with its parent: the browser closes with it.
       const int id = static_cast<int>(reinterpret_cast<intptr_t>(RemovePropW(hwnd, kBrowserIdProp)));

@@ -219,7 +219,61 @@ TOwn<cef_download_handler_t>* NewDownloadHandler() {
   return h;
 }
 
+TOwn<cef_keyboard_handler_t>* NewKeyboardHandler() {
+  auto* h = new TOwn<cef_keyboard_handler_t>();
+  h->s.on_pre_key_event = [](cef_keyboard_handler_t*, cef_browser_t* b, const cef_key_event_t* e, cef_event_handle_t os,
+                             int*) CEF_CALLBACK -> int {
+    gEvents->Add(L"prekey " + std::to_wstring(e->type) + L" " + std::to_wstring(e->windows_key_code) + L" " +
+                 std::to_wstring(os && os->message == WM_KEYDOWN));
+    Release(b);
+    return 0;
+  };
+  h->s.on_key_event = [](cef_keyboard_handler_t*, cef_browser_t* b, const cef_key_event_t* e, cef_event_handle_t) CEF_CALLBACK -> int {
+    gEvents->Add(L"key " + std::to_wstring(e->type) + L" " + std::to_wstring(e->windows_key_code));
+    Release(b);
+    return 0;
+  };
+  return h;
+}
+
+TOwn<cef_focus_handler_t>* NewFocusHandler() {
+  auto* h = new TOwn<cef_focus_handler_t>();
+  h->s.on_set_focus = [](cef_focus_handler_t*, cef_browser_t* b, cef_focus_source_t) CEF_CALLBACK -> int {
+    gEvents->Add(L"setfocus");
+    Release(b);
+    return 0;
+  };
+  h->s.on_got_focus = [](cef_focus_handler_t*, cef_browser_t* b) CEF_CALLBACK {
+    gEvents->Add(L"gotfocus");
+    Release(b);
+  };
+  return h;
+}
+
+TOwn<cef_context_menu_handler_t>* NewMenuHandler() {
+  auto* h = new TOwn<cef_context_menu_handler_t>();
+  h->s.on_before_context_menu = [](cef_context_menu_handler_t*, cef_browser_t* b, cef_frame_t* f,
+                                   cef_context_menu_params_t* params, cef_menu_model_t* model) CEF_CALLBACK {
+    gEvents->Add(L"menu " + std::to_wstring(model->get_count(model)) + L" at " + std::to_wstring(params->get_xcoord(params)) +
+                 L"," + std::to_wstring(params->get_ycoord(params)));
+    model->clear(model);  // nothing is shown then
+    Release(params);
+    Release(model);
+    Release(b);
+    Release(f);
+  };
+  h->s.on_context_menu_dismissed = [](cef_context_menu_handler_t*, cef_browser_t* b, cef_frame_t* f) CEF_CALLBACK {
+    gEvents->Add(L"menu dismissed");
+    Release(b);
+    Release(f);
+  };
+  return h;
+}
+
 TOwn<cef_client_t>* NewPageClient() {
+  static TOwn<cef_keyboard_handler_t>* keys = NewKeyboardHandler();
+  static TOwn<cef_focus_handler_t>* focus = NewFocusHandler();
+  static TOwn<cef_context_menu_handler_t>* menus = NewMenuHandler();
   static TOwn<cef_request_handler_t>* requests = NewRequestHandler();
   static TOwn<cef_download_handler_t>* downloads = NewDownloadHandler();
   static TOwn<cef_load_handler_t>* load = NewLoadHandler();
@@ -233,6 +287,9 @@ TOwn<cef_client_t>* NewPageClient() {
   c->s.get_life_span_handler = [](cef_client_t*) CEF_CALLBACK { return life->Wrap(); };
   c->s.get_request_handler = [](cef_client_t*) CEF_CALLBACK { return requests->Wrap(); };
   c->s.get_download_handler = [](cef_client_t*) CEF_CALLBACK { return downloads->Wrap(); };
+  c->s.get_keyboard_handler = [](cef_client_t*) CEF_CALLBACK { return keys->Wrap(); };
+  c->s.get_focus_handler = [](cef_client_t*) CEF_CALLBACK { return focus->Wrap(); };
+  c->s.get_context_menu_handler = [](cef_client_t*) CEF_CALLBACK { return menus->Wrap(); };
   return c;
 }
 
@@ -401,7 +458,16 @@ std::string PageScenario(const std::wstring& folder) {
   check(browser->can_go_back(browser) == 1, "no history");
   Release(frame);
   cef_browser_host_t* host = browser->get_host(browser);
-  check(host->get_window_handle(host) != nullptr, "no page window");
+  HWND page = host->get_window_handle(host);
+  check(page != nullptr && GetParent(page) == TestParent(), "no page window under the parent");
+
+  // Input of the page window reaches the handlers.
+  events.log.clear();
+  SendMessageW(page, WM_KEYDOWN, 'A', 0x001E0001);
+  SendMessageW(page, WM_SETFOCUS, 0, 0);
+  SendMessageW(page, WM_RBUTTONUP, 0, MAKELPARAM(15, 25));
+  const std::vector<std::wstring> input = {L"prekey 0 65 1", L"key 0 65", L"setfocus", L"gotfocus", L"menu 5 at 15,25"};
+  check(events.log == input, "input: " + Narrow(Joined(events.log)));
   host->close_browser(host, 1);
   Release(host);
   Release(browser);
