@@ -285,6 +285,52 @@ VORAD_HANDLER_EVENT(TOnBeforeChildProcessLaunch, OnBeforeChildProcessLaunch, Glo
 VORAD_HANDLER_EVENT(TOnRenderProcessThreadCreated, OnRenderProcessThreadCreated, GlobalBrowserProcessHandler)
 #undef VORAD_HANDLER_EVENT
 
+#define VORAD_RENDER_EVENT(Type, Name)                                                        \
+  Type TVoraDApp::Name() const {                                                              \
+    const auto h = rtl::Supports<IVoraDRenderProcessHandler>(GlobalRenderProcessHandler);     \
+    return h ? h->Get##Name() : Type();                                                       \
+  }                                                                                           \
+  void TVoraDApp::Set##Name(Type v) {                                                         \
+    if (const auto h = rtl::Supports<IVoraDRenderProcessHandler>(GlobalRenderProcessHandler)) \
+      h->Set##Name(std::move(v));                                                             \
+  }
+VORAD_RENDER_EVENT(TOnRenderThreadCreated, OnRenderThreadCreated)
+VORAD_RENDER_EVENT(TOnWebKitInitialized, OnWebKitInitialized)
+VORAD_RENDER_EVENT(TOnBrowserCreated, OnBrowserCreated)
+VORAD_RENDER_EVENT(TOnBrowserDestroyed, OnBrowserDestroyed)
+VORAD_RENDER_EVENT(TOnBeforeNavigation, OnBeforeNavigation)
+VORAD_RENDER_EVENT(TOnContextCreated, OnContextCreated)
+VORAD_RENDER_EVENT(TOnContextReleased, OnContextReleased)
+VORAD_RENDER_EVENT(TOnUncaughtException, OnUncaughtException)
+VORAD_RENDER_EVENT(TOnFocusedNodeChanged, OnFocusedNodeChanged)
+VORAD_RENDER_EVENT(TOnProcessMessageReceived, OnProcessMessageReceived)
+#undef VORAD_RENDER_EVENT
+
+// ---- publishing to page script
+
+void TVoraDApp::RegisterClasses(const TRegExtentionParArray& classes) {
+  for (const TRegExtentionPar& par : classes) AddRegisteredExtention(par);
+}
+
+void TVoraDApp::RegisterClasses(const std::vector<rtl::TClass>& classes) {
+  TRegExtentionParArray pars;
+  for (rtl::TClass cls : classes)
+    if (cls) pars.push_back(TRegExtentionPar{cls->Name(), std::wstring(), nullptr, rtl::TValue::FromClass(cls)});
+  RegisterClasses(pars);
+}
+
+bool TVoraDApp::CefRegisterExtension(const std::wstring& name, const rtl::TValue& value) {
+  const rtl::TRef<ICefv8Handler> handler(new TCefRTTIExtension(value));
+  return CefRegisterExtension(name, RttiExtensionScript(name), handler);
+}
+
+bool TVoraDApp::CefRegisterExtension(const std::wstring& name, const std::wstring& code,
+                                     const rtl::TRef<ICefv8Handler>& Handler) {
+  CheckLoaded();
+  const cef_string_t n = TCef3Helper::CefString(name), c = TCef3Helper::CefString(code);
+  return CefApi.cef_register_extension(&n, &c, static_cast<cef_v8handler_t*>(TCef3Helper::CefGetData(Handler))) != 0;
+}
+
 // ---- TInternalApp
 
 void TInternalApp::OnBeforeCommandLineProcessing(const std::wstring& process_type,
@@ -319,6 +365,7 @@ void VoraDBindingStart() {
   if (!VoraDApp) VoraDApp = new TVoraDApp();
   GlobalResourceBundleHandler = rtl::TRef<IVoraDResourceBundleHandler>(new TVoraDResourceBundleHandler());
   GlobalBrowserProcessHandler = rtl::TRef<IVoraDBrowserProcessHandler>(new TVoraDBrowserProcessHandler());
+  GlobalRenderProcessHandler = rtl::TRef<ICefRenderProcessHandler>(new TVoraDRenderProcessHandler());
 }
 
 void VoraDBindingEnd() {
@@ -327,6 +374,9 @@ void VoraDBindingEnd() {
   GlobalRenderProcessHandler.Reset();
   GlobalOnBeforeCommandLineProcessing = nullptr;
   GlobalOnRegisterCustomSchemes = nullptr;
+  // Emptied before the library goes: an entry may hold runtime objects (a handler, a script
+  // value), and releasing them after the unload would call into unmapped code.
+  ClearRegisteredExtentions();
   if (VoraDApp) {
     VoraDApp->CefShutDown();
     delete VoraDApp;

@@ -13,6 +13,7 @@
 #include "rtl/SysUtils.h"
 #include "vorad/cef3/VoraD.Cef3.Api.h"
 #include "vorad/cef3/VoraD.Cef3.Classes.h"
+#include "vorad/cef3/VoraD.Handler.RenderProcess.h"
 
 class IVoraDResourceBundleHandler;
 class IVoraDBrowserProcessHandler;
@@ -123,6 +124,20 @@ public:
   void CefIsWebPluginUnstable(const std::wstring& path, const rtl::TRef<ICefWebPluginUnstableCallback>& callback);
   void CefIsWebPluginUnstableProc(const std::wstring& path, const TCefWebPluginIsUnstableProc& callback);
 
+  // ---- publishing to page script (the render-process handler does it in render processes)
+  // Appends each record to the registration list unless one with the same name and code is
+  // there (records earlier in the same call count).
+  void RegisterClasses(const TRegExtentionParArray& classes);
+  // One record per class: its name, no code, no handler, the class reference as the value.
+  void RegisterClasses(const std::vector<rtl::TClass>& classes);
+  // Publishes `value` under `name`: a new TCefRTTIExtension on it, registered with the getter
+  // and setter script of the name. Render thread, before page script runs.
+  bool CefRegisterExtension(const std::wstring& name, const rtl::TValue& value);
+  // cef_register_extension; true when the runtime accepted it. Raises "TVoraDApp.LoadLib must
+  // be called first" when the library is not loaded.
+  bool CefRegisterExtension(const std::wstring& name, const std::wstring& code,
+                            const rtl::TRef<ICefv8Handler>& Handler);
+
   // ---- properties (plain field access; changes after Init do not reach a running runtime)
   const std::wstring& CefLibrary() const { return FCefLibrary; }
   void SetCefLibrary(std::wstring v) { FCefLibrary = std::move(v); }
@@ -186,6 +201,27 @@ public:
   void SetOnBeforeChildProcessLaunch(TOnBeforeChildProcessLaunch v);
   TOnRenderProcessThreadCreated OnRenderProcessThreadCreated() const;
   void SetOnRenderProcessThreadCreated(TOnRenderProcessThreadCreated v);
+  // Render-process handler events (in GlobalRenderProcessHandler).
+  TOnRenderThreadCreated OnRenderThreadCreated() const;
+  void SetOnRenderThreadCreated(TOnRenderThreadCreated v);
+  TOnWebKitInitialized OnWebKitInitialized() const;
+  void SetOnWebKitInitialized(TOnWebKitInitialized v);
+  TOnBrowserCreated OnBrowserCreated() const;
+  void SetOnBrowserCreated(TOnBrowserCreated v);
+  TOnBrowserDestroyed OnBrowserDestroyed() const;
+  void SetOnBrowserDestroyed(TOnBrowserDestroyed v);
+  TOnBeforeNavigation OnBeforeNavigation() const;
+  void SetOnBeforeNavigation(TOnBeforeNavigation v);
+  TOnContextCreated OnContextCreated() const;
+  void SetOnContextCreated(TOnContextCreated v);
+  TOnContextReleased OnContextReleased() const;
+  void SetOnContextReleased(TOnContextReleased v);
+  TOnUncaughtException OnUncaughtException() const;
+  void SetOnUncaughtException(TOnUncaughtException v);
+  TOnFocusedNodeChanged OnFocusedNodeChanged() const;
+  void SetOnFocusedNodeChanged(TOnFocusedNodeChanged v);
+  TOnProcessMessageReceived OnProcessMessageReceived() const;
+  void SetOnProcessMessageReceived(TOnProcessMessageReceived v);
 
 private:
   void CheckLoaded() const;
@@ -235,7 +271,7 @@ public:
 extern TVoraDApp* VoraDApp;
 extern rtl::TRef<IVoraDResourceBundleHandler> GlobalResourceBundleHandler;
 extern rtl::TRef<IVoraDBrowserProcessHandler> GlobalBrowserProcessHandler;
-// Set by the render-process unit when it starts; null until then (the runtime then has none).
+// A TVoraDRenderProcessHandler from the binding's start on.
 extern rtl::TRef<ICefRenderProcessHandler> GlobalRenderProcessHandler;
 extern TOnBeforeCommandLineProcessing GlobalOnBeforeCommandLineProcessing;
 extern TOnRegisterCustomSchemes GlobalOnRegisterCustomSchemes;
