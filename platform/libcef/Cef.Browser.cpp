@@ -326,6 +326,7 @@ std::shared_ptr<TBrowserState> BrowserStateOf(cef_browser_t* browser) {
 
 void RegisterBrowser(const std::shared_ptr<TBrowserState>& st) { Browsers()[st->id] = st; }
 int NextBrowserId() { return gNextBrowserId++; }
+int NextBrowserIdPeek() { return gNextBrowserId.load(); }
 void ForgetBrowser(int id) { Browsers().erase(id); }
 
 std::shared_ptr<TBrowserState> FindBrowser(int id) {

@@ -80,6 +80,9 @@ void PageFrameFromRender(const std::shared_ptr<TBrowserState>& st, TFrameKind ki
 void DestroyBrowser(const std::shared_ptr<TBrowserState>& st);
 void RegisterBrowser(const std::shared_ptr<TBrowserState>& st);
 int NextBrowserId();
+int NextBrowserIdPeek();  // the id the next browser will get
+// Starts reading the test control file named by STANDIN_CEF_CONTROL (Cef.Control.cpp).
+void StartControlPolling();
 void ForgetBrowser(int id);
 
 // Render side, render thread (Cef.RenderPage.cpp).

@@ -477,6 +477,17 @@ void StartLoad(const std::shared_ptr<TBrowserState>& st, const std::wstring& url
       if (loaded.download) {
         LoadFailed(st, ERR_ABORTED, target);
         StartDownload(st, loaded.url, loaded.disposition, loaded.mime, loaded.total);
+      } else if (loaded.error == ERR_UNKNOWN_URL_SCHEME) {
+        // A scheme the runtime does not know may belong to another program.
+        auto handler = HandlerOf(st->client, &cef_client_t::get_request_handler);
+        if (STANDIN_HAS(handler.Get(), on_protocol_execution)) {
+          int allow = 0;
+          cef_string_t u = ViewOf(target);
+          Trace("callback", L"on_protocol_execution " + target);
+          handler->on_protocol_execution(handler.Get(), B(st), &u, &allow);
+          Trace("browser", std::string(allow ? "os execution allowed (not done by the stand-in)" : "os execution refused"));
+        }
+        LoadFailed(st, loaded.error, target);
       } else if (loaded.error != ERR_NONE) LoadFailed(st, loaded.error, target);
       else Commit(st, seq, std::move(loaded), pushHistory);
     });

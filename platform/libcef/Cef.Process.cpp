@@ -9,6 +9,7 @@
 #include <thread>
 #include <vector>
 
+#include "Cef.Browser.h"
 #include "Cef.Channel.h"
 #include "Cef.CommandLine.h"
 #include "Cef.Runtime.h"
@@ -492,6 +493,7 @@ int cef_initialize(const cef_main_args_t* args, const cef_settings_t* settings, 
       Trace("callback", std::string("on_context_initialized"));
       rt.handler->on_context_initialized(rt.handler.Get());
     }
+    StartControlPolling();
     return 1;
   });
 }

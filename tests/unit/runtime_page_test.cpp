@@ -342,7 +342,8 @@ std::string Narrow(const std::wstring& w) {
 }
 
 // The whole scenario; "" when everything held, else what did not.
-std::string PageScenario(const std::wstring& folder) {
+std::string PageScenario(const std::wstring& folder, const std::wstring& controlFile = L"",
+                         const std::wstring& traceFile = L"") {
   TEvents events;
   gEvents = &events;
   std::string failures;
@@ -454,6 +455,16 @@ std::string PageScenario(const std::wstring& folder) {
   check(same, "saved file has " + std::to_string(saved.size()) + " bytes or wrong content");
   check(!FileExists(events.downloadPath + L".part"), "partial file left behind");
 
+  // The test control runs script in the page; the trace shows what the page and runtime did.
+  if (!controlFile.empty()) {
+    WriteFileBytes(controlFile, "script * document.title = 'from control';\n");
+    check(PumpUntil([&] { return events.title == L"from control"; }), "control script: " + Narrow(events.title));
+    const std::string trace = ReadFileBytes(traceFile);
+    check(trace.find(" browser control script * ") != std::string::npos, "no control line in the trace");
+    check(trace.find(" renderer process render side started") != std::string::npos, "no render process line in the trace");
+    check(trace.find(" browser callback on_load_end 200") != std::string::npos, "no load end in the trace");
+  }
+
   // History.
   check(browser->can_go_back(browser) == 1, "no history");
   Release(frame);
@@ -490,8 +501,12 @@ TAVLO_CHILD(single_process_pages) {
 TEST(RuntimePages, MultiProcess) {
   ASSERT_NE(0, HttpServerPort()) << "the local test server is not running";
   TTempDir cache;
+  const std::wstring control = cache.Path() + L"control.txt", trace = cache.Path() + L"trace.txt";
+  WriteFileBytes(control, "");
+  SetEnvironmentVariableW(L"STANDIN_CEF_CONTROL", control.c_str());
+  SetEnvironmentVariableW(L"STANDIN_CEF_TRACE", trace.c_str());
   ASSERT_TRUE(Initialize(false, cache.Path() + L"cache"));
-  EXPECT_EQ("", PageScenario(cache.Path()));
+  EXPECT_EQ("", PageScenario(cache.Path(), control, trace));
   Cef().cef_shutdown();
 }
 
@@ -499,6 +514,8 @@ TEST(RuntimePages, SingleProcess) {
   ASSERT_NE(0, HttpServerPort());
   TTempDir dir;
   const std::wstring report = dir.Path() + L"report.txt";
+  SetEnvironmentVariableW(L"STANDIN_CEF_CONTROL", nullptr);
+  SetEnvironmentVariableW(L"STANDIN_CEF_TRACE", nullptr);
   EXPECT_EQ(0, RunChild(L"single_process_pages", {report}, 120000));
   EXPECT_EQ("", ReadFileBytes(report));
 }
