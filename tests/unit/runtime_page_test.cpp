@@ -472,6 +472,27 @@ std::string PageScenario(const std::wstring& folder, const std::wstring& control
   HWND page = host->get_window_handle(host);
   check(page != nullptr && GetParent(page) == TestParent(), "no page window under the parent");
 
+  // Developer tools: a top-level window with the style, title, position and size asked for.
+  cef_window_info_t dt{};
+  const std::wstring dtTitle = L"Developer Tools of the test";
+  dt.window_name = View(dtTitle);
+  dt.style = WS_OVERLAPPEDWINDOW;
+  dt.x = 30;
+  dt.y = 40;
+  dt.width = 500;
+  dt.height = 300;
+  cef_browser_settings_t dts{};
+  dts.size = sizeof(dts);
+  host->show_dev_tools(host, &dt, NewPageClient()->Wrap(), &dts, nullptr);
+  HWND tools = FindWindowW(L"StandInCefPage", dtTitle.c_str());
+  RECT rc{};
+  if (check(tools != nullptr && GetParent(tools) == nullptr, "no developer-tools window")) {
+    GetWindowRect(tools, &rc);
+    check(rc.left == 30 && rc.top == 40 && rc.right - rc.left == 500 && rc.bottom - rc.top == 300, "developer-tools placement");
+  }
+  host->close_dev_tools(host);
+  check(!IsWindow(tools), "developer-tools window left open");
+
   // Input of the page window reaches the handlers.
   events.log.clear();
   SendMessageW(page, WM_KEYDOWN, 'A', 0x001E0001);
