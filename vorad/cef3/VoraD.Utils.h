@@ -64,6 +64,7 @@ public:
   void OnRequestComplete(const rtl::TRef<ICefUrlRequest>& request) override;
 
   bool HasStream() const { return fStream != nullptr; }
+  bool Started() const { return fUrlRequest != nullptr; }
 
 private:
   TFaviconGetter() = default;

@@ -1,0 +1,759 @@
+// The runtime binding against the stand-in runtime (libcef.dll beside the test) and against
+// small fake runtime structures where a test needs to count what crosses the boundary.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <atomic>
+#include <chrono>
+#include <thread>
+
+#include "support/TestSupport.h"
+#include "rtl/Variant.h"
+#include "vorad/cef3/VoraD.Cef3.Classes.h"
+#include "vorad/cef3/VoraD.Core.App.h"
+#include "vorad/cef3/VoraD.Handler.BrowserProcess.h"
+#include "vorad/cef3/VoraD.Handler.ResourceBundle.h"
+#include "vorad/cef3/VoraD.Utils.h"
+
+using namespace testing_support;
+using rtl::TRef;
+using rtl::TVariant;
+
+namespace {
+
+// The function table bound to the stand-in without initialising it, for the tests that only
+// need its strings, lists and values.
+void BindRuntimeTable() {
+  static HMODULE library = [] {
+    HMODULE m = LoadLibraryW(L"libcef.dll");
+    if (m) CefApi.Resolve(m);
+    return m;
+  }();
+  ASSERT_NE(library, nullptr) << "libcef.dll not found beside the test";
+}
+
+// A runtime structure made by the test: `s` first, so the structure pointer is the fake.
+template <class T>
+struct TFake {
+  T s{};
+  std::atomic<int> refs{1};  // the reference handed over with the structure
+  std::atomic<int> releases{0};
+
+  TFake() {
+    auto* base = reinterpret_cast<cef_base_t*>(&s);
+    base->size = sizeof(T);
+    base->add_ref = [](cef_base_t* self) CALLBACK { ++From(self)->refs; };
+    base->release = [](cef_base_t* self) CALLBACK -> int {
+      ++From(self)->releases;
+      return --From(self)->refs == 0 ? 1 : 0;
+    };
+    base->has_one_ref = [](cef_base_t* self) CALLBACK -> int { return From(self)->refs == 1; };
+  }
+  static TFake* From(void* p) { return reinterpret_cast<TFake*>(p); }
+  T* Handed() {  // the structure with one more reference, as the runtime returns it
+    ++refs;
+    return &s;
+  }
+};
+
+// ---- reference counting
+
+std::atomic<int> gTasksDestroyed{0};
+
+class TCountedTask : public TCefTaskOwn {
+public:
+  ~TCountedTask() override { ++gTasksDestroyed; }
+  void Execute() override {}
+};
+
+TEST(BindingRefCounting, OwnObjectsShareOneCountWithTheRuntime) {
+  gTasksDestroyed = 0;
+  TRef<ICefTask> task(new TCountedTask());
+  auto* data = static_cast<cef_task_t*>(dynamic_cast<TCefBaseOwn*>(task.Get())->Data());
+  auto* base = &data->base;
+  EXPECT_EQ(base->size, sizeof(cef_task_t));
+  EXPECT_EQ(base->has_one_ref(base), 1) << "one interface reference";
+  EXPECT_EQ(TCef3Helper::CefGetObject(data), static_cast<ICefBase*>(task.Get()));
+
+  // Wrap, then the runtime's release: back where it was.
+  EXPECT_EQ(task->Wrap(), data);
+  EXPECT_EQ(base->has_one_ref(base), 0);
+  EXPECT_EQ(base->release(base), 0) << "not the last reference";
+  EXPECT_EQ(base->has_one_ref(base), 1);
+
+  // Handed once to the runtime and dropped by the program: the runtime's release destroys it.
+  TCef3Helper::CefGetData(task);
+  task.Reset();
+  EXPECT_EQ(gTasksDestroyed, 0);
+  EXPECT_EQ(base->release(base), 1) << "release reports the last reference";
+  EXPECT_EQ(gTasksDestroyed, 1);
+}
+
+TEST(BindingRefCounting, RefWrapperReturnsExactlyItsOneReference) {
+  TFake<cef_process_message_t> fake;
+  {
+    TRef<ICefProcessMessage> message = TCefProcessMessageRef::UnWrap(&fake.s);
+    ASSERT_TRUE(message);
+    EXPECT_EQ(fake.refs, 1) << "the wrapper adopts, it adds nothing";
+    void* wrapped = TCef3Helper::CefGetData(message);
+    EXPECT_EQ(wrapped, &fake.s);
+    EXPECT_EQ(fake.refs, 2);
+    fake.s.base.release(&fake.s.base);  // the receiver of Wrap is done with it
+    // An entry the structure does not have gives the default answer instead of a call.
+    EXPECT_FALSE(message->IsValid());
+    EXPECT_EQ(message->GetName(), L"");
+  }
+  EXPECT_EQ(fake.refs, 0);
+  EXPECT_EQ(fake.releases, 2);
+  EXPECT_FALSE(TCefProcessMessageRef::UnWrap(nullptr));
+}
+
+// Structure sizes and the entries left null, for every Own class.
+template <class Own>
+void ExpectOwnLayout(size_t entries, std::initializer_list<size_t> nullEntries) {
+  TRef<Own> own(new Own());
+  auto* base = reinterpret_cast<cef_base_t*>(own->Data());
+  ASSERT_EQ(base->size, sizeof(cef_base_t) + entries * sizeof(void*));
+  auto** fn = reinterpret_cast<void**>(reinterpret_cast<char*>(base) + sizeof(cef_base_t));
+  for (size_t i = 0; i < entries; ++i) {
+    const bool expectNull = std::find(nullEntries.begin(), nullEntries.end(), i + 1) != nullEntries.end();
+    EXPECT_EQ(fn[i] == nullptr, expectNull) << "entry " << i + 1;
+  }
+}
+
+TEST(BindingRefCounting, OwnStructuresHaveTheirSizesAndNullEntries) {
+  ExpectOwnLayout<TCefClientOwn>(15, {});
+  ExpectOwnLayout<TCefLifeSpanHandlerOwn>(5, {3});
+  ExpectOwnLayout<TCefLoadHandlerOwn>(4, {});
+  ExpectOwnLayout<TCefRequestHandlerOwn>(15, {3});
+  ExpectOwnLayout<TCefDisplayHandlerOwn>(7, {});
+  ExpectOwnLayout<TCefFocusHandlerOwn>(3, {});
+  ExpectOwnLayout<TCefKeyboardHandlerOwn>(2, {});
+  ExpectOwnLayout<TCefJsDialogHandlerOwn>(4, {});
+  ExpectOwnLayout<TCefContextMenuHandlerOwn>(4, {});
+  ExpectOwnLayout<TCefDialogHandlerOwn>(1, {});
+  ExpectOwnLayout<TCefDownloadHandlerOwn>(2, {});
+  ExpectOwnLayout<TCefGeolocationHandlerOwn>(2, {});
+  ExpectOwnLayout<TCefRenderHandlerOwn>(11, {4});
+  ExpectOwnLayout<TCefDragHandlerOwn>(2, {});
+  ExpectOwnLayout<TCefFindHandlerOwn>(1, {});
+  ExpectOwnLayout<TCefAppOwn>(5, {});
+  ExpectOwnLayout<TCefBrowserProcessHandlerOwn>(4, {4});
+  ExpectOwnLayout<TCefRenderProcessHandlerOwn>(11, {});
+  ExpectOwnLayout<TCefResourceBundleHandlerOwn>(3, {});
+  ExpectOwnLayout<TCefResourceHandlerOwn>(6, {});
+  ExpectOwnLayout<TCefSchemeHandlerFactoryOwn>(1, {});
+  ExpectOwnLayout<TCefUrlrequestClientOwn>(5, {});
+  ExpectOwnLayout<TCefv8HandlerOwn>(1, {});
+  ExpectOwnLayout<TCefV8AccessorOwn>(2, {});
+  ExpectOwnLayout<TCefDomVisitorOwn>(1, {});
+  ExpectOwnLayout<TCefStringVisitorOwn>(1, {});
+  ExpectOwnLayout<TCefCookieVisitorOwn>(1, {});
+  ExpectOwnLayout<TCefSetCookieCallbackOwn>(1, {});
+  ExpectOwnLayout<TCefDeleteCookiesCallbackOwn>(1, {});
+  ExpectOwnLayout<TCefCompletionCallbackOwn>(1, {});
+  ExpectOwnLayout<TCefRunFileDialogCallbackOwn>(1, {});
+  ExpectOwnLayout<TCefWebPluginInfoVisitorOwn>(1, {});
+  ExpectOwnLayout<TCefWebPluginUnstableCallbackOwn>(1, {});
+  ExpectOwnLayout<TCefNavigationEntryVisitorOwn>(1, {});
+  ExpectOwnLayout<TCefPdfPrintCallbackOwn>(1, {});
+}
+
+// ---- the script handler adapter
+
+class TRecordingHandler : public TCefv8HandlerOwn {
+public:
+  size_t seenArguments = 99;
+  TRef<ICefv8Value> answer;
+  std::wstring exceptionText;
+  bool raise = false;
+  bool Execute(const std::wstring& name, const TRef<ICefv8Value>& /*object*/, const TCefv8ValueArray& arguments,
+               TRef<ICefv8Value>& retval, std::wstring& exception) override {
+    if (raise) throw rtl::Exception(L"handler failed");
+    seenArguments = arguments.size();
+    lastName = name;
+    retval = answer;
+    exception = exceptionText;
+    return true;
+  }
+  std::wstring lastName;
+};
+
+TEST(BindingAdapters, ScriptHandlerDeliversValueAndExceptionWithZeroArguments) {
+  BindRuntimeTable();
+  TFake<cef_v8value_t> result;
+  TRef<TRecordingHandler> handler(new TRecordingHandler());
+  handler->answer = TCefv8ValueRef::UnWrap(result.Handed());
+  handler->exceptionText = L"boom";
+  auto* s = static_cast<cef_v8handler_t*>(handler->Data());
+
+  const std::wstring name = L"native";
+  const cef_string_t nameView = TCef3Helper::CefString(name);
+  cef_v8value_t* retval = nullptr;
+  cef_string_t exception{};
+  EXPECT_EQ(s->execute(s, &nameView, nullptr, 0, nullptr, &retval, &exception), 1);
+  EXPECT_EQ(handler->seenArguments, 0u);
+  EXPECT_EQ(handler->lastName, L"native");
+  EXPECT_EQ(retval, &result.s);
+  EXPECT_EQ(TCef3Helper::CefStringClearAndGet(&exception), L"boom");
+  handler->answer.Reset();
+  EXPECT_EQ(result.refs, 2) << "the out value carries one reference for the runtime (plus ours)";
+  result.s.base.release(&result.s.base);
+}
+
+TEST(BindingAdapters, AnExceptionStopsAtTheBoundaryWithTheDefaultAnswer) {
+  BindRuntimeTable();
+  std::wstring seenEntry, seenMessage;
+  TCef3Helper::OnAdapterException = [&](const std::wstring& e, const std::wstring& m) {
+    seenEntry = e;
+    seenMessage = m;
+  };
+  TRef<TRecordingHandler> handler(new TRecordingHandler());
+  handler->raise = true;
+  auto* s = static_cast<cef_v8handler_t*>(handler->Data());
+  TFake<cef_v8value_t> argument;
+  cef_v8value_t* args[] = {argument.Handed()};
+  cef_v8value_t* retval = nullptr;
+  cef_string_t exception{};
+  EXPECT_EQ(s->execute(s, nullptr, nullptr, 1, args, &retval, &exception), 0);
+  TCef3Helper::OnAdapterException = nullptr;
+  EXPECT_EQ(seenEntry, L"cef_v8handler_t.execute");
+  EXPECT_EQ(seenMessage, L"handler failed");
+  EXPECT_EQ(retval, nullptr);
+  EXPECT_EQ(argument.refs, 1) << "the argument's reference was returned on the way out";
+}
+
+// ---- strings and lists
+
+std::atomic<int> gListFrees{0};
+cef_string_list_free_fn gRealListFree = nullptr;
+void CEF_EXPORT CountingListFree(cef_string_list_t list) {
+  ++gListFrees;
+  gRealListFree(list);
+}
+
+TEST(BindingStrings, EmptyAndNullStringsAndEmptyLists) {
+  BindRuntimeTable();
+  const cef_string_t view = TCef3Helper::CefString(std::wstring());
+  EXPECT_EQ(view.length, 0u);
+  EXPECT_EQ(view.dtor, nullptr);
+  const cef_string_t alloc = TCef3Helper::CefStringAlloc(L"");
+  EXPECT_EQ(alloc.str, nullptr);
+  EXPECT_EQ(alloc.length, 0u);
+  EXPECT_EQ(TCef3Helper::CefString(static_cast<const cef_string_t*>(nullptr)), L"");
+  EXPECT_EQ(TCef3Helper::CefStringFreeAndGet(nullptr), L"");
+
+  // A runtime list with no elements: an empty native list, and the runtime list is freed.
+  TRef<ICefCommandLine> commandLine = TCefCommandLineRef::New();
+  ASSERT_TRUE(commandLine);
+  gRealListFree = CefApi.cef_string_list_free;
+  CefApi.cef_string_list_free = &CountingListFree;
+  gListFrees = 0;
+  std::vector<std::wstring> arguments{L"stale"};
+  commandLine->GetArguments(arguments);
+  CefApi.cef_string_list_free = gRealListFree;
+  EXPECT_TRUE(arguments.empty());
+  EXPECT_EQ(gListFrees, 1);
+
+  // Both directions through the runtime: a list we pass comes back as it was.
+  commandLine->AppendArgument(L"eins");
+  commandLine->AppendArgument(L"zwei 二");
+  commandLine->GetArguments(arguments);
+  EXPECT_EQ(arguments, (std::vector<std::wstring>{L"eins", L"zwei 二"}));
+}
+
+TEST(BindingStrings, UserFreeStringsAndOwnedCopiesRoundTripThroughTheRuntime) {
+  BindRuntimeTable();
+  // Our user-free string is freed by the runtime through our destructor.
+  cef_string_userfree_t ours = TCef3Helper::CefUserFreeString(L"Grüße");
+  ASSERT_NE(ours, nullptr);
+  EXPECT_EQ(ours->length, 5u);
+  EXPECT_EQ(TCef3Helper::CefStringFreeAndGet(ours), L"Grüße");
+
+  cef_string_t owned{};
+  TCef3Helper::CefStringSet(&owned, L"kept");
+  EXPECT_NE(owned.dtor, nullptr) << "the runtime owns the copy";
+  EXPECT_EQ(TCef3Helper::CefStringClearAndGet(&owned), L"kept");
+  EXPECT_EQ(owned.length, 0u);
+  TCef3Helper::CefStringSet(nullptr, L"ignored");
+}
+
+TEST(BindingStrings, ParseUrlLeavesPartsAloneOnFailureAndSpecAloneOnSuccess) {
+  BindRuntimeTable();
+  TUrlParts parts;
+  parts.spec = L"old spec";
+  parts.host = L"old host";
+  parts.query = L"old query";
+  EXPECT_FALSE(TCef3Helper::CefParseUrl(L"not a url at all", parts));
+  EXPECT_EQ(parts.spec, L"old spec");
+  EXPECT_EQ(parts.host, L"old host");
+  EXPECT_EQ(parts.query, L"old query");
+
+  ASSERT_TRUE(TCef3Helper::CefParseUrl(L"http://user:pw@example.test:8080/a/b?x=1", parts));
+  EXPECT_EQ(parts.spec, L"old spec");
+  EXPECT_EQ(parts.scheme, L"http");
+  EXPECT_EQ(parts.username, L"user");
+  EXPECT_EQ(parts.password, L"pw");
+  EXPECT_EQ(parts.host, L"example.test");
+  EXPECT_EQ(parts.port, L"8080");
+  EXPECT_EQ(parts.path, L"/a/b");
+  EXPECT_EQ(parts.query, L"x=1");
+
+  parts.spec.clear();  // a spec would take precedence over the parts
+  const std::wstring url = TCef3Helper::CefCreateUrl(parts);
+  EXPECT_NE(url.find(L"example.test:8080/a/b"), std::wstring::npos) << std::string(url.begin(), url.end());
+  EXPECT_EQ(TCef3Helper::CefCreateUrl(TUrlParts{}), L"");
+}
+
+// ---- values
+
+TEST(BindingValues, VariantsToListValuesAndBack) {
+  BindRuntimeTable();
+  TRef<ICefListValue> list = TCefListValueRef::New();
+  ASSERT_TRUE(list);
+  list->SetSize(9);
+  VariantToListValue(list, 0, TVariant(int32_t(-7)));
+  VariantToListValue(list, 1, TVariant(int64_t(5)));
+  VariantToListValue(list, 2, TVariant(int64_t(1) << 40));  // too wide for an integer entry
+  VariantToListValue(list, 3, TVariant(2.5));
+  VariantToListValue(list, 4, TVariant(true));
+  VariantToListValue(list, 5, TVariant(std::wstring(L"文字")));
+  VariantToListValue(list, 6, TVariant(std::string("ansi")));
+  VariantToListValue(list, 7, TVariant());  // nothing stored
+  VariantToListValue(list, 8, TVariant(rtl::TVariantArray{TVariant(1)}));
+
+  EXPECT_EQ(list->GetType(0), VTYPE_INT);
+  EXPECT_EQ(list->GetType(1), VTYPE_INT);
+  EXPECT_EQ(list->GetType(2), VTYPE_DOUBLE);
+  EXPECT_NE(list->GetType(7), VTYPE_INT);
+  EXPECT_NE(list->GetType(8), VTYPE_LIST);
+
+  std::vector<TVariant> back(9);
+  for (int i = 0; i < 9; ++i) ListValueToVariant(back[i], list, i);
+  EXPECT_EQ(back[0], TVariant(int32_t(-7)));
+  EXPECT_EQ(back[1], TVariant(int32_t(5)));
+  EXPECT_EQ(back[2], TVariant(double(int64_t(1) << 40)));
+  EXPECT_EQ(back[3], TVariant(2.5));
+  EXPECT_EQ(back[4], TVariant(true));
+  EXPECT_EQ(back[5], TVariant(std::wstring(L"文字")));
+  EXPECT_EQ(back[6], TVariant(std::wstring(L"ansi")));
+  EXPECT_TRUE(back[7].IsEmpty());
+
+  TVariant untouched(int32_t(42));
+  ListValueToVariant(untouched, list, 7);
+  EXPECT_EQ(untouched, TVariant(int32_t(42)));
+}
+
+// A script value made by the test: enough of cef_v8value_t for the conversion.
+struct TFakeV8 {
+  enum TKind { Undefined, Null, Bool, Int, UInt, Double, String, Function, Array, Object, Date };
+  TFake<cef_v8value_t> fake;
+  TKind kind = Undefined;
+  bool b = false;
+  int32_t i = 0;
+  uint32_t u = 0;
+  double d = 0;
+  std::wstring text;
+  std::vector<TFakeV8*> items;
+  std::vector<std::pair<std::wstring, TFakeV8*>> props;
+
+  static TFakeV8* Of(cef_v8value_t* s) { return reinterpret_cast<TFakeV8*>(s); }
+  explicit TFakeV8(TKind k) : kind(k) {
+    cef_v8value_t& v = fake.s;
+    v.is_undefined = [](cef_v8value_t* s) CALLBACK -> int { return Of(s)->kind == Undefined; };
+    v.is_null = [](cef_v8value_t* s) CALLBACK -> int { return Of(s)->kind == Null; };
+    v.is_bool = [](cef_v8value_t* s) CALLBACK -> int { return Of(s)->kind == Bool; };
+    // Small non-negative integers are both int and uint, as in the runtime.
+    v.is_int = [](cef_v8value_t* s) CALLBACK -> int { return Of(s)->kind == Int; };
+    v.is_uint = [](cef_v8value_t* s) CALLBACK -> int {
+      return Of(s)->kind == UInt || (Of(s)->kind == Int && Of(s)->i >= 0);
+    };
+    v.is_double = [](cef_v8value_t* s) CALLBACK -> int { return Of(s)->kind == Double || Of(s)->kind == Int; };
+    v.is_date = [](cef_v8value_t* s) CALLBACK -> int { return Of(s)->kind == Date; };
+    v.is_string = [](cef_v8value_t* s) CALLBACK -> int { return Of(s)->kind == String; };
+    v.is_object = [](cef_v8value_t* s) CALLBACK -> int {
+      const TKind k = Of(s)->kind;
+      return k == Object || k == Array || k == Function;
+    };
+    v.is_array = [](cef_v8value_t* s) CALLBACK -> int { return Of(s)->kind == Array; };
+    v.is_function = [](cef_v8value_t* s) CALLBACK -> int { return Of(s)->kind == Function; };
+    v.get_bool_value = [](cef_v8value_t* s) CALLBACK -> int { return Of(s)->b; };
+    v.get_int_value = [](cef_v8value_t* s) CALLBACK -> int32_t { return Of(s)->i; };
+    v.get_uint_value = [](cef_v8value_t* s) CALLBACK -> uint32_t { return Of(s)->u; };
+    v.get_double_value = [](cef_v8value_t* s) CALLBACK -> double { return Of(s)->d; };
+    v.get_string_value = [](cef_v8value_t* s) CALLBACK -> cef_string_userfree_t {
+      return TCef3Helper::CefUserFreeString(Of(s)->text);
+    };
+    v.get_function_name = [](cef_v8value_t* s) CALLBACK -> cef_string_userfree_t {
+      return TCef3Helper::CefUserFreeString(Of(s)->text);
+    };
+    v.get_array_length = [](cef_v8value_t* s) CALLBACK -> int { return int(Of(s)->items.size()); };
+    v.get_value_byindex = [](cef_v8value_t* s, int index) CALLBACK -> cef_v8value_t* {
+      return Of(s)->items.at(size_t(index))->fake.Handed();
+    };
+    v.get_keys = [](cef_v8value_t* s, cef_string_list_t keys) CALLBACK -> int {
+      for (auto& p : Of(s)->props) {
+        const cef_string_t k = TCef3Helper::CefString(p.first);
+        CefApi.cef_string_list_append(keys, &k);
+      }
+      return 1;
+    };
+    v.get_value_bykey = [](cef_v8value_t* s, const cef_string_t* key) CALLBACK -> cef_v8value_t* {
+      for (auto& p : Of(s)->props)
+        if (p.first == TCef3Helper::CefString(key)) return p.second->fake.Handed();
+      return nullptr;
+    };
+  }
+  TRef<ICefv8Value> Ref() { return TCefv8ValueRef::UnWrap(fake.Handed()); }
+};
+
+TEST(BindingValues, ScriptValuesToVariantsByTheFirstTestThatHolds) {
+  BindRuntimeTable();
+  TFakeV8 one(TFakeV8::Int), letter(TFakeV8::String), yes(TFakeV8::Bool), big(TFakeV8::UInt),
+      real(TFakeV8::Double), undef(TFakeV8::Undefined), null(TFakeV8::Null), fn(TFakeV8::Function),
+      array(TFakeV8::Array), empty(TFakeV8::Array), object(TFakeV8::Object), bare(TFakeV8::Object),
+      date(TFakeV8::Date), nested(TFakeV8::Array);
+  one.i = 1;
+  letter.text = L"a";
+  yes.b = true;
+  big.u = 4000000000u;
+  real.d = 0.5;
+  fn.text = L"onClick";
+  array.items = {&one, &letter, &yes};
+  object.props = {{L"n", &one}, {L"f", &fn}, {L"s", &letter}};
+  nested.items = {&date};
+
+  TVariant v;
+  V8ValueToVariant(one.Ref(), v);
+  EXPECT_EQ(v, TVariant(int32_t(1))) << "integer and unsigned: signed wins";
+  V8ValueToVariant(big.Ref(), v);
+  EXPECT_EQ(v, TVariant(uint32_t(4000000000u)));
+  V8ValueToVariant(real.Ref(), v);
+  EXPECT_EQ(v, TVariant(0.5));
+  V8ValueToVariant(undef.Ref(), v);
+  EXPECT_TRUE(v.IsEmpty());
+  V8ValueToVariant(null.Ref(), v);
+  EXPECT_TRUE(v.IsNull());
+  V8ValueToVariant(fn.Ref(), v);
+  EXPECT_EQ(v, TVariant(L"onClick"));
+  V8ValueToVariant(array.Ref(), v);
+  EXPECT_EQ(v, TVariant(rtl::TVariantArray{TVariant(int32_t(1)), TVariant(L"a"), TVariant(true)}));
+  V8ValueToVariant(empty.Ref(), v);
+  EXPECT_TRUE(v.IsArray());
+  EXPECT_EQ(v.ArrayLength(), 0u);
+  V8ValueToVariant(object.Ref(), v);
+  EXPECT_EQ(v, TVariant(rtl::TVariantArray{TVariant(L"n"), TVariant(int32_t(1)), TVariant(L"s"), TVariant(L"a")}));
+  V8ValueToVariant(bare.Ref(), v);
+  EXPECT_EQ(v.ArrayLength(), 0u);
+
+  // A kind the conversion does not know (here a date that is no object) raises, nested too.
+  try {
+    V8ValueToVariant(nested.Ref(), v);
+    FAIL() << "no exception";
+  } catch (const rtl::Exception& e) {
+    EXPECT_EQ(e.Message(), L"指定的JavaScript变量无法转换为 Variant");
+  }
+  // Every reference the conversion took was returned.
+  for (TFakeV8* f : {&one, &letter, &yes, &fn, &date, &array, &object})
+    EXPECT_EQ(f->fake.refs, 1) << "kind " << f->kind;
+}
+
+TEST(BindingValues, ScriptValuesOfThePageScript) {
+  GTEST_SKIP() << "waits for page script in the stand-in runtime (render-process handler)";
+}
+
+// ---- process helpers
+
+TEST(BindingUtils, NewGuidStringIsBracedUpperCase) {
+  const std::wstring a = NewGuidString(), b = NewGuidString();
+  ASSERT_EQ(a.size(), 38u);
+  EXPECT_EQ(a.front(), L'{');
+  EXPECT_EQ(a.back(), L'}');
+  for (size_t i : {9u, 14u, 19u, 24u}) EXPECT_EQ(a[i], L'-');
+  for (wchar_t c : a.substr(1, 36)) EXPECT_TRUE(c == L'-' || iswdigit(c) || (c >= L'A' && c <= L'F')) << int(c);
+  EXPECT_NE(a, b);
+}
+
+TEST(BindingUtils, WaitEventWithMessagesHonoursItsTimeOutInTotal) {
+  SetMainThreadId(GetCurrentThreadId());
+  HANDLE event = CreateEventW(nullptr, TRUE, FALSE, nullptr);
+  auto started = std::chrono::steady_clock::now();
+  EXPECT_EQ(WaitEventWithMessages(event, 0), TWaitResult::wrTimeout);
+  EXPECT_LT(std::chrono::steady_clock::now() - started, std::chrono::milliseconds(200));
+
+  // Messages keep arriving for far longer than the time-out: the wait still ends on time and
+  // they are dispatched meanwhile.
+  const DWORD self = GetCurrentThreadId();
+  MSG probe;
+  PeekMessageW(&probe, nullptr, 0, 0, PM_NOREMOVE);  // make sure this thread has a queue
+  std::atomic<bool> stop{false};
+  std::thread poster([&] {
+    for (int i = 0; i < 300 && !stop; ++i) {
+      PostThreadMessageW(self, WM_APP + 1, 0, 0);
+      Sleep(10);
+    }
+  });
+  started = std::chrono::steady_clock::now();
+  EXPECT_EQ(WaitEventWithMessages(event, 400), TWaitResult::wrTimeout);
+  const auto waited = std::chrono::steady_clock::now() - started;
+  stop = true;
+  poster.join();
+  EXPECT_LT(waited, std::chrono::milliseconds(400 + 300));
+  EXPECT_GE(waited, std::chrono::milliseconds(350));
+  ProcessPendingMessages();
+  EXPECT_FALSE(PeekMessageW(&probe, nullptr, 0, 0, PM_NOREMOVE)) << "queue emptied";
+
+  SetEvent(event);
+  EXPECT_EQ(WaitEventWithMessages(event, 1000), TWaitResult::wrSignaled);
+  CloseHandle(event);
+}
+
+TEST(BindingUtils, WaitEventWithMessagesOffTheMainThreadDispatchesNothing) {
+  SetMainThreadId(GetCurrentThreadId());
+  HANDLE event = CreateEventW(nullptr, TRUE, FALSE, nullptr);
+  bool stillQueued = false;
+  TWaitResult result = TWaitResult::wrError;
+  std::thread worker([&] {
+    MSG msg;
+    PeekMessageW(&msg, nullptr, 0, 0, PM_NOREMOVE);
+    PostThreadMessageW(GetCurrentThreadId(), WM_APP + 2, 0, 0);
+    result = WaitEventWithMessages(event, 50);
+    stillQueued = PeekMessageW(&msg, nullptr, WM_APP + 2, WM_APP + 2, PM_REMOVE) != 0;
+  });
+  worker.join();
+  EXPECT_EQ(result, TWaitResult::wrTimeout);
+  EXPECT_TRUE(stillQueued);
+  CloseHandle(event);
+}
+
+// A browser whose window sits in a host window that answers what the test asks for.
+LRESULT gAnswer = 0;
+int gSeenIdentifier = 0;
+HWND gPageWindow = nullptr;
+
+LRESULT CALLBACK HostWindowProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
+  if (msg == WM_APP + 7) {
+    auto* browser = reinterpret_cast<TRef<ICefBrowser>*>(wParam);
+    gSeenIdentifier = (*browser)->GetIdentifier() + int(lParam);
+    return gAnswer;
+  }
+  return DefWindowProcW(hwnd, msg, wParam, lParam);
+}
+
+TEST(BindingUtils, SendToBrowserWindowFailsOnlyForAnAnswerOfOne) {
+  WNDCLASSW wc{};
+  wc.lpfnWndProc = HostWindowProc;
+  wc.hInstance = GetModuleHandleW(nullptr);
+  wc.lpszClassName = L"BindingTestHost";
+  RegisterClassW(&wc);
+  HWND host = CreateWindowExW(0, L"BindingTestHost", L"", WS_OVERLAPPED, 0, 0, 100, 100, nullptr, nullptr,
+                              wc.hInstance, nullptr);
+  ASSERT_NE(host, nullptr);
+  gPageWindow = CreateWindowExW(0, L"STATIC", L"", WS_CHILD, 0, 0, 10, 10, host, nullptr, wc.hInstance, nullptr);
+  ASSERT_NE(gPageWindow, nullptr);
+
+  static TFake<cef_browser_host_t> fakeHost;
+  static TFake<cef_browser_t> fakeBrowser;
+  fakeHost.s.get_window_handle = [](cef_browser_host_t*) CALLBACK -> HWND { return gPageWindow; };
+  fakeBrowser.s.get_host = [](cef_browser_t*) CALLBACK -> cef_browser_host_t* { return fakeHost.Handed(); };
+  fakeBrowser.s.get_identifier = [](cef_browser_t*) CALLBACK -> int { return 7; };
+  TRef<ICefBrowser> browser = TCefBrowserRef::UnWrap(fakeBrowser.Handed());
+
+  EXPECT_EQ(BrowserParentWindow(browser), host);
+  for (LRESULT answer : {0, 1, 2, -1}) {
+    gAnswer = answer;
+    gSeenIdentifier = 0;
+    EXPECT_EQ(SendToBrowserWindow(browser, WM_APP + 7, 100), answer != 1) << "answer " << answer;
+    EXPECT_EQ(gSeenIdentifier, 107) << "wParam holds the browser, lParam passes unchanged";
+  }
+  browser.Reset();
+  EXPECT_EQ(fakeBrowser.refs, 1);
+  EXPECT_EQ(fakeHost.refs, 1);
+  DestroyWindow(host);
+}
+
+// ---- the loader and the application object (each in a process of its own)
+
+constexpr int kOk = 0;
+
+TAVLO_CHILD(binding_app_browser) {
+  const std::wstring cache = args.at(0);
+  VoraDBindingStart();
+  std::wstring seenPath, seenVersion;
+  GlobalOnBeforeCommandLineProcessing = [&](const std::wstring&, const TRef<ICefCommandLine>& cl) {
+    // The runtime keeps the name as given or drops its dashes; either way it is there.
+    seenPath = cl->HasSwitch(L"ppapi-flash-path") ? cl->GetSwitchValue(L"ppapi-flash-path")
+                                                  : cl->GetSwitchValue(L"--ppapi-flash-path");
+    seenVersion = cl->HasSwitch(L"ppapi-flash-version") ? cl->GetSwitchValue(L"ppapi-flash-version")
+                                                        : cl->GetSwitchValue(L"--ppapi-flash-version");
+  };
+  bool contextInitialized = false;
+  VoraDApp->SetOnContextInitialized([&] { contextInitialized = true; });
+  VoraDApp->SetCefSingleProcess(false);
+  VoraDApp->SetCefCache(cache);
+  if (!VoraDApp->IsNeedInitInMainProcess()) return 10;
+  if (!VoraDApp->Init()) return 11;
+  if (VoraDApp->IsNeedInitInMainProcess() || !VoraDApp->IsMainProcess()) return 12;
+  if (seenPath != L"PepperFlash\\pepflashplayer.dll" || seenVersion != L"23.0.0.205") return 13;
+  if (!contextInitialized) return 14;
+  if (GetFileAttributesW(cache.c_str()) == INVALID_FILE_ATTRIBUTES) return 15;  // made by the runtime
+
+  // The record the runtime got.
+  const cef_settings_t s = VoraDApp->BuildSettings();
+  if (s.size != sizeof(cef_settings_t) || s.multi_threaded_message_loop != 0 || s.persist_user_preferences != 0 ||
+      s.accept_language_list.length != 0 || s.log_severity != 99 || s.single_process != 0)
+    return 16;
+
+  // A second Init does not reach the runtime.
+  static bool touched = false;
+  const auto realExecute = CefApi.cef_execute_process;
+  const auto realInitialize = CefApi.cef_initialize;
+  CefApi.cef_execute_process = [](const cef_main_args_t*, cef_app_t*, void*) -> int { touched = true; return 0; };
+  CefApi.cef_initialize = [](const cef_main_args_t*, const cef_settings_t*, cef_app_t*, void*) -> int {
+    touched = true;
+    return 0;
+  };
+  const bool again = VoraDApp->Init();
+  CefApi.cef_execute_process = realExecute;
+  CefApi.cef_initialize = realInitialize;
+  if (!again || touched) return 17;
+
+  VoraDBindingEnd();
+  if (CefApi.cef_initialize || VoraDApp) return 18;  // shut down, unbound and freed
+  return kOk;
+}
+
+// The test executable started by hand as a runtime sub-process ("--type=utility"): the runtime
+// runs that role, Init answers false and the end of the binding only unloads the library.
+int BindingSubProcessMain() {
+  VoraDBindingStart();
+  if (VoraDApp->Init()) return 20;
+  if (VoraDApp->IsMainProcess() || !VoraDApp->Loaded()) return 21;
+  static bool shutdownCalled = false;
+  CefApi.cef_shutdown = [] { shutdownCalled = true; };
+  VoraDBindingEnd();
+  if (shutdownCalled) return 22;
+  if (CefApi.cef_initialize) return 23;
+  return kOk;
+}
+const bool gSubProcessRegistered = RegisterProcessTypeMain(&BindingSubProcessMain);
+
+TAVLO_CHILD(binding_app_bad_library) {
+  VoraDBindingStart();
+  const std::wstring exe = ExecutablePath();
+  VoraDApp->SetCefLibrary(exe.substr(0, exe.find_last_of(L'\\') + 1) + L"missing\\libcef.dll");
+  for (int attempt = 0; attempt < 2; ++attempt) {
+    try {
+      VoraDApp->Init();
+      return 30 + attempt;
+    } catch (const ECefException& e) {
+      if (e.Message() != L"Invalid CEF Library version") return 32;
+    }
+    if (VoraDApp->Loaded()) return 33;
+  }
+  VoraDApp->SetCefLibrary(L"no-such-runtime.dll");
+  try {
+    VoraDApp->Init();
+    return 34;
+  } catch (const rtl::EOSError& e) {
+    if (e.Message().rfind(L"System Error.  Code: 126.\r\n", 0) != 0) return 35;
+  }
+  try {
+    VoraDApp->CefClearSchemeHandlerFactories();
+    return 36;
+  } catch (const rtl::Exception& e) {
+    if (e.Message() != L"TVoraDApp.LoadLib must be called first") return 37;
+  }
+  VoraDApp->CefDoMessageLoopWork();  // not loaded: nothing happens
+  VoraDBindingEnd();
+  return kOk;
+}
+
+TEST(BindingApp, InitInTheBrowserProcess) {
+  TTempDir dir;
+  EXPECT_EQ(RunChild(L"binding_app_browser", {dir.Path() + L"made\\by\\runtime"}), kOk);
+}
+
+TEST(BindingApp, InitInASubProcessRunsTheRoleAndOnlyUnloads) {
+  TChildProcess child = StartProcess(QuoteArg(ExecutablePath()) + L" --type=utility");
+  ASSERT_TRUE(child.Valid());
+  EXPECT_EQ(child.Wait(30000), kOk);
+}
+
+TEST(BindingApp, WrongOrMissingLibrary) {
+  EXPECT_EQ(RunChild(L"binding_app_bad_library"), kOk);
+}
+
+TEST(BindingApp, FlashSwitchesComeBeforeTheUserHook) {
+  BindRuntimeTable();
+  TRef<ICefCommandLine> commandLine = TCefCommandLineRef::New();
+  ASSERT_TRUE(commandLine);
+  int hookCalls = 0;
+  bool hadBoth = false;
+  GlobalOnBeforeCommandLineProcessing = [&](const std::wstring& type, const TRef<ICefCommandLine>& cl) {
+    ++hookCalls;
+    const std::wstring text = cl->GetCommandLineString();
+    hadBoth = type == L"renderer" && text.find(L"ppapi-flash-path=PepperFlash\\pepflashplayer.dll") != std::wstring::npos &&
+              text.find(L"ppapi-flash-version=23.0.0.205") != std::wstring::npos;
+  };
+  TRef<ICefApp> app(new TInternalApp());
+  auto* s = static_cast<cef_app_t*>(TCef3Helper::CefGetData(app));
+  const std::wstring type = L"renderer";
+  const cef_string_t typeView = TCef3Helper::CefString(type);
+  s->on_before_command_line_processing(s, &typeView, static_cast<cef_command_line_t*>(commandLine->Wrap()));
+  s->base.release(&s->base);
+  GlobalOnBeforeCommandLineProcessing = nullptr;
+  EXPECT_EQ(hookCalls, 1);
+  EXPECT_TRUE(hadBoth);
+}
+
+// ---- the favicon getter (browser process with the runtime running)
+
+TAVLO_CHILD(binding_favicon) {
+  const std::wstring good = args.at(0), refused = args.at(1);
+  VoraDBindingStart();
+  if (!VoraDApp->Init()) return 40;
+  std::string received;
+  std::wstring receivedUrl;
+  int calls = 0, cancelledCalls = 0, failedCalls = 0;
+  auto getter = TFaviconGetter::Create(good, [&](const std::wstring& url, rtl::TMemoryStream& stream) {
+    ++calls;
+    receivedUrl = url;
+    received.resize(stream.Size() - stream.Position());
+    stream.Read(received.data(), received.size());
+    throw rtl::Exception(L"consumer failed");  // swallowed by the getter
+  });
+  auto cancelled = TFaviconGetter::Create(good, [&](const std::wstring&, rtl::TMemoryStream&) { ++cancelledCalls; });
+  cancelled->Cancel();
+  auto failing = TFaviconGetter::Create(refused, [&](const std::wstring&, rtl::TMemoryStream&) { ++failedCalls; });
+  if (!getter->Started()) return 46;  // the runtime made no request
+
+  const bool done = WaitFor([&] {
+    VoraDApp->CefDoMessageLoopWork();
+    return !getter->HasStream() && !failing->HasStream() && !cancelled->HasStream();
+  }, std::chrono::seconds(20));
+  VoraDApp->CefDoMessageLoopWork();
+  if (!done) return 41;
+  if (calls != 1 || receivedUrl != good) return 42;
+  std::string expected(1500, '\0');
+  for (size_t i = 0; i < expected.size(); ++i) expected[i] = char((i * 131 + i / 65536) & 255);
+  if (received != expected) return 43;
+  if (cancelledCalls != 0) return 44;
+  if (failedCalls != 0) return 45;
+  getter.Reset();
+  cancelled.Reset();
+  failing.Reset();
+  VoraDBindingEnd();
+  return kOk;
+}
+
+TEST(BindingFavicon, DeliversTheIconOnceAndNeverAfterCancel) {
+  ASSERT_NE(HttpServerPort(), 0) << "test HTTP server not running";
+  const int code = RunChild(L"binding_favicon", {HttpUrl(L"/bytes/1500?type=image/x-icon"), L"http://127.0.0.1:9/favicon.ico"},
+                            60000);
+  if (code == 46) GTEST_SKIP() << "waits for URL requests in the stand-in runtime";
+  // Port 9 on this machine: nothing listens there, so that request fails.
+  EXPECT_EQ(code, kOk);
+}
+
+}  // namespace
