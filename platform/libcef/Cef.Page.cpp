@@ -358,12 +358,74 @@ void Commit(const std::shared_ptr<TBrowserState>& st, unsigned seq, TLoaded load
 }
 
 // IO thread: fetches the document and its external scripts.
+class TResourceCallback : public TCefObject<TResourceCallback, cef_request_callback_t> {
+public:
+  explicit TResourceCallback(std::shared_ptr<TAuthWait> w) : FWait(std::move(w)) {
+    FStruct.cont = [](cef_request_callback_t* self, int allow) CALLBACK { From(self)->FWait->Answer(allow != 0, L"", L""); };
+    FStruct.cancel = [](cef_request_callback_t* self) CALLBACK { From(self)->FWait->Answer(false, L"", L""); };
+  }
+  ~TResourceCallback() { FWait->Answer(false, L"", L""); }
+  std::shared_ptr<TAuthWait> FWait;
+};
+
+// IO thread: on_before_resource_load for the main document; false when the load is cancelled.
+bool BeforeResourceLoad(const std::weak_ptr<TBrowserState>& weak, unsigned seq, const std::shared_ptr<TRequestData>& data) {
+  auto st = weak.lock();
+  if (!st || st->closed) return false;
+  auto handler = HandlerOf(st->client, &cef_client_t::get_request_handler);
+  if (!STANDIN_HAS(handler.Get(), on_before_resource_load)) return true;
+  auto wait = std::make_shared<TAuthWait>();
+  Trace("callback", L"on_before_resource_load " + data->url);
+  const cef_return_value_t rv = handler->on_before_resource_load(handler.Get(), B(st), F(st), NewRequest(data, false),
+                                                                 (new TResourceCallback(wait))->Struct());
+  if (rv == RV_CANCEL) return false;
+  if (rv == RV_CONTINUE) return true;
+  st.reset();
+  std::unique_lock<std::mutex> l(wait->lock);
+  for (int i = 0; i < 600 && !wait->done; ++i) {
+    wait->cv.wait_for(l, std::chrono::milliseconds(100));
+    auto still = weak.lock();
+    if (!still || still->closed || still->loadSeq != seq) return false;
+  }
+  return wait->done && wait->ok;
+}
+
+// IO thread: on_resource_response and on_resource_load_complete for the main document.
+void ResourceDone(const std::weak_ptr<TBrowserState>& weak, const std::shared_ptr<TRequestData>& request,
+                  const TLoaded& loaded, std::int64_t received) {
+  auto st = weak.lock();
+  if (!st || st->closed) return;
+  auto handler = HandlerOf(st->client, &cef_client_t::get_request_handler);
+  if (!handler) return;
+  auto response = std::make_shared<TResponseData>();
+  response->status = loaded.status;
+  response->mimeType = loaded.mime;
+  if (loaded.error == ERR_NONE || loaded.download) {
+    if (STANDIN_HAS(handler.Get(), on_resource_response))
+      handler->on_resource_response(handler.Get(), B(st), F(st), NewRequest(request, true), NewResponse(response, true));
+  }
+  if (STANDIN_HAS(handler.Get(), on_resource_load_complete)) {
+    const cef_urlrequest_status_t status =
+        loaded.error == ERR_NONE ? UR_SUCCESS : (loaded.error == ERR_ABORTED ? UR_CANCELED : UR_FAILED);
+    handler->on_resource_load_complete(handler.Get(), B(st), F(st), NewRequest(request, true),
+                                       NewResponse(response, true), status, received);
+  }
+}
+
 TLoaded FetchDocument(const std::weak_ptr<TBrowserState>& weak, unsigned seq, const std::wstring& url,
                       const std::wstring& userAgent) {
   TLoaded out;
   out.url = url;
+  auto request = std::make_shared<TRequestData>();
+  request->url = url;
+  request->resourceType = RT_MAIN_FRAME;
+  if (!BeforeResourceLoad(weak, seq, request)) {
+    out.error = ERR_ABORTED;
+    return out;
+  }
   TFetchRequest rq;
-  rq.url = url;
+  rq.url = request->url;  // the handler may have changed it
+  rq.headers = request->headers;
   rq.userAgent = userAgent;
   std::string body;
   std::wstring charset;
@@ -393,6 +455,7 @@ TLoaded FetchDocument(const std::weak_ptr<TBrowserState>& weak, unsigned seq, co
   };
   out.error = Fetch(rq, cb);
   if (out.download) out.error = ERR_ABORTED;
+  ResourceDone(weak, request, out, static_cast<std::int64_t>(body.size()));
   if (out.error != ERR_NONE) return out;
   out.html = DecodeText(body, charset);
   if (out.mime.empty() || out.mime.find(L"html") != std::wstring::npos) {

@@ -81,6 +81,8 @@ struct TEvents {
   std::wstring title;
   cef_auth_callback_t* auth = nullptr;  // one reference, until answered
   bool authOffUi = false;
+  std::atomic<int> beforeResource{0}, resourceComplete{0};
+  std::atomic<bool> resourceOnUi{false};
   std::wstring authRealm;
   std::wstring downloadName;
   bool downloadComplete = false;
@@ -185,6 +187,23 @@ TOwn<cef_life_span_handler_t>* NewLifeSpanHandler() {
 
 TOwn<cef_request_handler_t>* NewRequestHandler() {
   auto* h = new TOwn<cef_request_handler_t>();
+  h->s.on_before_resource_load = [](cef_request_handler_t*, cef_browser_t* b, cef_frame_t* f, cef_request_t* r,
+                                    cef_request_callback_t* cb) CEF_CALLBACK -> cef_return_value_t {
+    if (Cef().cef_currently_on(TID_UI)) gEvents->resourceOnUi = true;
+    ++gEvents->beforeResource;
+    for (auto* p : {reinterpret_cast<cef_base_t*>(b), reinterpret_cast<cef_base_t*>(f), reinterpret_cast<cef_base_t*>(r),
+                    reinterpret_cast<cef_base_t*>(cb)})
+      p->release(p);
+    return RV_CONTINUE;
+  };
+  h->s.on_resource_load_complete = [](cef_request_handler_t*, cef_browser_t* b, cef_frame_t* f, cef_request_t* r,
+                                      cef_response_t* resp, cef_urlrequest_status_t, int64_t) CEF_CALLBACK {
+    if (Cef().cef_currently_on(TID_UI)) gEvents->resourceOnUi = true;
+    ++gEvents->resourceComplete;
+    for (auto* p : {reinterpret_cast<cef_base_t*>(b), reinterpret_cast<cef_base_t*>(f), reinterpret_cast<cef_base_t*>(r),
+                    reinterpret_cast<cef_base_t*>(resp)})
+      p->release(p);
+  };
   h->s.get_auth_credentials = [](cef_request_handler_t*, cef_browser_t* b, cef_frame_t* f, int, const cef_string_t*, int,
                                  const cef_string_t* realm, const cef_string_t*, cef_auth_callback_t* callback)
                                   CEF_CALLBACK -> int {
@@ -367,6 +386,8 @@ std::string PageScenario(const std::wstring& folder, const std::wstring& control
   check(order == expected, "load order: " + Narrow(Joined(order)));
   check(events.Has(L"console basic 3 @runtime_basic.html:7"), "console message: " + Narrow(Joined(events.log)));
   check(!events.offUiThread, "a load callback came off the UI thread");
+  check(events.beforeResource == 1 && events.resourceComplete == 1 && !events.resourceOnUi,
+        "resource callbacks: " + std::to_string(events.beforeResource) + "/" + std::to_string(events.resourceComplete));
 
   // A refused connection.
   events.log.clear();
