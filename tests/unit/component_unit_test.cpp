@@ -102,3 +102,244 @@ TEST(IconRules, Header) {
   EXPECT_FALSE(IsIconBytes(std::string("\0\0\2\0\1\0", 6)));  // a cursor file
   EXPECT_TRUE(IsIconBytes(std::string("\0\0", 2)));           // too short: loading decides
 }
+
+// ---- parts of the component that need no page: the registry's favicon rule, the client
+// handler's pump and handler lifetime, the control before any page.
+
+#include <cstring>
+
+#include "rtl/Streams.h"
+#include "toolkit/ExtCtrls.h"
+#include "vorad/core/VoraD.CefBrowserWrapper.h"
+#include "vorad/core/VoraD.Core.BrowserHandler.h"
+#include "vorad/core/VoraD.Core.BrowserView.h"
+#include "vorad/core/VoraD.Core.JsExtention.h"
+#include "vorad/core/VoraD.Core.VoraDBrowser.h"
+#include "vorad/core/VoraD.Locker.h"
+#include "vorad/core/VoraD.Settings.h"
+
+namespace {
+
+// A 16x16, 32-bit icon file; `type` goes into the header (1 icon, 2 cursor).
+std::string IconFile(uint16_t type) {
+  const uint32_t xorBytes = 16 * 16 * 4, andBytes = 16 * 4, imageSize = 40 + xorBytes + andBytes;
+  std::string f(6 + 16 + imageSize, '\0');
+  auto put16 = [&](size_t at, uint16_t v) { f[at] = char(v & 255); f[at + 1] = char(v >> 8); };
+  auto put32 = [&](size_t at, uint32_t v) { put16(at, uint16_t(v & 0xFFFF)); put16(at + 2, uint16_t(v >> 16)); };
+  put16(2, type);
+  put16(4, 1);
+  f[6] = 16; f[7] = 16;
+  put16(6 + 4, 1);
+  put16(6 + 6, 32);
+  put32(6 + 8, imageSize);
+  put32(6 + 12, 22);
+  put32(22, 40);
+  put32(22 + 4, 16);
+  put32(22 + 8, 32);  // XOR and AND masks
+  put16(22 + 12, 1);
+  put16(22 + 14, 32);
+  for (uint32_t i = 0; i < xorBytes; i += 4) f[22 + 40 + i + 3] = char(255);  // opaque
+  return f;
+}
+
+rtl::TMemoryStream StreamOf(const std::string& bytes) {
+  rtl::TMemoryStream s;
+  s.Write(bytes.data(), bytes.size());
+  s.SetPosition(0);
+  return s;
+}
+
+struct LockersEnvironment : ::testing::Environment {
+  void SetUp() override { InitVoraDLocker(); }
+  void TearDown() override { FinalVoraDLocker(); }
+};
+const auto* const kLockers = ::testing::AddGlobalTestEnvironment(new LockersEnvironment);
+
+}  // namespace
+
+TEST(PageRegistry, FaviconIsTakenOnlyForTheLatestIconUrl) {
+  TVoraDBrowser control;
+  int events = 0;
+  std::wstring eventUrl;
+  TFavIcon* eventIcon = nullptr;
+  control.OnFavIconChange = [&](PBrowser, const std::wstring& url, TFavIcon* icon) {
+    ++events;
+    eventUrl = url;
+    eventIcon = icon;
+  };
+  TBrowserWrapperDic dic{rtl::TRef<IVoraDBrowser>(&control)};
+  TCefBrowserWrapper record(nullptr, &dic);
+  EXPECT_EQ(record.LastTitle(), L"\u6B63\u5728\u52A0\u8F7D");
+  EXPECT_EQ(record.LoadingState(), 1);
+
+  // A record that has not asked for an icon waits for the empty URL; other URLs are stale.
+  auto icon = StreamOf(IconFile(1));
+  record.FaviconLoaded(L"http://127.0.0.1:9/old.ico", icon);
+  EXPECT_EQ(events, 0);
+  auto cursor = StreamOf(IconFile(2));
+  record.FaviconLoaded(L"", cursor);  // a cursor file is no icon
+  EXPECT_EQ(events, 0);
+  EXPECT_EQ(record.Favicon(), nullptr);
+  auto rewound = StreamOf(IconFile(1));
+  record.FaviconLoaded(L"", rewound);
+  EXPECT_EQ(events, 1);
+  ASSERT_NE(record.Favicon(), nullptr);
+  EXPECT_EQ(eventIcon, record.Favicon());
+  EXPECT_EQ(eventUrl, L"");
+  EXPECT_FALSE(record.Favicon()->Empty());
+  // Data that passes the header check but is no loadable icon: no event, an empty icon kept.
+  auto broken = StreamOf(std::string("\0\0\1\0\1\0", 6));
+  record.FaviconLoaded(L"", broken);
+  EXPECT_EQ(events, 1);
+  ASSERT_NE(record.Favicon(), nullptr);
+  EXPECT_TRUE(record.Favicon()->Empty());
+
+  dic.Add(nullptr);  // nil browsers are not registered
+  EXPECT_EQ(dic.Count(), 0u);
+}
+
+TEST(PageRegistry, IconHeaderAndLoading) {
+  auto ico = StreamOf(IconFile(1));
+  auto cur = StreamOf(IconFile(2));
+  EXPECT_TRUE(IsIconStream(ico));
+  EXPECT_FALSE(IsIconStream(cur));
+  TFavIcon icon;
+  EXPECT_TRUE(icon.LoadFromBytes(IconFile(1)));
+  EXPECT_FALSE(icon.Empty());
+  EXPECT_EQ(icon.Width(), 16);
+  TFavIcon bad;
+  EXPECT_FALSE(bad.LoadFromBytes(std::string("\0\0\1\0", 4)));
+  EXPECT_TRUE(bad.Empty());
+}
+
+TEST(ClientHandler, OneTimerForAllHandlersAndNilGettersAfterRelease) {
+  ASSERT_EQ(HandlerCount.load(), 0);
+  ASSERT_EQ(MessageLoopTimer, nullptr);
+  TVoraDBrowser control;
+  {
+    rtl::TRef<TVoraDHandler> first(new TVoraDHandler(false, rtl::TRef<IVoraDBrowser>(&control)));
+    toolkit::TTimer* timer = MessageLoopTimer;
+    ASSERT_NE(timer, nullptr);
+    EXPECT_FALSE(timer->Enabled());
+    EXPECT_EQ(timer->Interval(), 15u);
+    {
+      rtl::TRef<TVoraDHandler> second(new TVoraDHandler(true, rtl::TRef<IVoraDBrowser>(&control)));
+      EXPECT_EQ(MessageLoopTimer, timer);
+      EXPECT_EQ(HandlerCount.load(), 2);
+      EXPECT_TRUE(second->GetRenderHandler());
+      second->StartTimer();
+      EXPECT_TRUE(timer->Enabled());
+    }
+    // One handler left: the timer keeps running for it.
+    EXPECT_EQ(MessageLoopTimer, timer);
+    EXPECT_TRUE(timer->Enabled());
+    EXPECT_FALSE(first->GetRenderHandler());
+    EXPECT_TRUE(first->GetLoadHandler());
+    EXPECT_TRUE(first->GetLifeSpanHandler());
+    first->ReleaseHandlers();
+    EXPECT_FALSE(first->GetLoadHandler() || first->GetFocusHandler() || first->GetContextMenuHandler() ||
+                 first->GetDialogHandler() || first->GetKeyboardHandler() || first->GetDisplayHandler() ||
+                 first->GetDownloadHandler() || first->GetGeolocationHandler() || first->GetJsdialogHandler() ||
+                 first->GetLifeSpanHandler() || first->GetRenderHandler() || first->GetRequestHandler() ||
+                 first->GetDragHandler() || first->GetFindHandler());
+  }
+  EXPECT_EQ(HandlerCount.load(), 0);
+  EXPECT_EQ(MessageLoopTimer, nullptr);
+  // A tick without handlers does nothing (and needs no runtime).
+  MessageLoopTimerTick();
+  EXPECT_FALSE(InMessageLoopWork);
+}
+
+TEST(ClientHandler, ScriptReplyNameIsMatchedWithoutCase) {
+  TVoraDBrowser control;
+  rtl::TRef<TVoraDHandler> handler(new TVoraDHandler(false, rtl::TRef<IVoraDBrowser>(&control)));
+  // Without a message there is nothing to answer.
+  EXPECT_FALSE(handler->OnProcessMessageReceived(nullptr, PID_RENDERER, nullptr));
+}
+
+TEST(BrowserControl, BeforeAnyPage) {
+  TVoraDBrowser control;
+  EXPECT_FALSE(control.ActiveBrowser());
+  EXPECT_EQ(control.ActiveBrowserId(), -1);
+  EXPECT_EQ(control.BrowserCount(), 0);
+  EXPECT_EQ(control.ClosedUrlCount(), 0);
+  EXPECT_FALSE(control.IsLoading() || control.CanGoBack() || control.CanGoForward());
+  EXPECT_EQ(control.URL(), L"");
+  EXPECT_EQ(control.title(), L"");
+  EXPECT_EQ(control.ZoomLevel(), L"");
+  EXPECT_EQ(control.DefaultURL(), L"about:blank");
+  std::wstring text = L"kept";
+  EXPECT_FALSE(control.GetSource(text, 100));
+  EXPECT_FALSE(control.GetText(text, 100));
+  EXPECT_EQ(text, L"kept");
+  control.ShowDevTools(nullptr);
+  EXPECT_EQ(control.DevToolsView(), nullptr);
+  // Operations on the active page do nothing without one.
+  control.GoBack();
+  control.AddZoomLevel();
+  control.ExecuteJavaScript(L"1");
+  control.ReOpenClosedPage();
+  EXPECT_FALSE(control.CloseBrowser(5, -1));
+  EXPECT_FALSE(control.ShowBrowser(5));
+  EXPECT_FALSE(control.ShowBrowser(rtl::TRef<ICefBrowser>()));
+  EXPECT_EQ(control.GetWrapperBrowsers(5), nullptr);
+
+  // Raisers without assigned events keep their outputs, with the two documented exceptions.
+  TCefReturnValue rv = RV_CANCEL;
+  control.DoBeforeResourceLoad(nullptr, nullptr, nullptr, nullptr, rv);
+  EXPECT_EQ(rv, RV_CONTINUE);
+  cef_response_filter_t* filter = reinterpret_cast<cef_response_filter_t*>(1);
+  control.DoGetResourceResponseFilter(nullptr, nullptr, nullptr, nullptr, filter);
+  EXPECT_EQ(filter, nullptr);
+  bool cancel = true;
+  control.DoKeyEvent(nullptr, nullptr, nullptr, cancel);
+  EXPECT_TRUE(cancel);
+}
+
+TEST(BrowserControl, BrowserSettingsFromOptions) {
+  TVoraDBrowser control;
+  control.ChromiumOptions()->SetJavascript(STATE_DISABLED);
+  control.ChromiumOptions()->SetWebgl(STATE_ENABLED);
+  control.ChromiumOptions()->SetBackgroundColor(0xFF112233u);
+  control.ChromiumFontOptions()->SetFixedFontFamily(L"Courier New");
+  control.ChromiumFontOptions()->SetDefaultFontSize(17);
+  control.SetDefaultEncoding(L"GBK");
+  cef_browser_settings_t s = NewBrowserSettings();
+  EXPECT_EQ(s.size, sizeof(cef_browser_settings_t));
+  control.GetBrowserSettings(s);
+  EXPECT_EQ(s.windowless_frame_rate, 30);
+  EXPECT_EQ(s.javascript, STATE_DISABLED);
+  EXPECT_EQ(s.webgl, STATE_ENABLED);
+  EXPECT_EQ(s.plugins, STATE_DEFAULT);
+  EXPECT_EQ(s.background_color, 0xFF112233u);
+  EXPECT_EQ(std::wstring(s.fixed_font_family.str, s.fixed_font_family.length), L"Courier New");
+  EXPECT_EQ(s.fixed_font_family.dtor, nullptr);  // a view, not a copy
+  EXPECT_EQ(s.standard_font_family.length, 0u);
+  EXPECT_EQ(s.default_font_size, 17);
+  EXPECT_EQ(std::wstring(s.default_encoding.str, s.default_encoding.length), L"GBK");
+  EXPECT_EQ(s.accept_language_list.length, 0u);
+}
+
+TEST(ScriptAccess, RepliesReachTheirProcedureOnce) {
+  struct TProc : rtl::TInterfacedObject, TJsExtentionProc {
+    int calls = 0;
+    rtl::TVariant value;
+    std::wstring error;
+    void Invoke(const rtl::TVariant& v, const std::wstring& e) override {
+      ++calls;
+      value = v;
+      error = e;
+    }
+  };
+  rtl::TRef<TVoraDJsExtention> ext(new TVoraDJsExtention());
+  rtl::TRef<TProc> proc(new TProc());
+  ext->RegisterHandler(L"{A}", rtl::TRef<TJsExtentionProc>(proc.Get()));
+  ext->UnRegisterHandler(L"{a}", L"", rtl::TVariant(int32_t(1)));  // ids compare exactly
+  EXPECT_EQ(proc->calls, 0);
+  ext->UnRegisterHandler(L"{A}", L"oops", rtl::TVariant(int32_t(7)));
+  ext->UnRegisterHandler(L"{A}", L"", rtl::TVariant(int32_t(8)));
+  EXPECT_EQ(proc->calls, 1);
+  EXPECT_EQ(proc->value, rtl::TVariant(int32_t(7)));
+  EXPECT_EQ(proc->error, L"oops");
+  EXPECT_EQ(ext->PendingCount(), 0u);
+}

@@ -63,9 +63,11 @@ public:
 
   const rtl::TRef<ICefBrowser>& ActiveBrowser() const { return FActiveBrowser; }
   int32_t ActiveBrowserId() const { return FActiveBrowserId; }
-  bool IsLoading() const { return (FLoadingState & 1) != 0; }
-  bool CanGoBack() const { return (FLoadingState & 2) != 0; }
-  bool CanGoForward() const { return (FLoadingState & 4) != 0; }
+  // The active page's loading bits; all false while there is no active page (the bits start
+  // as "loading" for the first page to come).
+  bool IsLoading() const { return FActiveBrowser && (FLoadingState & 1) != 0; }
+  bool CanGoBack() const { return FActiveBrowser && (FLoadingState & 2) != 0; }
+  bool CanGoForward() const { return FActiveBrowser && (FLoadingState & 4) != 0; }
   bool IsActivating() const { return FIsActivating; }
   void SetIsActivating(bool v) { FIsActivating = v; }
   bool Empty();
