@@ -227,6 +227,19 @@ void TXlTask::RunTransfer(TCancelToken& user, std::uint32_t generation) {
       known = FKnown;
     }
     std::vector<std::thread> helpers;
+    // Whatever happens below, no helper outlives this pass (a joinable thread left to its
+    // destructor would end the process).
+    struct THelpersGuard {
+      TPass& Pass;
+      std::vector<std::thread>& Threads;
+      ~THelpersGuard() {
+        bool any = false;
+        for (auto& t : Threads) any = any || t.joinable();
+        if (any) Pass.Stop.Cancel();
+        for (auto& t : Threads)
+          if (t.joinable()) t.join();
+      }
+    } helpersGuard{pass, helpers};
     auto startHelpers = [&](int count) {
       for (int i = 0; i < count; ++i) {
         try {
@@ -257,7 +270,7 @@ void TXlTask::RunTransfer(TCancelToken& user, std::uint32_t generation) {
       if (ranges) startHelpers(Connections() - 1);
       Worker(&pass, nullptr, -1);
     }
-    for (auto& t : helpers) t.join();
+    for (auto& t : helpers) t.join();  // all segments are done, failed, or given up
 
     if (user.Cancelled()) return;  // paused or shut down: segments and .part stay
     bool restart = false;
@@ -375,9 +388,15 @@ bool TXlTask::Probe(TPass& pass, std::unique_ptr<THttpStream>& stream) {
           total = r.RangeTotal;
           ranges = total > 0;
         }
-      } else if (r.Status == 416) {
-        total = 0;  // a range from 0 is unsatisfiable only for an empty resource
+      } else if (r.Status == 416 && request.RangeFirst >= 0) {
+        // A range from 0 is unsatisfiable only for an empty resource; a plain request tells.
         stream.reset();
+        request.RangeFirst = -1;
+        if (++failures > kMaxRetries) {
+          FailPass(pass, r.Status);
+          return false;
+        }
+        continue;
       } else if (r.Status >= 200 && r.Status < 300) {
         total = r.ResourceSize();
         ranges = r.AcceptRanges && total > 0 && request.RangeFirst >= 0;
@@ -395,6 +414,7 @@ bool TXlTask::Probe(TPass& pass, std::unique_ptr<THttpStream>& stream) {
       FEffectiveUrl = finalUrl;
       FValidator = ValidatorOf(r);
       FSegments.clear();
+      if (total == 0) stream.reset();  // nothing to read: no segment at all
       if (total != 0) {
         std::int64_t count = 1;
         if (FRangesOk) count = std::clamp<std::int64_t>(total / kMinSegment, 1, connections);
