@@ -29,7 +29,8 @@ wine_env() {  # $1 build dir whose Wine prefix is used
 start_xvfb() {  # sets DISPLAY to a fresh Xvfb of our own; XVFB_PID for stop_wine
   local n=90
   while [ -e /tmp/.X$n-lock ] || [ -e /tmp/.X11-unix/X$n ]; do n=$((n + 1)); done
-  Xvfb ":$n" -screen 0 1600x1000x24 -nolisten tcp >/dev/null 2>&1 &
+  # fd 9 is the build-folder lock of the calling script: servers must not keep it.
+  Xvfb ":$n" -screen 0 1600x1000x24 -nolisten tcp </dev/null >/dev/null 2>&1 9>&- &
   XVFB_PID=$!
   export DISPLAY=":$n"
   for _ in $(seq 50); do [ -e /tmp/.X11-unix/X$n ] && return 0; sleep 0.1; done
@@ -42,7 +43,7 @@ start_xvfb() {  # sets DISPLAY to a fresh Xvfb of our own; XVFB_PID for stop_win
 prepare_prefix() {
   if [ ! -f "$WINEPREFIX/.tavlo-ready" ]; then
     mkdir -p "$WINEPREFIX"
-    $WINE wineboot -i </dev/null >/dev/null 2>&1
+    $WINE wineboot -i </dev/null >/dev/null 2>&1 9>&-
     $WINE reg add 'HKCU\Software\Wine\WineDbg' /v ShowCrashDialog /t REG_DWORD /d 0 /f </dev/null >/dev/null 2>&1
     # Without a window manager, managed windows make Wine wait about 2 s at every hide or destroy.
     $WINE reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /t REG_SZ /d N /f </dev/null >/dev/null 2>&1
@@ -62,8 +63,8 @@ start_wine() {  # $1 build dir
   wine_env "$1"
   [ -n "${DISPLAY:-}" ] && [ -z "${TAVLO_OWN_XVFB:-}" ] || start_xvfb
   prepare_prefix
-  wineserver -p </dev/null >/dev/null 2>&1
-  $WINE cmd /c exit </dev/null >/dev/null 2>&1 || true
+  wineserver -p </dev/null >/dev/null 2>&1 9>&-
+  $WINE cmd /c exit </dev/null >/dev/null 2>&1 9>&- || true
 }
 
 stop_wine() {
