@@ -436,6 +436,12 @@ void OnFrameFromBrowser(const std::string& frame) {
     }
     case TFrameKind::Navigate:
     case TFrameKind::ExecuteScript: {
+      // A script waiting for a dialog runs in the current document: a new one, or more script,
+      // waits until the dialog was answered.
+      if (RenderDialogOpen()) {
+        PostTo(TID_RENDERER, [frame] { OnFrameFromBrowser(frame); }, 20);
+        return;
+      }
       auto st = FindRenderBrowser(r.I32());
       if (st && r.Ok()) RenderPageFrame(st, r.Kind(), r);
       break;

@@ -24,7 +24,7 @@ struct TBrowserState {
   TCRef<cef_client_t> client;
   HWND window = nullptr;
   double zoomLevel = 0;
-  bool closed = false;
+  std::atomic<bool> closed{false};  // read by the IO and worker threads
 
   // Both sides; guarded by `lock` because other threads read it.
   mutable std::mutex lock;
@@ -92,5 +92,7 @@ cef_v8context_t* RenderPageContext(const std::shared_ptr<TBrowserState>& st);  /
 void RenderPageExecute(const std::shared_ptr<TBrowserState>& st, const std::wstring& code, const std::wstring& url,
                        int line);
 void RenderPageGone(const std::shared_ptr<TBrowserState>& st);
+// True while a page's script waits for a dialog's answer (a new document must wait then).
+bool RenderDialogOpen();
 
 }  // namespace standin

@@ -597,7 +597,8 @@ void DestroyBrowser(const std::shared_ptr<TBrowserState>& st) {
     st->window = nullptr;
     DestroyWindow(w);
   }
-  st->client.Reset();
+  // The client stays with the state until the last reference to the browser goes: the IO and
+  // worker threads may still be asking it for handlers.
   ForgetBrowser(st->id);
 }
 

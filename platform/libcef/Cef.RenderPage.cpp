@@ -24,6 +24,7 @@ std::map<std::uint32_t, TDialogAnswer>& Dialogs() {
   return *m;
 }
 std::uint32_t gNextDialog = 1;
+int gDialogDepth = 0;
 
 class TPageHost : public script::IScriptHost {
 public:
@@ -59,7 +60,9 @@ public:
                           .Str(FUrl)
                           .Take())) {
       // The script waits for the answer; the render thread keeps serving its other work.
+      ++gDialogDepth;
       RunRenderLoopUntil([id] { return Dialogs()[id].done; });
+      --gDialogDepth;
       const TDialogAnswer& a = Dialogs()[id];
       result.ok = a.ok;
       result.text = a.text;
@@ -212,5 +215,7 @@ void RenderPageExecute(const std::shared_ptr<TBrowserState>& st, const std::wstr
 }
 
 void RenderPageGone(const std::shared_ptr<TBrowserState>& st) { ReleasePage(st); }
+
+bool RenderDialogOpen() { return gDialogDepth > 0; }
 
 }  // namespace standin
