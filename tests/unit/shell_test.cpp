@@ -1,6 +1,12 @@
+#include <windows.h>
+
 #include <gtest/gtest.h>
 
+#include <cstring>
+
 #include "app/PageScripts.h"
+#include "app/UntDwonMain.h"
+#include "support/TestSupport.h"
 
 using namespace tavlo;
 
@@ -54,4 +60,86 @@ TEST(WebAddress, OnlyHttpAndHttpsReachTheShell) {
   EXPECT_FALSE(IsWebAddress(L"ms-settings:"));
   EXPECT_FALSE(IsWebAddress(L"http://a b"));
   EXPECT_FALSE(IsWebAddress(L""));
+}
+
+// ---- the main window's pure parts
+
+TEST(ClipboardLink, OnlyTheExactLowerCasePrefixCounts) {
+  EXPECT_TRUE(IsDownloadLinkText(L"tavloaHR0cDovL2EvYg=="));
+  EXPECT_TRUE(IsDownloadLinkText(L"tavlo"));
+  EXPECT_FALSE(IsDownloadLinkText(L"TavloaHR0cDovL2EvYg=="));
+  EXPECT_FALSE(IsDownloadLinkText(L"tavl"));
+  EXPECT_FALSE(IsDownloadLinkText(L""));
+  EXPECT_FALSE(IsDownloadLinkText(L" tavlo"));
+}
+
+TEST(TaskParam, FieldsLandAtTheirOffsets) {
+  TXlTaskParam param;
+  ASSERT_TRUE(BuildTaskParam(L"http://127.0.0.1/film.mp4", L"film.mp4", L"C:\\dl\\", param));
+  const auto* bytes = reinterpret_cast<const unsigned char*>(&param);
+  auto textAt = [&](size_t offset) { return std::wstring(reinterpret_cast<const wchar_t*>(bytes + offset)); };
+  EXPECT_EQ(textAt(4), L"http://127.0.0.1/film.mp4");
+  EXPECT_EQ(textAt(4172), L"");
+  EXPECT_EQ(textAt(16532), L"film.mp4");
+  EXPECT_EQ(textAt(17572), L"C:\\dl\\");
+  int32_t zero = 1, minusOne = 0;
+  std::memcpy(&zero, bytes + 18356, 4);
+  std::memcpy(&minusOne, bytes + 18368, 4);
+  EXPECT_EQ(zero, 0);
+  EXPECT_EQ(minusOne, -1);
+  // Everything else stays zero.
+  size_t nonZero = 0;
+  for (size_t i = 0; i < sizeof(param); ++i) nonZero += bytes[i] != 0;
+  // One non-zero byte per ASCII code unit of the three texts, and the four bytes of -1.
+  EXPECT_EQ(nonZero, std::wcslen(L"http://127.0.0.1/film.mp4") + 8 + 6 + 4);
+}
+
+TEST(TaskParam, TextsThatDoNotFitAreRefusedNotCut) {
+  TXlTaskParam param;
+  const std::wstring url2083 = L"http://h/" + std::wstring(2083 - 9, L'a');
+  EXPECT_TRUE(BuildTaskParam(url2083, L"a", L"C:\\", param));
+  EXPECT_FALSE(BuildTaskParam(url2083 + L"b", L"a", L"C:\\", param));
+  EXPECT_EQ(param.TaskUrl[0], 0);  // left zeroed
+  EXPECT_TRUE(BuildTaskParam(L"http://h/a", std::wstring(519, L'n'), L"C:\\", param));
+  EXPECT_FALSE(BuildTaskParam(L"http://h/a", std::wstring(520, L'n'), L"C:\\", param));
+  EXPECT_TRUE(BuildTaskParam(L"http://h/a", L"a", std::wstring(391, L'd'), param));
+  EXPECT_FALSE(BuildTaskParam(L"http://h/a", L"a", std::wstring(392, L'd'), param));
+}
+
+TEST(DownloadDir, UnwritableSettingsKeepTheDefaultForThisRun) {
+  testing_support::TTempDir dir;
+  TDriveQueries onlyC;
+  onlyC.DriveType = [](const std::wstring& root) {
+    return root[0] == L'C' ? unsigned(DRIVE_FIXED) : unsigned(DRIVE_NO_ROOT_DIR);
+  };
+  onlyC.FreeClusters = [](const std::wstring&, uint32_t& n) { n = 5; return true; };
+  // The settings folder does not exist, so the default cannot be written back.
+  const std::wstring missing = dir.Path() + L"no such folder\\setting.ini";
+  std::wstring error;
+  int errors = 0;
+  const std::wstring folder = ReadDownloadDirOrDefault(missing, onlyC, [&](const std::wstring& text) {
+    error = text;
+    ++errors;
+  });
+  EXPECT_EQ(folder, std::wstring(L"C") + DefaultDownloadFolderTail);
+  EXPECT_EQ(errors, 1);
+  EXPECT_EQ(error, L"Unable to write to " + missing);
+
+  // A stored value comes back as it is, without an error.
+  const std::wstring settings = dir.Path() + L"setting.ini";
+  ASSERT_TRUE(WritePrivateProfileStringW(L"Setting", L"downpath", L"D:\\films", settings.c_str()));
+  errors = 0;
+  EXPECT_EQ(ReadDownloadDirOrDefault(settings, onlyC, [&](const std::wstring&) { ++errors; }), L"D:\\films");
+  EXPECT_EQ(errors, 0);
+}
+
+TEST(PortalAddresses, BuildSettingsMakeTheAddresses) {
+  const std::wstring start = PortalStartPage();
+  ASSERT_GT(start.size(), 14u);
+  EXPECT_EQ(start.substr(start.size() - 14), L"/index.php/PC/");
+  EXPECT_EQ(start.find(L"://"), std::wstring::npos);  // written without a scheme
+  EXPECT_FALSE(PortalSearchHost().empty());
+  const std::wstring site = PortalSearchSiteId();
+  ASSERT_FALSE(site.empty());
+  for (wchar_t c : site) EXPECT_TRUE(c >= L'0' && c <= L'9');
 }
