@@ -349,6 +349,34 @@ cef_browser_t* Open(const std::wstring& url) {
   return Cef().cef_browser_host_create_browser_sync(&info, NewPageClient()->Wrap(), &u, &bs, nullptr);
 }
 
+// The page window paints its title: dark pixels in its top band, read back from the screen.
+bool TitlePainted(cef_browser_t* browser) {
+  cef_browser_host_t* host = browser->get_host(browser);
+  HWND page = host->get_window_handle(host);
+  Release(host);
+  if (!page) return false;
+  ShowWindow(TestParent(), SW_SHOWNOACTIVATE);
+  RedrawWindow(page, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
+  HDC dc = GetDC(page);
+  HDC mem = CreateCompatibleDC(dc);
+  HBITMAP bmp = CreateCompatibleBitmap(dc, 300, 40);
+  HGDIOBJ old = SelectObject(mem, bmp);
+  BitBlt(mem, 0, 0, 300, 40, dc, 0, 0, SRCCOPY);
+  int dark = 0, light = 0;
+  for (int y = 0; y < 40; ++y)
+    for (int x = 0; x < 300; ++x) {
+      const COLORREF c = GetPixel(mem, x, y);
+      if (GetRValue(c) < 100 && GetGValue(c) < 100 && GetBValue(c) < 100) ++dark;
+      if (GetRValue(c) > 200 && GetGValue(c) > 200 && GetBValue(c) > 200) ++light;
+    }
+  SelectObject(mem, old);
+  DeleteObject(bmp);
+  DeleteDC(mem);
+  ReleaseDC(page, dc);
+  // Dark text on the white page: a capture that failed would be all one colour.
+  return dark > 30 && light > 3000;
+}
+
 std::wstring Joined(const std::vector<std::wstring>& v) {
   std::wstring s;
   for (const auto& e : v) s += e + L" | ";
@@ -386,6 +414,7 @@ std::string PageScenario(const std::wstring& folder, const std::wstring& control
   check(order == expected, "load order: " + Narrow(Joined(order)));
   check(events.Has(L"console basic 3 @runtime_basic.html:7"), "console message: " + Narrow(Joined(events.log)));
   check(!events.offUiThread, "a load callback came off the UI thread");
+  check(TitlePainted(browser), "the page window shows no title");
   check(events.beforeResource == 1 && events.resourceComplete == 1 && !events.resourceOnUi,
         "resource callbacks: " + std::to_string(events.beforeResource) + "/" + std::to_string(events.resourceComplete));
 
