@@ -107,10 +107,13 @@ void TBrowserView::WMBeforePopup(const rtl::TRef<ICefBrowser>& page, TPopupParam
     cef_popup_features_t features = p->popupFeatures ? *p->popupFeatures : cef_popup_features_t{};
     rtl::TRef<ICefClient> fallbackClient;
     bool fallbackFlag = false;
+    cef_window_info_t fallbackInfo{};
+    cef_browser_settings_t fallbackSettings{};
     FEvents->DoBeforePopup(page, FrameOf(p->frame), TextOf(p->targetUrl), TextOf(p->targetFrameName),
                            p->targetDisposition ? *p->targetDisposition : cef_window_open_disposition_t(0),
-                           p->userGesture ? *p->userGesture : false, features, *p->windowInfo,
-                           p->client ? *p->client : fallbackClient, *p->settings,
+                           p->userGesture ? *p->userGesture : false, features,
+                           p->windowInfo ? *p->windowInfo : fallbackInfo, p->client ? *p->client : fallbackClient,
+                           p->settings ? *p->settings : fallbackSettings,
                            p->noJavascriptAccess ? *p->noJavascriptAccess : fallbackFlag,
                            p->Result ? *p->Result : fallbackFlag, p->CancelDefaultEvent);
   }

@@ -57,12 +57,9 @@ void TDevToolsView::ShowDevTools(const rtl::TRef<ICefBrowser>& browser, const ce
   TLockHold hold(*DevToolsLocker);
   const int32_t id = browser->GetIdentifier();
   const auto it = FBrowserDic.find(id);
-  if (it != FBrowserDic.end()) {
-    // Already opened for this page: bring the page's own window forward instead.
-    if (auto host = it->second->GetHost())
-      if (HWND wnd = host->GetWindowHandle()) ShowWindow(wnd, SW_SHOWNORMAL);
-    return;
-  }
+  // Already opened for this page: nothing. Showing the page's own window here would put a
+  // hidden page over the active one.
+  if (it != FBrowserDic.end()) return;
   OpenDevToolsWindow(browser, inspectElementAt);
   FBrowserDic.emplace(id, browser);
 }
