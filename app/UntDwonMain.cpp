@@ -69,7 +69,9 @@ bool ReadClipboardText(HWND owner, std::wstring& text) {
 
 }  // namespace
 
-std::wstring PortalStartPage() { return std::wstring(TAVLO_WIDE(TAVLO_PORTAL_HOST)) + L"/index.php/PC/"; }
+// With its scheme: the runtime would add "http://" to a scheme-less address of a numeric host, but
+// "name:port/..." reads as an address of the scheme "name" and would never load.
+std::wstring PortalStartPage() { return L"http://" + std::wstring(TAVLO_WIDE(TAVLO_PORTAL_HOST)) + L"/index.php/PC/"; }
 std::wstring PortalSearchHost() { return TAVLO_WIDE(TAVLO_SEARCH_HOST); }
 std::wstring PortalSearchSiteId() { return TAVLO_WIDE(TAVLO_SEARCH_SITE_ID); }
 

@@ -24,8 +24,8 @@ extern TXlTaskHandle DownloadTask;
 extern std::wstring DownloadDir;
 
 // The portal addresses chosen when the program is built (TAVLO_PORTAL_HOST, TAVLO_SEARCH_HOST,
-// TAVLO_SEARCH_SITE_ID). The start page is written without a scheme.
-std::wstring PortalStartPage();    // <portal host>/index.php/PC/
+// TAVLO_SEARCH_SITE_ID).
+std::wstring PortalStartPage();    // http://<portal host>/index.php/PC/
 std::wstring PortalSearchHost();
 std::wstring PortalSearchSiteId();
 

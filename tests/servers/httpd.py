@@ -12,6 +12,9 @@ It always stops by itself when its lifetime is over, so no test run can leave it
 Routes (query parameters apply to every route that sends a body):
   /pages/<file>        a file of tests/pages/
   /bytes/<n>           n deterministic bytes (byte i is (i * 131 + i // 65536) & 255)
+  /bytes/<n>[;k=v...]/<name>  the same bytes under a file name of the client's choice; the
+                       ;k=v path parameters act as query parameters (for clients that derive a
+                       file name from the whole address, where a query would end up in the name)
   /files/<file>        a file of the --files folder (sent with sendfile when nothing interferes)
   ?throttle=B          at most B bytes per second per connection
   ?norange=1           ignore Range and always send the whole body
@@ -114,6 +117,12 @@ class Handler(BaseHTTPRequestHandler):
             return self.send_body(code, ("status %d\n" % code).encode(), "text/plain", {}, head)
         m = re.fullmatch(r"/bytes/(\d+)", url.path)
         if m:
+            return self.send_generated(int(m.group(1)), q, head)
+        m = re.fullmatch(r"/bytes/(\d+)((?:;[a-z]+=[^;/]*)*)/[^/]+", url.path)
+        if m:
+            for part in m.group(2).split(";")[1:]:
+                k, v = part.split("=", 1)
+                q[k] = urllib.parse.unquote(v)
             return self.send_generated(int(m.group(1)), q, head)
         if url.path.startswith("/files/") and FILES:
             rel = urllib.parse.unquote(url.path[len("/files/"):])
