@@ -1,0 +1,590 @@
+// Cross-process script access against real pages of the stand-in runtime. This process is the
+// browser process in multi-process mode; the runtime starts it again as the render process
+// (RendererMain), where the component's render side answers. The render role also writes every
+// request it receives to a log file (SCRIPT_ACCESS_REQUEST_LOG) and answers one variable twice,
+// so the browser side can be checked against what really crossed the pipe. The single-process
+// path of RunInRenderProcess runs in a child role with a runtime of its own.
+#include <gtest/gtest.h>
+
+#include <atomic>
+#include <chrono>
+#include <map>
+#include <mutex>
+#include <set>
+#include <thread>
+#include <tuple>
+
+#include "rtl/StrConv.h"
+#include "support/TestSupport.h"
+#include "toolkit/Forms.h"
+#include "vorad/cef3/VoraD.Cef3.Classes.h"
+#include "vorad/cef3/VoraD.Core.App.h"
+#include "vorad/cef3/VoraD.Utils.h"
+#include "vorad/core/VoraD.Core.CefErr.h"
+#include "vorad/core/VoraD.Core.JsExtention.h"
+#include "vorad/core/VoraD.Core.VoraDBrowser.h"
+#include "vorad/core/VoraD.Locker.h"
+
+using namespace testing_support;
+using namespace std::chrono_literals;
+
+namespace {
+
+const wchar_t kAppTitle[] = L"Script Access Test";
+const wchar_t kLogVariable[] = L"SCRIPT_ACCESS_REQUEST_LOG";
+const wchar_t kNotConvertible[] = L"指定的JavaScript变量无法转换为 Variant";
+const wchar_t kSingleProcessOnly[] = L"暂时只支持单进程模式";
+
+std::wstring MissingText(const std::wstring& name) { return L"变量 " + name + L" 不存在或类型不匹配"; }
+
+// ---- the render role ---------------------------------------------------------------------------
+
+void AppendLine(const std::wstring& path, const std::wstring& line) {
+  HANDLE f = CreateFileW(path.c_str(), FILE_APPEND_DATA, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_ALWAYS,
+                         FILE_ATTRIBUTE_NORMAL, nullptr);
+  if (f == INVALID_HANDLE_VALUE) return;
+  const std::string bytes = rtl::Utf16ToUtf8(line + L"\n");
+  DWORD written = 0;
+  WriteFile(f, bytes.data(), DWORD(bytes.size()), &written, nullptr);
+  CloseHandle(f);
+}
+
+std::wstring EnvText(const wchar_t* name) {
+  wchar_t buf[1024];
+  const DWORD n = GetEnvironmentVariableW(name, buf, 1024);
+  return n > 0 && n < 1024 ? std::wstring(buf, n) : std::wstring();
+}
+
+// One line per request: name, id, kind, entry count, type of entry 3.
+void LogRequest(const rtl::TRef<ICefBrowser>& browser, const rtl::TRef<ICefProcessMessage>& message) {
+  const std::wstring log = EnvText(kLogVariable);
+  if (!message) return;
+  const auto args = message->GetArgumentList();
+  const std::wstring name = message->GetName();
+  std::wstring line = name;
+  if (args && args->GetSize() >= 3) {
+    line += L"\t" + args->GetString(0) + L"\t" + std::to_wstring(args->GetInt(1)) + L"\t" +
+            std::to_wstring(args->GetSize()) + L"\t" + std::to_wstring(args->GetSize() > 3 ? int(args->GetType(3)) : -1) +
+            L"\t" + args->GetString(2);
+  }
+  if (!log.empty()) AppendLine(log, line);
+  // A render side that answers twice: the same id comes back once more with another value.
+  if (browser && args && name == kToRenderJsExtentionMessage && args->GetString(2) == L"duplicateReply") {
+    auto again = TCefProcessMessageRef::New(kToBrowserJsExtentionMessage);
+    auto out = again->GetArgumentList();
+    out->SetSize(3);
+    out->SetString(0, args->GetString(0));
+    out->SetString(1, L"second");
+    out->SetString(2, L"");
+    browser->SendProcessMessage(PID_BROWSER, again);
+  }
+}
+
+int RendererMain() {
+  InitVoraDCoreJsExtention();
+  SetMainThreadId(GetCurrentThreadId());
+  VoraDBindingStart();
+  VoraDApp->SetOnProcessMessageReceived(
+      [](const rtl::TRef<ICefBrowser>& browser, TCefProcessId, const rtl::TRef<ICefProcessMessage>& message,
+         bool&) { LogRequest(browser, message); });
+  int code = 0;
+  try {
+    if (VoraDApp->Init()) code = 97;  // must not become a browser process
+  } catch (...) {
+    code = 96;
+  }
+  VoraDBindingEnd();
+  FinalVoraDCoreJsExtention();
+  return code;
+}
+const bool gRendererRegistered = RegisterProcessTypeMain(&RendererMain);
+
+// ---- the browser process -----------------------------------------------------------------------
+
+bool gRuntimeUp = false;
+std::wstring gRuntimeProblem;
+TTempDir* gTemp = nullptr;
+
+std::wstring RequestLogPath() { return gTemp ? gTemp->Path() + L"requests.log" : std::wstring(); }
+
+void StartRuntime(bool singleProcess, TTempDir& cache) {
+  InitVoraDLocker();
+  InitVoraDCoreCefErr();
+  InitVoraDCoreJsExtention();
+  toolkit::Application().Title = kAppTitle;
+  SetMainThreadId(GetCurrentThreadId());
+  VoraDBindingStart();
+  VoraDApp->SetCefSingleProcess(singleProcess);
+  VoraDApp->SetCefCache(cache.Path() + L"cache");
+  try {
+    gRuntimeUp = VoraDApp->Init();
+    if (!gRuntimeUp) gRuntimeProblem = L"the runtime did not start in the browser role";
+  } catch (const rtl::Exception& e) {
+    gRuntimeProblem = e.Message();
+  }
+}
+
+void StopRuntime() {
+  VoraDBindingEnd();
+  FinalVoraDCoreJsExtention();
+  FinalVoraDCoreCefErr();
+  FinalVoraDLocker();
+}
+
+struct RuntimeEnvironment : ::testing::Environment {
+  std::unique_ptr<TTempDir> temp;
+  void SetUp() override {
+    temp = std::make_unique<TTempDir>();
+    gTemp = temp.get();
+    // Inherited by the render process the runtime starts.
+    SetEnvironmentVariableW(kLogVariable, RequestLogPath().c_str());
+    StartRuntime(false, *temp);
+  }
+  void TearDown() override {
+    StopRuntime();
+    gTemp = nullptr;
+    temp.reset();
+  }
+};
+const auto* const kRuntime = ::testing::AddGlobalTestEnvironment(new RuntimeEnvironment);
+
+bool Pump(const std::function<bool()>& cond, std::chrono::milliseconds timeout = 15s) {
+  return WaitFor(cond, timeout, true);
+}
+
+// A form with a browser control showing the test page.
+struct TPageHost {
+  toolkit::TForm form;
+  std::unique_ptr<TVoraDBrowser> browser;
+  int loadEnds = 0;
+
+  TPageHost() {
+    form.SetBounds(40, 40, 640, 480);
+    browser = std::make_unique<TVoraDBrowser>(&form);
+    browser->SetAlign(toolkit::TAlign::alClient);
+    browser->OnLoadEnd = [this](PBrowser, PFrame, int32_t) { ++loadEnds; };
+    form.Show();
+  }
+  ~TPageHost() { browser.reset(); }
+
+  bool Open(const std::wstring& path) {
+    browser->AddPage(HttpUrl(path));
+    return Pump([&] { return loadEnds > 0; }) && browser->ActiveBrowser();
+  }
+  rtl::TRef<ICefBrowser> Page() const { return browser->ActiveBrowser(); }
+  TVoraDJsExtention& Js() const { return *browser->JsExtention(); }
+};
+
+// Closes this process's message boxes with the application's caption from a second thread and
+// keeps their texts: the page manager's error reporting.
+class TBoxWatcher {
+public:
+  TBoxWatcher() : FThread([this] { Run(); }) {}
+  ~TBoxWatcher() {
+    FStop = true;
+    FThread.join();
+  }
+  std::vector<std::wstring> Texts() {
+    std::lock_guard<std::mutex> l(FLock);
+    return FTexts;
+  }
+  // Waits (pumping) until `count` boxes were seen.
+  bool WaitCount(size_t count, std::chrono::milliseconds timeout = 10s) {
+    return Pump([&] { return Texts().size() >= count; }, timeout);
+  }
+
+private:
+  void Run() {
+    const auto end = std::chrono::steady_clock::now() + 240s;
+    while (!FStop && std::chrono::steady_clock::now() < end) {
+      HWND box = nullptr;
+      EnumWindows(
+          [](HWND w, LPARAM p) -> BOOL {
+            DWORD pid = 0;
+            GetWindowThreadProcessId(w, &pid);
+            // Nothing here may send to another thread's window: that thread may be busy.
+            wchar_t cls[16] = {}, caption[64] = {};
+            GetClassNameW(w, cls, 16);
+            InternalGetWindowText(w, caption, 64);
+            if (pid == GetCurrentProcessId() && IsWindowVisible(w) && wcscmp(cls, L"#32770") == 0 &&
+                wcscmp(caption, kAppTitle) == 0) {
+              *reinterpret_cast<HWND*>(p) = w;
+              return FALSE;
+            }
+            return TRUE;
+          },
+          reinterpret_cast<LPARAM>(&box));
+      if (box && box != FLast) {
+        wchar_t text[2048] = {};
+        // The message box's text control (its thread runs the box's modal loop).
+        if (HWND label = GetDlgItem(box, 0xFFFF))
+          SendMessageTimeoutW(label, WM_GETTEXT, 2048, reinterpret_cast<LPARAM>(text), SMTO_ABORTIFHUNG, 2000, nullptr);
+        if (!text[0]) {
+          // Otherwise the longest static text of the box.
+          EnumChildWindows(
+              box,
+              [](HWND c, LPARAM p) -> BOOL {
+                wchar_t cls[16] = {}, t[2048] = {};
+                GetClassNameW(c, cls, 16);
+                InternalGetWindowText(c, t, 2048);
+                auto* best = reinterpret_cast<wchar_t*>(p);
+                if (_wcsicmp(cls, L"Static") == 0 && wcslen(t) > wcslen(best)) wcscpy(best, t);
+                return TRUE;
+              },
+              reinterpret_cast<LPARAM>(text));
+        }
+        {
+          std::lock_guard<std::mutex> l(FLock);
+          FTexts.push_back(text);
+        }
+        FLast = box;
+        PostMessageW(box, WM_COMMAND, IDOK, 0);
+      }
+      std::this_thread::sleep_for(30ms);
+    }
+  }
+  std::atomic<bool> FStop{false};
+  std::mutex FLock;
+  std::vector<std::wstring> FTexts;
+  HWND FLast = nullptr;
+  std::thread FThread;
+};
+
+// A non-blocking procedure that writes its answers down.
+struct TRecorder : rtl::TInterfacedObject, TJsExtentionProc {
+  std::vector<std::pair<rtl::TVariant, std::wstring>> calls;
+  void Invoke(const rtl::TVariant& value, const std::wstring& errorText) override {
+    calls.emplace_back(value, errorText);
+  }
+};
+
+class ScriptAccess : public ::testing::Test {
+protected:
+  void SetUp() override {
+    if (!gRuntimeUp) GTEST_SKIP() << "runtime not started: " << rtl::Utf16ToUtf8(gRuntimeProblem);
+    if (HttpServerPort() == 0) GTEST_SKIP() << "test HTTP server not running";
+    host = std::make_unique<TPageHost>();
+    ASSERT_TRUE(host->Open(L"/pages/script_access.html")) << "the test page did not load";
+  }
+  void TearDown() override { host.reset(); }
+
+  TVoraDJsExtention& Js() { return host->Js(); }
+  rtl::TRef<ICefBrowser> Page() { return host->Page(); }
+  std::unique_ptr<TPageHost> host;
+};
+
+// ---- reading -----------------------------------------------------------------------------------
+
+TEST_F(ScriptAccess, BlockingReadsOfExistingGlobalsGiveTheirValues) {
+  TBoxWatcher boxes;
+  EXPECT_EQ(Js().GetAsString(Page(), L"greeting"), L"hello");
+  EXPECT_EQ(Js().GetAsInteger(Page(), L"count"), 42);
+  EXPECT_TRUE(Js().GetAsBoolean(Page(), L"flag"));
+  EXPECT_DOUBLE_EQ(Js().GetAsFloat(Page(), L"ratio"), 2.5);
+  // Not a key of the global object: read through evaluation.
+  EXPECT_EQ(Js().GetAsString(Page(), L"nested.inner"), L"deep");
+  EXPECT_EQ(Js().GetAsInteger(Page(), L"nested.num"), 7);
+  EXPECT_TRUE(boxes.Texts().empty());
+  EXPECT_EQ(Js().PendingCount(), 0u);
+}
+
+TEST_F(ScriptAccess, MissingVariableGivesEmptyResultsAndIsReportedWhileTheCallWaits) {
+  TBoxWatcher boxes;
+  EXPECT_EQ(Js().GetAsString(Page(), L"nosuch"), L"");
+  // The box is shown inside the call: it has been seen (and closed) by the time the call returns.
+  ASSERT_EQ(boxes.Texts().size(), 1u);
+  EXPECT_EQ(boxes.Texts()[0], MissingText(L"nosuch"));
+  EXPECT_EQ(Js().GetAsInteger(Page(), L"nosuch"), 0);
+  EXPECT_FALSE(Js().GetAsBoolean(Page(), L"nosuch.deeper"));
+  EXPECT_DOUBLE_EQ(Js().GetAsFloat(Page(), L"nosuch"), 0.0);
+  const auto texts = boxes.Texts();
+  ASSERT_EQ(texts.size(), 4u);
+  EXPECT_EQ(texts[2], MissingText(L"nosuch.deeper"));
+  // A procedure gets the text itself; nothing is reported.
+  rtl::TRef<TRecorder> rec(new TRecorder());
+  Js().GetAsStringProc(Page(), L"nosuch", rec);
+  ASSERT_TRUE(Pump([&] { return !rec->calls.empty(); }));
+  EXPECT_TRUE(rec->calls[0].first.IsEmpty());
+  EXPECT_EQ(rec->calls[0].second, MissingText(L"nosuch"));
+  EXPECT_EQ(boxes.Texts().size(), 4u);
+}
+
+TEST_F(ScriptAccess, DefinedCountsOnlyTheGlobalObjectsOwnKeys) {
+  EXPECT_TRUE(Js().GetDefined(Page(), L"greeting"));
+  EXPECT_TRUE(Js().GetDefined(Page(), L"nested"));
+  EXPECT_FALSE(Js().GetDefined(Page(), L"nosuch"));
+  EXPECT_FALSE(Js().GetDefined(Page(), L"inner"));
+  EXPECT_FALSE(Js().GetDefined(Page(), L"nested.inner"));
+}
+
+// ---- writing -----------------------------------------------------------------------------------
+
+TEST_F(ScriptAccess, WritesReachThePageWithTheirTypes) {
+  TBoxWatcher boxes;
+  Js().SetAsString(Page(), L"x", L"abc");
+  EXPECT_EQ(Js().GetAsString(Page(), L"x"), L"abc");
+  Js().SetAsBoolean(Page(), L"b", true);
+  EXPECT_EQ(Js().GetExecuteScriptResult(Page(), L"b === true"), rtl::TVariant(true));
+  Js().SetAsFloat(Page(), L"f", 0.25);
+  EXPECT_DOUBLE_EQ(Js().GetAsFloat(Page(), L"f"), 0.25);
+  Js().SetAsInteger(Page(), L"i", -123);
+  EXPECT_EQ(Js().GetExecuteScriptResult(Page(), L"i"), rtl::TVariant(int32_t(-123)));
+  // Overwrites an existing global of another type.
+  Js().SetAsString(Page(), L"count", L"now text");
+  EXPECT_EQ(Js().GetExecuteScriptResult(Page(), L"typeof count"), rtl::TVariant(std::wstring(L"string")));
+  EXPECT_TRUE(boxes.Texts().empty());
+}
+
+TEST_F(ScriptAccess, IntegerBeyondThirtyTwoBitsArrivesAsTheSameNumber) {
+  TBoxWatcher boxes;
+  const int64_t big = int64_t(1) << 40;
+  Js().SetAsInteger(Page(), L"big", big);
+  EXPECT_EQ(Js().GetExecuteScriptResult(Page(), L"big === 1099511627776"), rtl::TVariant(true));
+  EXPECT_DOUBLE_EQ(Js().GetAsFloat(Page(), L"big"), 1099511627776.0);
+  // It does not fit the 32-bit result: 0, the caller released, the conversion error reported.
+  EXPECT_EQ(Js().GetAsInteger(Page(), L"big"), 0);
+  ASSERT_EQ(boxes.Texts().size(), 1u);
+  EXPECT_FALSE(boxes.Texts()[0].empty());
+}
+
+// ---- running script ----------------------------------------------------------------------------
+
+TEST_F(ScriptAccess, ScriptResultsAndScriptExceptions) {
+  TBoxWatcher boxes;
+  EXPECT_EQ(Js().GetExecuteScriptResult(Page(), L"1+1"), rtl::TVariant(int32_t(2)));
+  EXPECT_EQ(Js().GetExecuteScriptResult(Page(), L"greeting + ' world'"), rtl::TVariant(std::wstring(L"hello world")));
+  EXPECT_TRUE(Js().GetExecuteScriptResult(Page(), L"undefined").IsEmpty());
+  EXPECT_TRUE(boxes.Texts().empty());
+
+  const rtl::TVariant thrown = Js().GetExecuteScriptResult(Page(), L"var q = 1;\nthrow new Error('boom');");
+  EXPECT_TRUE(thrown.IsEmpty());
+  ASSERT_EQ(boxes.Texts().size(), 1u);
+  const std::wstring text = boxes.Texts()[0];
+  // Message boxes show the text as given; the line breaks are CR LF.
+  EXPECT_EQ(text.rfind(L"执行脚本时发生异常：\r\n信息：", 0), 0u) << rtl::Utf16ToUtf8(text);
+  EXPECT_NE(text.find(L"boom"), std::wstring::npos);
+  EXPECT_NE(text.find(L"\r\n位置:第 2 行 "), std::wstring::npos) << rtl::Utf16ToUtf8(text);
+  EXPECT_NE(text.find(L" 列\r\n脚本:\r\nthrow new Error('boom');"), std::wstring::npos) << rtl::Utf16ToUtf8(text);
+
+  rtl::TRef<TRecorder> rec(new TRecorder());
+  Js().GetExecuteScriptResultProc(Page(), L"nosuchFunction()", rec);
+  ASSERT_TRUE(Pump([&] { return !rec->calls.empty(); }));
+  EXPECT_TRUE(rec->calls[0].first.IsEmpty());
+  EXPECT_NE(rec->calls[0].second.find(L"\r\n脚本:\r\nnosuchFunction()"), std::wstring::npos)
+      << rtl::Utf16ToUtf8(rec->calls[0].second);
+}
+
+// ---- values and replies that do not convert ----------------------------------------------------
+
+TEST_F(ScriptAccess, UnconvertibleValuesAnswerWithAnErrorAndReleaseTheCaller) {
+  TBoxWatcher boxes;
+  // A date has no variant form: the render side answers with the conversion's text.
+  rtl::TRef<TRecorder> rec(new TRecorder());
+  Js().GetAsStringProc(Page(), L"stamp", rec);
+  Js().GetExecuteScriptResultProc(Page(), L"new Date(5)", rec);
+  ASSERT_TRUE(Pump([&] { return rec->calls.size() == 2; }));
+  for (const auto& call : rec->calls) {
+    EXPECT_TRUE(call.first.IsEmpty());
+    EXPECT_EQ(call.second, kNotConvertible);
+  }
+  EXPECT_TRUE(Js().GetExecuteScriptResult(Page(), L"[new Date(1)]").IsEmpty());
+  ASSERT_EQ(boxes.Texts().size(), 1u);
+  EXPECT_EQ(boxes.Texts()[0], kNotConvertible);
+
+  // Text that is no number asked for as an integer: 0, released, reported.
+  EXPECT_EQ(Js().GetAsInteger(Page(), L"letters"), 0);
+  EXPECT_DOUBLE_EQ(Js().GetAsFloat(Page(), L"letters"), 0.0);
+  ASSERT_EQ(boxes.Texts().size(), 3u);
+  // Values a list cannot carry arrive empty, without an error.
+  EXPECT_TRUE(Js().GetExecuteScriptResult(Page(), L"nested").IsEmpty());
+  EXPECT_TRUE(Js().GetExecuteScriptResult(Page(), L"null").IsEmpty());
+  EXPECT_EQ(boxes.Texts().size(), 3u);
+  // The page still answers.
+  EXPECT_EQ(Js().GetAsString(Page(), L"greeting"), L"hello");
+}
+
+// ---- requests and replies ----------------------------------------------------------------------
+
+TEST_F(ScriptAccess, WithoutABrowserNothingIsSentAndBlockingFormsReturnAtOnce) {
+  TBoxWatcher boxes;
+  const size_t pending = Js().PendingCount();
+  const auto start = std::chrono::steady_clock::now();
+  EXPECT_EQ(Js().GetAsString(nullptr, L"greeting"), L"");
+  EXPECT_EQ(Js().GetAsInteger(nullptr, L"count"), 0);
+  EXPECT_TRUE(Js().GetExecuteScriptResult(nullptr, L"1+1").IsEmpty());
+  Js().SetAsString(nullptr, L"x", L"y");
+  EXPECT_LT(std::chrono::steady_clock::now() - start, 5s);
+  EXPECT_EQ(Js().PendingCount(), pending);
+  // The non-blocking form keeps its procedure registered, never called.
+  rtl::TRef<TRecorder> rec(new TRecorder());
+  Js().GetAsStringProc(nullptr, L"greeting", rec);
+  EXPECT_EQ(Js().PendingCount(), pending + 1);
+  WaitFor([] { return false; }, 300ms, true);
+  EXPECT_TRUE(rec->calls.empty());
+  EXPECT_TRUE(boxes.Texts().empty());
+}
+
+TEST_F(ScriptAccess, ASecondReplyWithTheSameIdDoesNothing) {
+  TBoxWatcher boxes;
+  rtl::TRef<TRecorder> rec(new TRecorder());
+  const size_t pending = Js().PendingCount();
+  Js().GetAsStringProc(Page(), L"duplicateReply", rec);
+  ASSERT_TRUE(Pump([&] { return !rec->calls.empty(); }));
+  // Another request behind the duplicate: once it is answered the duplicate has been delivered.
+  EXPECT_EQ(Js().GetAsString(Page(), L"greeting"), L"hello");
+  WaitFor([] { return false; }, 300ms, true);
+  ASSERT_EQ(rec->calls.size(), 1u);
+  EXPECT_EQ(rec->calls[0].first, rtl::TVariant(std::wstring(L"first")));
+  EXPECT_EQ(Js().PendingCount(), pending);
+  EXPECT_TRUE(boxes.Texts().empty());
+}
+
+std::vector<std::vector<std::wstring>> LoggedRequests() {
+  std::vector<std::vector<std::wstring>> rows;
+  const std::wstring text = rtl::Utf8ToUtf16(ReadFileBytes(RequestLogPath()));
+  size_t pos = 0;
+  while (pos < text.size()) {
+    size_t end = text.find(L'\n', pos);
+    if (end == std::wstring::npos) end = text.size();
+    std::vector<std::wstring> fields;
+    size_t f = pos;
+    while (f <= end) {
+      size_t tab = text.find(L'\t', f);
+      if (tab == std::wstring::npos || tab > end) tab = end;
+      fields.push_back(text.substr(f, tab - f));
+      f = tab + 1;
+    }
+    rows.push_back(fields);
+    pos = end + 1;
+  }
+  return rows;
+}
+
+TEST_F(ScriptAccess, RequestsCarryGuidIdsAndTheirArgumentLists) {
+  Js().GetAsString(Page(), L"greeting");
+  Js().GetDefined(Page(), L"greeting");
+  Js().GetExecuteScriptResult(Page(), L"1+1");
+  Js().SetAsString(Page(), L"s", L"t");
+  Js().SetAsBoolean(Page(), L"s2", false);
+  Js().SetAsFloat(Page(), L"s3", 1.5);
+  Js().SetAsInteger(Page(), L"s4", 9);
+  std::map<std::wstring, std::vector<std::wstring>> byName;
+  std::set<std::wstring> ids;
+  for (const auto& row : LoggedRequests()) {
+    if (row.size() < 6 || row[0] != kToRenderJsExtentionMessage) continue;
+    const std::wstring& id = row[1];
+    EXPECT_EQ(id.size(), 38u);
+    EXPECT_EQ(id.front(), L'{');
+    EXPECT_EQ(id.back(), L'}');
+    for (size_t i : {9u, 14u, 19u, 24u}) EXPECT_EQ(id[i], L'-') << rtl::Utf16ToUtf8(id);
+    for (wchar_t c : id) EXPECT_TRUE(wcschr(L"{}-0123456789ABCDEF", c)) << rtl::Utf16ToUtf8(id);
+    ids.insert(id);
+    byName[row[5]] = row;
+  }
+  EXPECT_GE(ids.size(), 7u);
+  // name -> kind, entry count, type of entry 3 (VTYPE_BOOL 2, INT 3, DOUBLE 4, STRING 5).
+  const std::vector<std::tuple<std::wstring, std::wstring, std::wstring, std::wstring>> want = {
+      {L"greeting", L"0", L"3", L"-1"}, {L"1+1", L"3", L"3", L"-1"}, {L"s", L"1", L"4", L"5"},
+      {L"s2", L"1", L"4", L"2"},        {L"s3", L"1", L"4", L"4"},    {L"s4", L"1", L"4", L"3"}};
+  for (const auto& [name, kind, count, type] : want) {
+    ASSERT_TRUE(byName.count(name)) << rtl::Utf16ToUtf8(name);
+    const auto& row = byName[name];
+    if (name != L"greeting") {  // asked for twice: read and defined
+      EXPECT_EQ(row[2], kind) << rtl::Utf16ToUtf8(name);
+    }
+    EXPECT_EQ(row[3], count) << rtl::Utf16ToUtf8(name);
+    EXPECT_EQ(row[4], type) << rtl::Utf16ToUtf8(name);
+  }
+}
+
+// ---- running a procedure in the render side ----------------------------------------------------
+
+struct TRenderProc : rtl::TInterfacedObject, TRenderProcessCallbackA {
+  static std::atomic<int>* destroyed;
+  std::atomic<int> calls{0};
+  std::atomic<int> pageId{-1};
+  std::atomic<bool> contextSeen{false};
+  std::atomic<void*> data{nullptr};
+  std::wstring greeting;  // read through the context, on the render thread
+  ~TRenderProc() override {
+    if (destroyed) ++*destroyed;
+  }
+  void Invoke(const rtl::TRef<ICefBrowser>& browser, const rtl::TRef<ICefv8Context>& context, void* d) override {
+    pageId = browser ? browser->GetIdentifier() : -2;
+    if (context && context->Enter()) {
+      contextSeen = true;
+      if (auto global = context->GetGlobal())
+        if (auto v = global->GetValueBykey(L"greeting")) greeting = v->GetStringValue();
+      context->Exit();
+    }
+    data = d;
+    ++calls;
+  }
+};
+std::atomic<int>* TRenderProc::destroyed = nullptr;
+
+TEST_F(ScriptAccess, RunInRenderProcessIsRefusedOutsideSingleProcessMode) {
+  rtl::TRef<TRenderProcessCallbackA> proc(new TRenderProc());
+  try {
+    host->browser->RunInRenderProcess(proc, nullptr);
+    ADD_FAILURE() << "no error in multi-process mode";
+  } catch (const rtl::Exception& e) {
+    EXPECT_EQ(e.Message(), kSingleProcessOnly);
+  }
+  // A forged message with addresses of this process is ignored by the render process: the page
+  // goes on answering.
+  auto message = TCefProcessMessageRef::New(kRunInRenderMessage);
+  auto args = message->GetArgumentList();
+  args->SetString(0, L"DEADBEE0");
+  args->SetString(1, L"DEADBEE8");
+  args->SetString(2, L"0010");
+  ASSERT_TRUE(Page()->SendProcessMessage(PID_RENDERER, message));
+  ASSERT_TRUE(Pump([] {
+    for (const auto& row : LoggedRequests())
+      if (!row.empty() && row[0] == kRunInRenderMessage) return true;
+    return false;
+  }));
+  EXPECT_EQ(Js().GetAsString(Page(), L"greeting"), L"hello");
+}
+
+// Single-process mode in a process of its own: exit code 0 when every check held.
+TAVLO_CHILD(run_in_render_single_process) {
+  TTempDir temp;
+  StartRuntime(true, temp);
+  int code = 0;
+  if (!gRuntimeUp) code = 10;
+  std::atomic<int> destroyed{0};
+  TRenderProc::destroyed = &destroyed;
+  if (!code) {
+    TPageHost host;
+    int data = 0;
+    if (!host.Open(L"/pages/script_access.html")) code = 11;
+    rtl::TRef<TRenderProc> proc(new TRenderProc());
+    if (!code) {
+      host.browser->RunInRenderProcess(rtl::TRef<TRenderProcessCallbackA>(proc.Get()), &data);
+      if (!Pump([&] { return proc->calls.load() > 0; })) code = 12;
+    }
+    if (!code) {
+      // The receiver has let go of the reference the sender added.
+      if (!Pump([&] { return proc->RefCount() == 1; }, 5s)) code = 13;
+      else if (proc->pageId.load() != host.browser->ActiveBrowserId()) code = 14;
+      else if (!proc->contextSeen.load() || proc->greeting != L"hello") code = 15;
+      else if (proc->data.load() != &data) code = 16;
+      else if (proc->calls.load() != 1) code = 17;
+    }
+    proc.Reset();
+    if (!code && destroyed.load() != 1) code = 18;
+  }
+  TRenderProc::destroyed = nullptr;
+  StopRuntime();
+  return code;
+}
+
+TEST(ScriptAccessSingleProcess, RunInRenderProcessRunsTheProcedureWithThePageContextAndData) {
+  if (HttpServerPort() == 0) GTEST_SKIP() << "test HTTP server not running";
+  EXPECT_EQ(RunChild(L"run_in_render_single_process", {}, 90000), 0)
+      << "10 no runtime, 11 no page, 12 not run, 13 reference kept, 14 wrong page, 15 no context, 16 wrong data, "
+         "17 run twice, 18 not freed";
+}
+
+}  // namespace
