@@ -3,7 +3,9 @@
 
   /index.php/PC/            the start page (index.html)
   /cse/search?s=&entry=&q=  a search result page showing the words
-  /files/<name>?size=N      a generated demo file of N bytes (Range supported)
+  /files/<N>/<name>         a generated demo file of N bytes (Range supported); the size is a
+                            path element because the client names the file after everything
+                            that follows the last slash, a query included
   /static/favicon.ico       the icon
 
 It stops by itself after --lifetime seconds.
@@ -77,8 +79,9 @@ class Handler(BaseHTTPRequestHandler):
             return self.reply(200, page.encode(), "text/html; charset=utf-8")
         if url.path == "/static/favicon.ico":
             return self.reply(200, favicon(), "image/x-icon")
-        if url.path.startswith("/files/"):
-            return self.send_file(int(q.get("size", "1048576")))
+        m = re.fullmatch(r"/files/(\d+)/[^/]+", url.path)
+        if m:
+            return self.send_file(int(m.group(1)))
         return self.reply(404, b"not found\n", "text/plain")
 
     def send_file(self, size):
