@@ -529,4 +529,48 @@ TEST_F(Tavlo, FileNamesReachThePageAsTextAndNothingElseRuns) {
   EXPECT_EQ(WaitExit(run), 0);
 }
 
+// A popup menu window (class "#32768") shown by the given process.
+BOOL CALLBACK FindMenuWindow(HWND wnd, LPARAM data) {
+  auto* found = reinterpret_cast<std::pair<DWORD, bool>*>(data);
+  wchar_t cls[16] = {};
+  GetClassNameW(wnd, cls, 16);
+  DWORD pid = 0;
+  GetWindowThreadProcessId(wnd, &pid);
+  if (pid == found->first && IsWindowVisible(wnd) && std::wstring(cls) == L"#32768") found->second = true;
+  return TRUE;
+}
+
+TEST_F(Tavlo, RightClickInThePageShowsNoMenu) {
+  TTavloRun run;
+  Launch(run, "");
+  if (IsSkipped() || HasFatalFailure()) return;
+  HWND wnd = run.MainWindow();
+  // The page's own window: the deepest visible child under the middle of the window.
+  HWND page = wnd;
+  for (int depth = 0; depth < 8; ++depth) {
+    RECT r{};
+    GetClientRect(page, &r);
+    HWND child = ChildWindowFromPointEx(page, POINT{r.right / 2, r.bottom / 2}, CWP_SKIPINVISIBLE);
+    if (!child || child == page) break;
+    page = child;
+  }
+  ASSERT_NE(page, wnd) << "the page has a window of its own";
+  PostMessageW(page, WM_RBUTTONDOWN, MK_RBUTTON, MAKELPARAM(100, 100));
+  PostMessageW(page, WM_RBUTTONUP, 0, MAKELPARAM(100, 100));
+  auto asked = [&] {
+    for (const std::wstring& line : run.TraceLines())
+      if (line.find(L"callback on_before_context_menu") != std::wstring::npos) return true;
+    return false;
+  };
+  ASSERT_TRUE(ts::WaitFor(asked, 20s)) << "the right-click reached the runtime";
+  std::pair<DWORD, bool> menu{run.Process().Id(), false};
+  ts::WaitFor([&] {
+    EnumWindows(&FindMenuWindow, reinterpret_cast<LPARAM>(&menu));
+    return menu.second;
+  }, 1500ms);
+  EXPECT_FALSE(menu.second) << "a context menu was shown";
+  PostMessageW(wnd, WM_CLOSE, 0, 0);
+  EXPECT_EQ(WaitExit(run), 0);
+}
+
 }  // namespace
