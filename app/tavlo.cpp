@@ -12,6 +12,7 @@
 #include "toolkit/Forms.h"
 #include "vorad/cef3/VoraD.Core.App.h"
 #include "vorad/core/VoraD.Core.CefErr.h"
+#include "vorad/core/VoraD.Core.JsExtention.h"
 #include "vorad/core/VoraD.Locker.h"
 
 namespace {
@@ -35,11 +36,13 @@ void InitModules() {
   OpenShareBlock();  // ends the process (exit code 0) when the block cannot be mapped
   InitVoraDLocker();
   InitVoraDCoreCefErr();
+  InitVoraDCoreJsExtention();  // render processes answer the component's script requests
   InitUntDwonMain();
 }
 
 void FinalModules() {
   FinalUntDwonMain();
+  FinalVoraDCoreJsExtention();
   FinalVoraDCoreCefErr();
   FinalVoraDLocker();
   CloseShareBlock();

@@ -27,6 +27,13 @@ bool SplitSwitch(const std::wstring& arg, std::wstring& name, std::wstring& valu
   return !name.empty();
 }
 
+// A switch given with its prefix ("--name", "-name", "/name") names the same switch, as in the
+// real runtime, which adds "--" only to a bare name.
+std::wstring SwitchKey(std::wstring name) {
+  size_t prefix = name.rfind(L"--", 0) == 0 ? 2 : (!name.empty() && (name[0] == L'-' || name[0] == L'/')) ? 1 : 0;
+  return Lower(name.substr(prefix));
+}
+
 class TCommandLine : public TCefObject<TCommandLine, cef_command_line_t> {
 public:
   TCommandLine(std::shared_ptr<TCommandLineData> data, std::shared_ptr<std::mutex> lock, bool global)
@@ -114,10 +121,10 @@ public:
       });
     };
     s.append_switch = [](cef_command_line_t* self, const cef_string_t* name) CALLBACK {
-      GuardVoid([&] { From(self)->Change([&](TCommandLineData& d) { d.Set(Lower(ToW(name)), L""); }); });
+      GuardVoid([&] { From(self)->Change([&](TCommandLineData& d) { d.Set(SwitchKey(ToW(name)), L""); }); });
     };
     s.append_switch_with_value = [](cef_command_line_t* self, const cef_string_t* name, const cef_string_t* value) CALLBACK {
-      GuardVoid([&] { From(self)->Change([&](TCommandLineData& d) { d.Set(Lower(ToW(name)), ToW(value)); }); });
+      GuardVoid([&] { From(self)->Change([&](TCommandLineData& d) { d.Set(SwitchKey(ToW(name)), ToW(value)); }); });
     };
     s.has_arguments = [](cef_command_line_t* self) CALLBACK -> int {
       return Guard(0, [&] { return From(self)->Snapshot().arguments.empty() ? 0 : 1; });
