@@ -361,7 +361,8 @@ void OnFrameFromRender(const std::shared_ptr<TRenderHost>& host, const std::stri
     case TFrameKind::DialogRequest:
     case TFrameKind::TitleChange:
     case TFrameKind::OpenWindow:
-    case TFrameKind::CloseWindow: {
+    case TFrameKind::CloseWindow:
+    case TFrameKind::BeforeUnloadReply: {
       auto st = FindBrowser(r.I32());
       if (st && !st->closed && r.Ok()) PageFrameFromRender(st, r.Kind(), r);
       break;
@@ -435,7 +436,8 @@ void OnFrameFromBrowser(const std::string& frame) {
       break;
     }
     case TFrameKind::Navigate:
-    case TFrameKind::ExecuteScript: {
+    case TFrameKind::ExecuteScript:
+    case TFrameKind::BeforeUnload: {
       // A script waiting for a dialog runs in the current document: a new one, or more script,
       // waits until the dialog was answered.
       if (RenderDialogOpen()) {

@@ -3,6 +3,7 @@
 // the client, the page window and the navigation state; the render side holds a proxy with the
 // same id, through which page script and process messages reach the browser process.
 #include <atomic>
+#include <functional>
 #include <memory>
 #include <mutex>
 #include <string>
@@ -39,6 +40,11 @@ struct TBrowserState {
   int pendingStatus = 0;  // HTTP status of the committed load, reported with load end
   bool closing = false;
   int devToolsId = 0;     // the developer-tools browser shown for this one
+  // The page's onbeforeunload being asked before it goes: the question's id (0: none), whether
+  // the user is being asked, and what runs once the page may go (true) or must stay (false).
+  std::uint32_t leaveId = 0;
+  bool leaveAsking = false, leaveIsReload = false;
+  std::function<void(bool)> leaveThen;
 
   std::int64_t MainFrameId() const { return static_cast<std::int64_t>(id) * 1000 + 1; }
   std::wstring Url() const {

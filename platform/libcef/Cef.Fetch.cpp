@@ -68,6 +68,23 @@ cef_errorcode_t MapWinHttpError(DWORD e) {
   }
 }
 
+// Why a secure connection failed, as WinHTTP reports it to the status callback.
+void CALLBACK SecureFailure(HINTERNET, DWORD_PTR context, DWORD status, LPVOID info, DWORD length) {
+  if (status == WINHTTP_CALLBACK_STATUS_SECURE_FAILURE && context && info && length >= sizeof(DWORD))
+    *reinterpret_cast<DWORD*>(context) |= *static_cast<DWORD*>(info);
+}
+
+cef_errorcode_t CertificateError(DWORD flags) {
+  if (flags & WINHTTP_CALLBACK_STATUS_FLAG_CERT_REVOKED) return ERR_CERT_REVOKED;
+  if (flags & WINHTTP_CALLBACK_STATUS_FLAG_CERT_DATE_INVALID) return ERR_CERT_DATE_INVALID;
+  if (flags & WINHTTP_CALLBACK_STATUS_FLAG_CERT_CN_INVALID) return ERR_CERT_COMMON_NAME_INVALID;
+  if (flags & WINHTTP_CALLBACK_STATUS_FLAG_CERT_REV_FAILED) return ERR_CERT_UNABLE_TO_CHECK_REVOCATION;
+  if (flags & (WINHTTP_CALLBACK_STATUS_FLAG_INVALID_CERT | WINHTTP_CALLBACK_STATUS_FLAG_CERT_WRONG_USAGE))
+    return ERR_CERT_INVALID;
+  // Unknown authority, or a failure WinHTTP did not explain: the certificate is not trusted.
+  return ERR_CERT_AUTHORITY_INVALID;
+}
+
 std::wstring QueryString(HINTERNET req, DWORD what) {
   DWORD size = 0;
   WinHttpQueryHeaders(req, what, WINHTTP_HEADER_NAME_BY_INDEX, nullptr, &size, WINHTTP_NO_HEADER_INDEX);
@@ -102,20 +119,40 @@ cef_errorcode_t FetchHttp(const TFetchRequest& rq, const TFetchCallbacks& cb) {
   TInternet req(WinHttpOpenRequest(connect.Get(), rq.method.c_str(), (path + extra).c_str(), nullptr,
                                    WINHTTP_NO_REFERER, WINHTTP_DEFAULT_ACCEPT_TYPES, secure ? WINHTTP_FLAG_SECURE : 0));
   if (!req.Get()) return MapWinHttpError(GetLastError());
+  if (!rq.followRedirects) {
+    DWORD policy = WINHTTP_OPTION_REDIRECT_POLICY_NEVER;
+    WinHttpSetOption(req.Get(), WINHTTP_OPTION_REDIRECT_POLICY, &policy, sizeof(policy));
+  }
   for (const auto& [k, v] : rq.headers) {
     const std::wstring line = k + L": " + v;
     WinHttpAddRequestHeaders(req.Get(), line.c_str(), static_cast<DWORD>(line.size()),
                              WINHTTP_ADDREQ_FLAG_ADD | WINHTTP_ADDREQ_FLAG_REPLACE);
   }
-  bool triedCredentials = false;
+  DWORD secureFailure = 0;
+  if (secure) {
+    WinHttpSetStatusCallback(req.Get(), &SecureFailure, WINHTTP_CALLBACK_FLAG_SECURE_FAILURE, 0);
+    DWORD_PTR context = reinterpret_cast<DWORD_PTR>(&secureFailure);
+    WinHttpSetOption(req.Get(), WINHTTP_OPTION_CONTEXT_VALUE, &context, sizeof(context));
+  }
+  bool triedCredentials = false, certificateAccepted = false;
   DWORD status = 0;
   for (;;) {
     if (Cancelled(cb)) return ERR_ABORTED;
     const DWORD bodyLen = static_cast<DWORD>(rq.body.size());
     if (!WinHttpSendRequest(req.Get(), WINHTTP_NO_ADDITIONAL_HEADERS, 0,
                             bodyLen ? const_cast<char*>(rq.body.data()) : WINHTTP_NO_REQUEST_DATA, bodyLen, bodyLen, 0) ||
-        !WinHttpReceiveResponse(req.Get(), nullptr))
-      return MapWinHttpError(GetLastError());
+        !WinHttpReceiveResponse(req.Get(), nullptr)) {
+      const DWORD e = GetLastError();
+      if (e != ERROR_WINHTTP_SECURE_FAILURE || certificateAccepted) return MapWinHttpError(e);
+      const cef_errorcode_t certificate = CertificateError(secureFailure);
+      if (!cb.onCertificateError || !cb.onCertificateError(certificate)) return certificate;
+      // Accepted: the same request again, this certificate's faults ignored.
+      certificateAccepted = true;
+      DWORD ignore = SECURITY_FLAG_IGNORE_UNKNOWN_CA | SECURITY_FLAG_IGNORE_CERT_DATE_INVALID |
+                     SECURITY_FLAG_IGNORE_CERT_CN_INVALID | SECURITY_FLAG_IGNORE_CERT_WRONG_USAGE;
+      WinHttpSetOption(req.Get(), WINHTTP_OPTION_SECURITY_FLAGS, &ignore, sizeof(ignore));
+      continue;
+    }
     DWORD size = sizeof(status);
     WinHttpQueryHeaders(req.Get(), WINHTTP_QUERY_STATUS_CODE | WINHTTP_QUERY_FLAG_NUMBER, WINHTTP_HEADER_NAME_BY_INDEX,
                         &status, &size, WINHTTP_NO_HEADER_INDEX);

@@ -1,5 +1,5 @@
 #pragma once
-// Fetching one address: http and https through WinHTTP (redirects followed), file: from disk,
+// Fetching one address: http and https through WinHTTP (redirects followed unless asked not to), file: from disk,
 // data: decoded in place. Runs on the calling (worker) thread and reports through callbacks on
 // that thread; used by URL requests and by page loading.
 #include <atomic>
@@ -20,6 +20,7 @@ struct TFetchRequest {
   std::string body;
   std::wstring userAgent;
   std::wstring username, password;  // basic credentials, sent when the server asks
+  bool followRedirects = true;  // false: a redirect is the response (its Location header says where)
 };
 
 struct TFetchResponse {
@@ -43,6 +44,9 @@ struct TFetchCallbacks {
   std::function<bool(const std::wstring& host, int port, const std::wstring& realm, const std::wstring& scheme,
                      std::wstring& username, std::wstring& password)>
       onAuth;
+  // The server's certificate is not good (ERR_CERT_...): true goes on all the same, false
+  // fails the fetch with that error.
+  std::function<bool(cef_errorcode_t certificateError)> onCertificateError;
   const std::atomic<bool>* cancelled = nullptr;
 };
 

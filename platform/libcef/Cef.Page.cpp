@@ -11,6 +11,7 @@
 #include "Cef.Fetch.h"
 #include "Cef.Html.h"
 #include "Cef.Input.h"
+#include "Cef.PageFetch.h"
 #include "Cef.Parse.h"
 #include "Cef.Request.h"
 #include "Cef.Threads.h"
@@ -20,7 +21,6 @@ namespace standin {
 
 namespace {
 
-constexpr size_t kMaxDocument = 16u << 20;
 const wchar_t kPageWindowClass[] = L"StandInCefPage";
 const wchar_t kBrowserIdProp[] = L"StandInCefBrowserId";
 
@@ -43,6 +43,12 @@ std::wstring ErrorName(cef_errorcode_t e) {
     case ERR_TOO_MANY_REDIRECTS: return L"net::ERR_TOO_MANY_REDIRECTS";
     case ERR_INVALID_RESPONSE: return L"net::ERR_INVALID_RESPONSE";
     case ERR_SSL_PROTOCOL_ERROR: return L"net::ERR_SSL_PROTOCOL_ERROR";
+    case ERR_CERT_COMMON_NAME_INVALID: return L"net::ERR_CERT_COMMON_NAME_INVALID";
+    case ERR_CERT_DATE_INVALID: return L"net::ERR_CERT_DATE_INVALID";
+    case ERR_CERT_AUTHORITY_INVALID: return L"net::ERR_CERT_AUTHORITY_INVALID";
+    case ERR_CERT_UNABLE_TO_CHECK_REVOCATION: return L"net::ERR_CERT_UNABLE_TO_CHECK_REVOCATION";
+    case ERR_CERT_REVOKED: return L"net::ERR_CERT_REVOKED";
+    case ERR_CERT_INVALID: return L"net::ERR_CERT_INVALID";
     default: return L"net::ERR_FAILED";
   }
 }
@@ -172,6 +178,93 @@ void LoadingState(const std::shared_ptr<TBrowserState>& st) {
   }
 }
 
+// cef_jsdialog_callback_t: the first answer counts; one never given counts as cancelled.
+class TJsDialogCallback : public TCefObject<TJsDialogCallback, cef_jsdialog_callback_t> {
+public:
+  explicit TJsDialogCallback(std::function<void(bool ok, const std::wstring& text)> answer) : FAnswer(std::move(answer)) {
+    FStruct.cont = [](cef_jsdialog_callback_t* self, int success, const cef_string_t* input) CALLBACK {
+      GuardVoid([&] { From(self)->Answer(success != 0, ToW(input)); });
+    };
+  }
+  ~TJsDialogCallback() { Answer(false, L""); }
+  void Answer(bool ok, const std::wstring& text) {
+    if (FAnswered.exchange(true)) return;
+    Trace("dialog", std::string(ok ? "answered ok" : "answered cancel"));
+    FAnswer(ok, text);
+  }
+
+private:
+  std::function<void(bool, const std::wstring&)> FAnswer;
+  std::atomic<bool> FAnswered{false};
+};
+
+// The page may go (ok) or must stay: whatever waited for its onbeforeunload runs now.
+void FinishLeave(const std::shared_ptr<TBrowserState>& st, std::uint32_t id, bool ok) {
+  if (id == 0 || st->leaveId != id || st->closed) return;
+  auto then = std::move(st->leaveThen);
+  st->leaveThen = nullptr;
+  st->leaveId = 0;
+  st->leaveAsking = false;
+  if (!ok) Trace("browser", std::string("the page stays"));
+  if (then) then(ok);
+}
+
+// Before a page with a document goes (navigation, reload, history, close), its onbeforeunload
+// is asked on the render side; `then` runs once that answered (through the leave-page dialog
+// when the page wants the user asked). A later question replaces an earlier one.
+void AskLeave(const std::shared_ptr<TBrowserState>& st, bool isReload, std::function<void(bool)> then) {
+  bool hasDocument;
+  {
+    std::lock_guard<std::mutex> l(st->lock);
+    hasDocument = st->hasDocument;
+  }
+  if (!hasDocument || !st->host || !st->host->Alive()) {
+    st->leaveId = 0;
+    st->leaveThen = nullptr;
+    then(true);
+    return;
+  }
+  static std::uint32_t lastId = 0;
+  const std::uint32_t id = ++lastId ? lastId : ++lastId;
+  st->leaveId = id;
+  st->leaveAsking = false;
+  st->leaveIsReload = isReload;
+  st->leaveThen = std::move(then);
+  st->host->Send(TFrameWriter(TFrameKind::BeforeUnload).I32(st->id).U32(id).Take());
+  // A render side too busy to answer does not hold the page forever; a user being asked does.
+  std::weak_ptr<TBrowserState> weak = st;
+  PostTo(TID_UI, [weak, id] {
+    auto s = weak.lock();
+    if (s && s->leaveId == id && !s->leaveAsking) FinishLeave(s, id, true);
+  }, 5000);
+}
+
+void LeaveAnswered(const std::shared_ptr<TBrowserState>& st, std::uint32_t id, bool ask, const std::wstring& message) {
+  if (id == 0 || id != st->leaveId) return;
+  if (!ask) {
+    FinishLeave(st, id, true);
+    return;
+  }
+  st->leaveAsking = true;
+  std::weak_ptr<TBrowserState> weak = st;
+  auto* callback = new TJsDialogCallback([weak, id](bool ok, const std::wstring&) {
+    PostTo(TID_UI, [weak, id, ok] {
+      if (auto s = weak.lock()) FinishLeave(s, id, ok);
+    });
+  });
+  int handled = 0;
+  auto handler = HandlerOf(st->client, &cef_client_t::get_jsdialog_handler);
+  if (STANDIN_HAS(handler.Get(), on_before_unload_dialog)) {
+    cef_string_t m = ViewOf(message);
+    Trace("callback", L"on_before_unload_dialog " + message);
+    handled = handler->on_before_unload_dialog(handler.Get(), NewBrowserStruct(st), &m, st->leaveIsReload ? 1 : 0,
+                                               callback->Wrap());
+  }
+  // The stand-in has no leave-page dialog of its own: unhandled, the page goes.
+  if (!handled) callback->Answer(true, L"");
+  callback->Release();
+}
+
 void SetLoading(const std::shared_ptr<TBrowserState>& st, bool loading) {
   std::lock_guard<std::mutex> l(st->lock);
   st->loading = loading;
@@ -219,77 +312,6 @@ void AbortCurrent(const std::shared_ptr<TBrowserState>& st) {
   }
   ++st->loadSeq;
   if (loading) LoadFailed(st, ERR_ABORTED, url);
-}
-
-struct TLoaded {
-  cef_errorcode_t error = ERR_NONE;
-  std::wstring url;  // final address
-  int status = 0;
-  std::wstring html;
-  std::vector<std::pair<std::wstring, std::wstring>> scripts;  // url, code
-  std::vector<int> scriptLines;
-  std::wstring mime;
-  bool download = false;  // the response is an attachment
-  std::wstring disposition;
-  std::int64_t total = -1;
-};
-
-// cef_auth_callback_t: the IO thread waits for cont or cancel (or for the callback to go away).
-struct TAuthWait {
-  std::mutex lock;
-  std::condition_variable cv;
-  bool done = false, ok = false;
-  std::wstring user, pass;
-  void Answer(bool answerOk, const std::wstring& u, const std::wstring& p) {
-    {
-      std::lock_guard<std::mutex> l(lock);
-      if (done) return;
-      done = true;
-      ok = answerOk;
-      user = u;
-      pass = p;
-    }
-    cv.notify_all();
-  }
-};
-
-class TAuthCallback : public TCefObject<TAuthCallback, cef_auth_callback_t> {
-public:
-  explicit TAuthCallback(std::shared_ptr<TAuthWait> w) : FWait(std::move(w)) {
-    FStruct.cont = [](cef_auth_callback_t* self, const cef_string_t* user, const cef_string_t* pass) CALLBACK {
-      GuardVoid([&] { From(self)->FWait->Answer(true, ToW(user), ToW(pass)); });
-    };
-    FStruct.cancel = [](cef_auth_callback_t* self) CALLBACK { GuardVoid([&] { From(self)->FWait->Answer(false, L"", L""); }); };
-  }
-  ~TAuthCallback() { FWait->Answer(false, L"", L""); }
-  std::shared_ptr<TAuthWait> FWait;
-};
-
-// IO thread: asks the request handler for credentials and waits for its answer.
-bool AskCredentials(const std::weak_ptr<TBrowserState>& weak, unsigned seq, const std::wstring& host, int port,
-                    const std::wstring& realm, const std::wstring& scheme, std::wstring& user, std::wstring& pass) {
-  auto st = weak.lock();
-  if (!st || st->closed) return false;
-  auto handler = HandlerOf(st->client, &cef_client_t::get_request_handler);
-  if (!STANDIN_HAS(handler.Get(), get_auth_credentials)) return false;
-  auto wait = std::make_shared<TAuthWait>();
-  cef_string_t h = ViewOf(host), r = ViewOf(realm), s = ViewOf(scheme);
-  Trace("callback", L"get_auth_credentials " + host + L" " + realm);
-  if (!handler->get_auth_credentials(handler.Get(), NewBrowserStruct(st), NewFrameStruct(st), 0, &h, port, &r, &s,
-                                     (new TAuthCallback(wait))->Struct()))
-    return false;
-  st.reset();
-  std::unique_lock<std::mutex> l(wait->lock);
-  // Bounded: a load replaced meanwhile, or an answer that never comes, ends the wait.
-  for (int i = 0; i < 3000 && !wait->done; ++i) {
-    wait->cv.wait_for(l, std::chrono::milliseconds(100));
-    auto still = weak.lock();
-    if (!still || still->closed || still->loadSeq != seq) return false;
-  }
-  if (!wait->ok) return false;
-  user = wait->user;
-  pass = wait->pass;
-  return true;
 }
 
 // A document is committed: the page shows it and the render side runs it.
@@ -357,142 +379,7 @@ void Commit(const std::shared_ptr<TBrowserState>& st, unsigned seq, TLoaded load
   }
 }
 
-// IO thread: fetches the document and its external scripts.
-class TResourceCallback : public TCefObject<TResourceCallback, cef_request_callback_t> {
-public:
-  explicit TResourceCallback(std::shared_ptr<TAuthWait> w) : FWait(std::move(w)) {
-    FStruct.cont = [](cef_request_callback_t* self, int allow) CALLBACK { From(self)->FWait->Answer(allow != 0, L"", L""); };
-    FStruct.cancel = [](cef_request_callback_t* self) CALLBACK { From(self)->FWait->Answer(false, L"", L""); };
-  }
-  ~TResourceCallback() { FWait->Answer(false, L"", L""); }
-  std::shared_ptr<TAuthWait> FWait;
-};
-
-// IO thread: on_before_resource_load for the main document; false when the load is cancelled.
-bool BeforeResourceLoad(const std::weak_ptr<TBrowserState>& weak, unsigned seq, const std::shared_ptr<TRequestData>& data) {
-  auto st = weak.lock();
-  if (!st || st->closed) return false;
-  auto handler = HandlerOf(st->client, &cef_client_t::get_request_handler);
-  if (!STANDIN_HAS(handler.Get(), on_before_resource_load)) return true;
-  auto wait = std::make_shared<TAuthWait>();
-  Trace("callback", L"on_before_resource_load " + data->url);
-  const cef_return_value_t rv = handler->on_before_resource_load(handler.Get(), B(st), F(st), NewRequest(data, false),
-                                                                 (new TResourceCallback(wait))->Struct());
-  if (rv == RV_CANCEL) return false;
-  if (rv == RV_CONTINUE) return true;
-  st.reset();
-  std::unique_lock<std::mutex> l(wait->lock);
-  for (int i = 0; i < 600 && !wait->done; ++i) {
-    wait->cv.wait_for(l, std::chrono::milliseconds(100));
-    auto still = weak.lock();
-    if (!still || still->closed || still->loadSeq != seq) return false;
-  }
-  return wait->done && wait->ok;
-}
-
-// IO thread: on_resource_response and on_resource_load_complete for the main document.
-void ResourceDone(const std::weak_ptr<TBrowserState>& weak, const std::shared_ptr<TRequestData>& request,
-                  const TLoaded& loaded, std::int64_t received) {
-  auto st = weak.lock();
-  if (!st || st->closed) return;
-  auto handler = HandlerOf(st->client, &cef_client_t::get_request_handler);
-  if (!handler) return;
-  auto response = std::make_shared<TResponseData>();
-  response->status = loaded.status;
-  response->mimeType = loaded.mime;
-  if (loaded.error == ERR_NONE || loaded.download) {
-    if (STANDIN_HAS(handler.Get(), on_resource_response))
-      handler->on_resource_response(handler.Get(), B(st), F(st), NewRequest(request, true), NewResponse(response, true));
-  }
-  if (STANDIN_HAS(handler.Get(), on_resource_load_complete)) {
-    const cef_urlrequest_status_t status =
-        loaded.error == ERR_NONE ? UR_SUCCESS : (loaded.error == ERR_ABORTED ? UR_CANCELED : UR_FAILED);
-    handler->on_resource_load_complete(handler.Get(), B(st), F(st), NewRequest(request, true),
-                                       NewResponse(response, true), status, received);
-  }
-}
-
-TLoaded FetchDocument(const std::weak_ptr<TBrowserState>& weak, unsigned seq, const std::wstring& url,
-                      const std::wstring& userAgent) {
-  TLoaded out;
-  out.url = url;
-  auto request = std::make_shared<TRequestData>();
-  request->url = url;
-  request->resourceType = RT_MAIN_FRAME;
-  if (!BeforeResourceLoad(weak, seq, request)) {
-    out.error = ERR_ABORTED;
-    return out;
-  }
-  TFetchRequest rq;
-  rq.url = request->url;  // the handler may have changed it
-  rq.headers = request->headers;
-  rq.userAgent = userAgent;
-  std::string body;
-  std::wstring charset;
-  TFetchCallbacks cb;
-  cb.onResponse = [&](const TFetchResponse& resp) {
-    out.status = resp.status;
-    out.url = resp.finalUrl.empty() ? url : resp.finalUrl;
-    out.mime = resp.mimeType;
-    charset = resp.charset;
-    out.disposition = resp.Header(L"Content-Disposition");
-    out.total = resp.contentLength;
-    // An attachment is no page: the navigation stops here and a download begins.
-    if (Lower(out.disposition).find(L"attachment") != std::wstring::npos) {
-      out.download = true;
-      return false;
-    }
-    return true;
-  };
-  cb.onAuth = [&](const std::wstring& host, int port, const std::wstring& realm, const std::wstring& scheme,
-                  std::wstring& user, std::wstring& pass) {
-    return AskCredentials(weak, seq, host, port, realm, scheme, user, pass);
-  };
-  cb.onData = [&](const char* data, size_t n, std::int64_t, std::int64_t) {
-    if (body.size() + n > kMaxDocument) return false;
-    body.append(data, n);
-    return true;
-  };
-  out.error = Fetch(rq, cb);
-  if (out.download) out.error = ERR_ABORTED;
-  ResourceDone(weak, request, out, static_cast<std::int64_t>(body.size()));
-  if (out.error != ERR_NONE) return out;
-  out.html = DecodeText(body, charset);
-  if (out.mime.empty() || out.mime.find(L"html") != std::wstring::npos) {
-    const THtmlDocument doc = ParseHtml(out.html);
-    for (const auto& s : doc.scripts) {
-      std::wstring code = s.code, src = out.url;
-      if (!s.src.empty()) {
-        src = ResolveUrl(out.url, s.src);
-        TFetchRequest srq;
-        srq.url = src;
-        srq.userAgent = userAgent;
-        std::string bytes;
-        std::wstring cs;
-        TFetchCallbacks scb;
-        int status = 0;
-        scb.onResponse = [&](const TFetchResponse& r) {
-          status = r.status;
-          cs = r.charset;
-          return true;
-        };
-        scb.onData = [&](const char* d, size_t n, std::int64_t, std::int64_t) {
-          if (bytes.size() + n > kMaxDocument) return false;
-          bytes.append(d, n);
-          return true;
-        };
-        // A script that cannot be had is skipped, as a browser skips it.
-        if (Fetch(srq, scb) != ERR_NONE || (status >= 400)) continue;
-        code = DecodeText(bytes, cs);
-      }
-      out.scripts.emplace_back(src, code);
-      out.scriptLines.push_back(s.src.empty() ? s.line : 1);
-    }
-  }
-  return out;
-}
-
-void StartLoad(const std::shared_ptr<TBrowserState>& st, const std::wstring& url, bool pushHistory) {
+void StartLoadNow(const std::shared_ptr<TBrowserState>& st, const std::wstring& url, bool pushHistory) {
   if (st->closed) return;
   AbortCurrent(st);
   const unsigned seq = st->loadSeq;
@@ -557,6 +444,16 @@ void StartLoad(const std::shared_ptr<TBrowserState>& st, const std::wstring& url
   });
 }
 
+void StartLoad(const std::shared_ptr<TBrowserState>& st, const std::wstring& url, bool pushHistory,
+               bool isReload = false) {
+  if (st->closed) return;
+  std::weak_ptr<TBrowserState> weak = st;
+  AskLeave(st, isReload, [weak, url, pushHistory](bool ok) {
+    auto s = weak.lock();
+    if (s && ok) StartLoadNow(s, url, pushHistory);
+  });
+}
+
 }  // namespace
 
 cef_browser_t* CreateBrowserOnUi(const cef_window_info_t* windowInfo, TCRef<cef_client_t> client,
@@ -586,6 +483,8 @@ void DestroyBrowser(const std::shared_ptr<TBrowserState>& st) {
   if (st->closed) return;
   AbortCurrent(st);
   st->closed = true;
+  st->leaveId = 0;
+  st->leaveThen = nullptr;
   if (st->devToolsId)
     if (auto dt = FindBrowser(st->devToolsId)) DestroyBrowser(dt);
   if (st->host) st->host->Send(TFrameWriter(TFrameKind::BrowserDestroyed).I32(st->id).Take());
@@ -627,21 +526,31 @@ void PageLoadString(const std::shared_ptr<TBrowserState>& st, const std::wstring
 
 void PageReload(const std::shared_ptr<TBrowserState>& st) {
   const std::wstring url = st->Url();
-  if (!url.empty()) StartLoad(st, url, false);
+  if (!url.empty()) StartLoad(st, url, false, true);
 }
 
-void PageStop(const std::shared_ptr<TBrowserState>& st) { AbortCurrent(st); }
+void PageStop(const std::shared_ptr<TBrowserState>& st) {
+  st->leaveId = 0;  // a navigation waiting for the page's leave is dropped too
+  st->leaveThen = nullptr;
+  AbortCurrent(st);
+}
 
 void PageGo(const std::shared_ptr<TBrowserState>& st, int delta) {
-  std::wstring url;
-  {
-    std::lock_guard<std::mutex> l(st->lock);
-    const int target = st->historyIndex + delta;
-    if (target < 0 || target >= static_cast<int>(st->history.size())) return;
-    st->historyIndex = target;
-    url = st->history[static_cast<size_t>(target)];
-  }
-  StartLoad(st, url, false);
+  auto entry = [delta](const std::shared_ptr<TBrowserState>& s, bool move) -> std::wstring {
+    std::lock_guard<std::mutex> l(s->lock);
+    const int target = s->historyIndex + delta;
+    if (target < 0 || target >= static_cast<int>(s->history.size())) return {};
+    if (move) s->historyIndex = target;
+    return s->history[static_cast<size_t>(target)];
+  };
+  if (entry(st, false).empty()) return;
+  std::weak_ptr<TBrowserState> weak = st;
+  AskLeave(st, false, [weak, entry](bool ok) {
+    auto s = weak.lock();
+    if (!s || !ok) return;
+    const std::wstring url = entry(s, true);
+    if (!url.empty()) StartLoadNow(s, url, false);
+  });
 }
 
 void PageExecute(const std::shared_ptr<TBrowserState>& st, const std::wstring& code, const std::wstring& url, int line) {
@@ -649,7 +558,9 @@ void PageExecute(const std::shared_ptr<TBrowserState>& st, const std::wstring& c
   st->host->Send(TFrameWriter(TFrameKind::ExecuteScript).I32(st->id).Str(code).Str(url).I32(line).Take());
 }
 
-void PageClose(const std::shared_ptr<TBrowserState>& st, bool force) {
+namespace {
+
+void CloseNow(const std::shared_ptr<TBrowserState>& st, bool force) {
   if (st->closed || st->closing) return;
   if (!force) {
     // The client may take over the closing (do_close true): the browser then goes with its window.
@@ -666,6 +577,22 @@ void PageClose(const std::shared_ptr<TBrowserState>& st, bool force) {
     }
   }
   DestroyBrowser(st);
+}
+
+}  // namespace
+
+// close_browser(0) asks the page's onbeforeunload first; close_browser(1) does not.
+void PageClose(const std::shared_ptr<TBrowserState>& st, bool force) {
+  if (st->closed || st->closing) return;
+  if (force) {
+    CloseNow(st, true);
+    return;
+  }
+  std::weak_ptr<TBrowserState> weak = st;
+  AskLeave(st, false, [weak](bool ok) {
+    auto s = weak.lock();
+    if (s && ok) CloseNow(s, false);
+  });
 }
 
 void PageShowDevTools(const std::shared_ptr<TBrowserState>& st, const cef_window_info_t* info, TCRef<cef_client_t> client) {
@@ -695,23 +622,6 @@ void PageCloseDevTools(const std::shared_ptr<TBrowserState>& st) {
 }
 
 namespace {
-
-struct TDialogCallback : TCefObject<TDialogCallback, cef_jsdialog_callback_t> {
-  TDialogCallback(std::shared_ptr<TBrowserState> st, std::uint32_t id) : FState(std::move(st)), FId(id) {
-    FStruct.cont = [](cef_jsdialog_callback_t* self, int success, const cef_string_t* input) CALLBACK {
-      GuardVoid([&] { From(self)->Answer(success != 0, ToW(input)); });
-    };
-  }
-  ~TDialogCallback() { Answer(false, L""); }  // never answered: the script goes on as cancelled
-  void Answer(bool ok, const std::wstring& text) {
-    if (FAnswered.exchange(true)) return;
-    Trace("dialog", std::string(ok ? "answered ok" : "answered cancel"));
-    if (FState->host) FState->host->Send(TFrameWriter(TFrameKind::DialogReply).U32(FId).U32(ok ? 1 : 0).Str(text).Take());
-  }
-  std::shared_ptr<TBrowserState> FState;
-  std::uint32_t FId;
-  std::atomic<bool> FAnswered{false};
-};
 
 void OpenPopup(const std::shared_ptr<TBrowserState>& st, const std::wstring& url, const std::wstring& name,
                const cef_popup_features_t& features) {
@@ -780,7 +690,10 @@ void PageFrameFromRender(const std::shared_ptr<TBrowserState>& st, TFrameKind ki
       const auto type = static_cast<cef_jsdialog_type_t>(r.U32());
       const std::wstring message = r.Str(), def = r.Str(), origin = r.Str();
       if (!r.Ok()) return;
-      auto* callback = new TDialogCallback(st, id);  // one reference: ours
+      // The reply goes even after the browser closed: the script waits for it.
+      auto* callback = new TJsDialogCallback([host = st->host, id](bool ok, const std::wstring& text) {
+        if (host) host->Send(TFrameWriter(TFrameKind::DialogReply).U32(id).U32(ok ? 1 : 0).Str(text).Take());
+      });  // one reference: ours
       auto handler = HandlerOf(st->client, &cef_client_t::get_jsdialog_handler);
       int suppress = 0;
       int handled = 0;
@@ -818,6 +731,13 @@ void PageFrameFromRender(const std::shared_ptr<TBrowserState>& st, TFrameKind ki
       break;
     }
     case TFrameKind::CloseWindow: PageClose(st, false); break;
+    case TFrameKind::BeforeUnloadReply: {
+      const std::uint32_t id = r.U32();
+      const bool ask = r.U32() != 0;
+      const std::wstring message = r.Str();
+      if (r.Ok()) LeaveAnswered(st, id, ask, message);
+      break;
+    }
     default: break;
   }
 }

@@ -19,6 +19,7 @@ enum class TFrameKind : std::uint8_t {
   TitleChange,         // i32 browser id, string title
   OpenWindow,          // i32 browser id, string url, string name, string features, 8 x i32 (x, xSet, y, ySet, w, wSet, h, hSet)
   CloseWindow,         // i32 browser id
+  BeforeUnloadReply,   // i32 browser id, u32 request id, u32 ask the user, string message
   // browser -> render
   Init = 32,           // value (list) extra info for on_render_thread_created
   BrowserCreated,      // i32 browser id, u32 is popup, string url
@@ -28,6 +29,7 @@ enum class TFrameKind : std::uint8_t {
   Navigate,            // i32 browser id, u32 load sequence, string url, string html, u32 n, n x (string url, string code, i32 line)
   ExecuteScript,       // i32 browser id, string code, string url, i32 start line
   DialogReply,         // u32 dialog id, u32 ok, string text
+  BeforeUnload,        // i32 browser id, u32 request id: ask the page's onbeforeunload
 };
 
 class TFrameWriter {

@@ -144,6 +144,22 @@ void RenderPageFrame(const std::shared_ptr<TBrowserState>& st, TFrameKind kind, 
     if (r.Ok()) RenderPageExecute(st, code, url, line);
     return;
   }
+  if (kind == TFrameKind::BeforeUnload) {
+    const std::uint32_t request = r.U32();
+    if (!r.Ok()) return;
+    std::wstring message;
+    bool ask = false;
+    auto it = Pages().find(st->id);
+    if (it != Pages().end() && it->second.context) {
+      cef_v8context_t* context = it->second.context;
+      context->base.add_ref(&context->base);
+      ask = script::AskBeforeUnload(context, message);
+      context->base.release(&context->base);
+    }
+    SendToBrowser(
+        TFrameWriter(TFrameKind::BeforeUnloadReply).I32(st->id).U32(request).U32(ask ? 1 : 0).Str(message).Take());
+    return;
+  }
   if (kind != TFrameKind::Navigate) return;
   const unsigned seq = r.U32();
   const std::wstring url = r.Str();

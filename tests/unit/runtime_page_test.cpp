@@ -1,7 +1,10 @@
 // Pages in the stand-in runtime, driven through the C interface with a small test client: load
 // callbacks and their order, load errors, an extension calling a native handler, a dialog that
 // waits for its answer, window.open's features. Multi-process here, single-process in a child.
+#include <algorithm>
+#include <cstring>
 #include <mutex>
+#include <thread>
 #include <string>
 #include <vector>
 
@@ -70,6 +73,20 @@ int RendererMain() {
 }
 const bool gRendererRegistered = RegisterProcessTypeMain(&RendererMain);
 
+// A page window under a top-level window of the test.
+HWND TestParent() {
+  static HWND parent = [] {
+    WNDCLASSW wc{};
+    wc.lpfnWndProc = DefWindowProcW;
+    wc.hInstance = GetModuleHandleW(nullptr);
+    wc.lpszClassName = L"RuntimePageTestParent";
+    RegisterClassW(&wc);
+    return CreateWindowExW(0, wc.lpszClassName, L"runtime page test", WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN, 0, 0, 640,
+                           480, nullptr, nullptr, wc.hInstance, nullptr);
+  }();
+  return parent;
+}
+
 // ---- browser side: a client that writes down what it is told ------------------------------------
 
 struct TEvents {
@@ -87,6 +104,28 @@ struct TEvents {
   std::wstring downloadName;
   bool downloadComplete = false;
   std::wstring downloadPath;  // where the test asked it saved
+  // The request handler's IO-thread callbacks, written down apart.
+  std::mutex ioLock;
+  std::vector<std::wstring> io;
+  std::wstring redirectTarget;  // where on_resource_redirect sends a redirect to "...redirect=0"
+  bool filter = false;          // documents get a filter that renames "Basic page"
+  std::string filterIn, filterOut;
+  size_t filterPos = 0;
+  int servedReads = 0;
+  cef_jsdialog_callback_t* leave = nullptr;  // one reference, until answered
+  std::wstring leaveMessage;
+  bool leaveIsReload = false;
+  bool allowPopup = false;
+  cef_browser_t* popupBrowser = nullptr;  // one reference
+  void AddIo(const std::wstring& e) {
+    if (Cef().cef_currently_on(TID_UI)) resourceOnUi = true;
+    std::lock_guard<std::mutex> l(ioLock);
+    io.push_back(e);
+  }
+  std::vector<std::wstring> Io() {
+    std::lock_guard<std::mutex> l(ioLock);
+    return io;
+  }
   void Add(const std::wstring& e) {
     if (!Cef().cef_currently_on(TID_UI)) offUiThread = true;
     log.push_back(e);
@@ -167,22 +206,132 @@ TOwn<cef_jsdialog_handler_t>* NewDialogHandler() {
     Release(b);
     return 1;
   };
+  h->s.on_before_unload_dialog = [](cef_jsdialog_handler_t*, cef_browser_t* b, const cef_string_t* message,
+                                    int isReload, cef_jsdialog_callback_t* callback) CEF_CALLBACK -> int {
+    gEvents->Add(L"leave");
+    gEvents->leaveMessage = W(*message);
+    gEvents->leaveIsReload = isReload != 0;
+    gEvents->leave = callback;
+    Release(b);
+    return 1;
+  };
   return h;
+}
+
+void Answer(cef_jsdialog_callback_t*& callback, bool ok) {
+  if (!callback) return;
+  callback->cont(callback, ok ? 1 : 0, nullptr);
+  Release(callback);
+  callback = nullptr;
 }
 
 TOwn<cef_life_span_handler_t>* NewLifeSpanHandler() {
   auto* h = new TOwn<cef_life_span_handler_t>();
   h->s.on_before_popup = [](cef_life_span_handler_t*, cef_browser_t* b, cef_frame_t* f, const cef_string_t* url,
                             const cef_string_t*, cef_window_open_disposition_t, int, const cef_popup_features_t* features,
-                            cef_window_info_t*, cef_client_t**, cef_browser_settings_t*, int*) CEF_CALLBACK -> int {
+                            cef_window_info_t* info, cef_client_t**, cef_browser_settings_t*, int*) CEF_CALLBACK -> int {
     gEvents->Add(L"popup " + W(*url));
     gEvents->popup = *features;
     gEvents->popupUrl = W(*url);
     Release(b);
     Release(f);
-    return 1;  // no popup window in this test
+    if (!gEvents->allowPopup) return 1;
+    // Allowed: a child of the test's window, where the test says.
+    info->parent_window = TestParent();
+    info->style = WS_CHILD | WS_VISIBLE;
+    info->x = 5;
+    info->y = 6;
+    info->width = 200;
+    info->height = 100;
+    return 0;
+  };
+  h->s.on_after_created = [](cef_life_span_handler_t*, cef_browser_t* b) CEF_CALLBACK {
+    gEvents->Add(L"created");
+    if (b->is_popup(b) && !gEvents->popupBrowser) gEvents->popupBrowser = b;
+    else Release(b);
+  };
+  h->s.do_close = [](cef_life_span_handler_t*, cef_browser_t* b) CEF_CALLBACK -> int {
+    gEvents->Add(L"do_close");
+    Release(b);
+    return 0;
+  };
+  h->s.on_before_close = [](cef_life_span_handler_t*, cef_browser_t* b) CEF_CALLBACK {
+    gEvents->Add(L"before_close");
+    Release(b);
   };
   return h;
+}
+
+// The application's own document for "/served/" addresses: its first read answers later, from
+// another thread, through the callback.
+TOwn<cef_resource_handler_t>* NewServingHandler() {
+  auto* h = new TOwn<cef_resource_handler_t>();
+  h->s.process_request = [](cef_resource_handler_t*, cef_request_t* r, cef_callback_t* cb) CEF_CALLBACK -> int {
+    Release(r);
+    cb->cont(cb);
+    Release(cb);
+    return 1;
+  };
+  h->s.get_response_headers = [](cef_resource_handler_t*, cef_response_t* resp, int64_t* length, cef_string_t*) CEF_CALLBACK {
+    const std::wstring mime = L"text/html";
+    cef_string_t m = View(mime);
+    resp->set_mime_type(resp, &m);
+    resp->set_status(resp, 200);
+    *length = -1;
+    Release(resp);
+  };
+  h->s.read_response = [](cef_resource_handler_t*, void* out, int size, int* read, cef_callback_t* cb) CEF_CALLBACK -> int {
+    static const std::string doc = "<html><head><title>Served by the application</title></head><body>own</body></html>";
+    *read = 0;
+    switch (gEvents->servedReads++) {
+      case 0:
+        std::thread([cb] {
+          Sleep(50);
+          cb->cont(cb);
+          Release(cb);
+        }).detach();
+        return 1;
+      case 1:
+        *read = static_cast<int>(std::min<size_t>(doc.size(), static_cast<size_t>(size)));
+        std::memcpy(out, doc.data(), static_cast<size_t>(*read));
+        Release(cb);
+        return 1;
+      default: Release(cb); return 0;
+    }
+  };
+  return h;
+}
+
+// Keeps the whole document, then gives it back renamed, 16 bytes a call, once the input ended.
+TOwn<cef_response_filter_t>* NewRenamingFilter() {
+  auto* f = new TOwn<cef_response_filter_t>();
+  f->s.init_filter = [](cef_response_filter_t*) CEF_CALLBACK -> int {
+    gEvents->filterIn.clear();
+    gEvents->filterOut.clear();
+    gEvents->filterPos = 0;
+    return 1;
+  };
+  f->s.filter = [](cef_response_filter_t*, void* in, size_t inSize, size_t* inRead, void* out, size_t outSize,
+                   size_t* written) CEF_CALLBACK -> cef_response_filter_status_t {
+    TEvents& e = *gEvents;
+    *written = 0;
+    *inRead = inSize;
+    if (in) {
+      e.filterIn.append(static_cast<const char*>(in), inSize);
+      return RESPONSE_FILTER_NEED_MORE_DATA;
+    }
+    if (e.filterOut.empty()) {
+      e.filterOut = e.filterIn;
+      const size_t at = e.filterOut.find("Basic page");
+      if (at != std::string::npos) e.filterOut.replace(at, 10, "Filtered page");
+    }
+    const size_t n = std::min({outSize, size_t{16}, e.filterOut.size() - e.filterPos});
+    std::memcpy(out, e.filterOut.data() + e.filterPos, n);
+    e.filterPos += n;
+    *written = n;
+    return e.filterPos == e.filterOut.size() ? RESPONSE_FILTER_DONE : RESPONSE_FILTER_NEED_MORE_DATA;
+  };
+  return f;
 }
 
 TOwn<cef_request_handler_t>* NewRequestHandler() {
@@ -203,6 +352,53 @@ TOwn<cef_request_handler_t>* NewRequestHandler() {
     for (auto* p : {reinterpret_cast<cef_base_t*>(b), reinterpret_cast<cef_base_t*>(f), reinterpret_cast<cef_base_t*>(r),
                     reinterpret_cast<cef_base_t*>(resp)})
       p->release(p);
+  };
+  h->s.get_resource_handler = [](cef_request_handler_t*, cef_browser_t* b, cef_frame_t* f, cef_request_t* r)
+                                   CEF_CALLBACK -> cef_resource_handler_t* {
+    const std::wstring url = Take(r->get_url(r));
+    for (auto* p : {reinterpret_cast<cef_base_t*>(b), reinterpret_cast<cef_base_t*>(f), reinterpret_cast<cef_base_t*>(r)})
+      p->release(p);
+    if (url.find(L"/served/") == std::wstring::npos) return nullptr;
+    gEvents->servedReads = 0;
+    return &NewServingHandler()->s;
+  };
+  h->s.on_resource_redirect = [](cef_request_handler_t*, cef_browser_t* b, cef_frame_t* f, cef_request_t* r,
+                                 cef_string_t* newUrl) CEF_CALLBACK {
+    const std::wstring to = W(*newUrl);
+    gEvents->AddIo(L"redirect " + to);
+    if (to.find(L"redirect=0") != std::wstring::npos && !gEvents->redirectTarget.empty())
+      Cef().cef_string_utf16_set(gEvents->redirectTarget.c_str(), gEvents->redirectTarget.size(), newUrl, 1);
+    for (auto* p : {reinterpret_cast<cef_base_t*>(b), reinterpret_cast<cef_base_t*>(f), reinterpret_cast<cef_base_t*>(r)})
+      p->release(p);
+  };
+  h->s.on_resource_response = [](cef_request_handler_t*, cef_browser_t* b, cef_frame_t* f, cef_request_t* r,
+                                 cef_response_t* resp) CEF_CALLBACK -> int {
+    const std::wstring url = Take(r->get_url(r));
+    const int status = resp->get_status(resp);
+    gEvents->AddIo(L"response " + std::to_wstring(status));
+    int restart = 0;
+    if (status == 404 && url.find(L"retry=1") != std::wstring::npos) {
+      // Sent again, elsewhere.
+      const std::wstring next = HttpUrl(L"/pages/runtime_basic.html?retried=1");
+      cef_string_t n = View(next);
+      r->set_url(r, &n);
+      restart = 1;
+    }
+    for (auto* p : {reinterpret_cast<cef_base_t*>(b), reinterpret_cast<cef_base_t*>(f), reinterpret_cast<cef_base_t*>(r),
+                    reinterpret_cast<cef_base_t*>(resp)})
+      p->release(p);
+    return restart;
+  };
+  h->s.get_resource_response_filter = [](cef_request_handler_t*, cef_browser_t* b, cef_frame_t* f, cef_request_t* r,
+                                         cef_response_t* resp) CEF_CALLBACK -> cef_response_filter_t* {
+    for (auto* p : {reinterpret_cast<cef_base_t*>(b), reinterpret_cast<cef_base_t*>(f), reinterpret_cast<cef_base_t*>(r),
+                    reinterpret_cast<cef_base_t*>(resp)})
+      p->release(p);
+    return gEvents->filter ? &NewRenamingFilter()->s : nullptr;
+  };
+  h->s.on_render_process_terminated = [](cef_request_handler_t*, cef_browser_t* b, cef_termination_status_t) CEF_CALLBACK {
+    gEvents->Add(L"terminated");
+    Release(b);
   };
   h->s.get_auth_credentials = [](cef_request_handler_t*, cef_browser_t* b, cef_frame_t* f, int, const cef_string_t*, int,
                                  const cef_string_t* realm, const cef_string_t*, cef_auth_callback_t* callback)
@@ -323,20 +519,6 @@ bool Initialize(bool singleProcess, const std::wstring& cache) {
   return Cef().cef_initialize(&args, &settings, gApp->Wrap(), nullptr) == 1;
 }
 
-// A page window under a top-level window of the test.
-HWND TestParent() {
-  static HWND parent = [] {
-    WNDCLASSW wc{};
-    wc.lpfnWndProc = DefWindowProcW;
-    wc.hInstance = GetModuleHandleW(nullptr);
-    wc.lpszClassName = L"RuntimePageTestParent";
-    RegisterClassW(&wc);
-    return CreateWindowExW(0, wc.lpszClassName, L"runtime page test", WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN, 0, 0, 640,
-                           480, nullptr, nullptr, wc.hInstance, nullptr);
-  }();
-  return parent;
-}
-
 cef_browser_t* Open(const std::wstring& url) {
   cef_window_info_t info{};
   info.style = WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN;
@@ -388,6 +570,140 @@ std::string Narrow(const std::wstring& w) {
   return s;
 }
 
+using TCheck = std::function<bool(bool ok, const std::string& what)>;
+
+void LoadUrl(cef_frame_t* frame, const std::wstring& url) {
+  cef_string_t u = View(url);
+  frame->load_url(frame, &u);
+}
+
+size_t CountPrefix(const std::vector<std::wstring>& log, const std::wstring& prefix) {
+  return static_cast<size_t>(std::count_if(log.begin(), log.end(), [&](const std::wstring& e) { return e.rfind(prefix, 0) == 0; }));
+}
+
+// The request handler's part in a load: every redirect through on_resource_redirect (which
+// sends one elsewhere), a restart asked by on_resource_response, a response filter, and a
+// document the application serves itself; then history over those entries.
+void RequestSteps(TEvents& events, cef_browser_t* browser, cef_frame_t* frame, const TCheck& check) {
+  auto loaded = [&] { return PumpUntil([&] { return events.Has(L"loading 0"); }); };
+  events.log.clear();
+  const std::wstring landed = HttpUrl(L"/pages/runtime_basic.html?landed=1");
+  events.redirectTarget = landed;
+  LoadUrl(frame, HttpUrl(L"/pages/runtime_basic.html?redirect=2"));
+  check(loaded(), "redirected load did not end");
+  check(events.Has(L"address " + landed) && events.Has(L"end 200"), "redirected load: " + Narrow(Joined(events.log)));
+  check(CountPrefix(events.Io(), L"redirect ") == 2, "redirects: " + Narrow(Joined(events.Io())));
+  events.redirectTarget.clear();
+
+  events.log.clear();
+  LoadUrl(frame, HttpUrl(L"/missing/page.html?retry=1"));
+  check(loaded(), "restarted load did not end");
+  check(events.Has(L"address " + HttpUrl(L"/pages/runtime_basic.html?retried=1")) && events.Has(L"end 200"),
+        "restarted load: " + Narrow(Joined(events.log)));
+
+  events.log.clear();
+  events.filter = true;
+  const std::wstring filtered = HttpUrl(L"/pages/runtime_basic.html?filter=1");
+  LoadUrl(frame, filtered);
+  check(loaded(), "filtered load did not end");
+  check(events.title == L"Filtered page", "filtered title: " + Narrow(events.title));
+  events.filter = false;
+
+  events.log.clear();
+  const std::wstring served = HttpUrl(L"/served/by-the-application.html");
+  LoadUrl(frame, served);
+  check(loaded(), "served load did not end");
+  check(events.title == L"Served by the application" && events.Has(L"end 200") && events.servedReads == 3,
+        "served page: " + Narrow(events.title) + " / " + Narrow(Joined(events.log)));
+
+  // Back and forward revisit entries; reload adds none.
+  events.log.clear();
+  browser->go_back(browser);
+  check(loaded() && events.Has(L"address " + filtered), "back: " + Narrow(Joined(events.log)));
+  check(browser->can_go_forward(browser) == 1, "nothing to go forward to after going back");
+  events.log.clear();
+  browser->go_forward(browser);
+  check(loaded() && events.Has(L"address " + served), "forward: " + Narrow(Joined(events.log)));
+  events.log.clear();
+  browser->reload(browser);
+  check(loaded() && events.Has(L"address " + served), "reload: " + Narrow(Joined(events.log)));
+  check(browser->can_go_forward(browser) == 0 && browser->can_go_back(browser) == 1, "reload changed the history");
+}
+
+// The page's onbeforeunload asks before a navigation ("stay" keeps the page) and a reload.
+void LeaveSteps(TEvents& events, cef_browser_t* browser, cef_frame_t* frame, const TCheck& check) {
+  events.log.clear();
+  LoadUrl(frame, HttpUrl(L"/pages/component_unload.html"));
+  check(PumpUntil([&] { return events.Has(L"loading 0"); }), "leave-page page did not load");
+  events.log.clear();
+  LoadUrl(frame, HttpUrl(L"/pages/runtime_basic.html"));
+  check(PumpUntil([&] { return events.leave != nullptr; }), "no leave-page question before a navigation");
+  check(events.leaveMessage == L"unsaved work" && !events.leaveIsReload, "leave-page question: " + Narrow(events.leaveMessage));
+  Answer(events.leave, false);
+  PumpUntil([] { return false; }, 300);
+  check(!events.Has(L"start") && events.title == L"Leave me", "the page went although told to stay");
+  events.log.clear();
+  browser->reload(browser);
+  check(PumpUntil([&] { return events.leave != nullptr; }) && events.leaveIsReload, "no leave-page question before a reload");
+  Answer(events.leave, true);
+  check(PumpUntil([&] { return events.Has(L"loading 0"); }) && events.Has(L"end 200"), "reload after leaving: " + Narrow(Joined(events.log)));
+}
+
+// A popup the application allows gets the window information it left, and its own
+// on_after_created; closed without force it asks the page, then do_close, then on_before_close.
+void PopupSteps(TEvents& events, cef_frame_t* frame, const TCheck& check) {
+  events.log.clear();
+  events.allowPopup = true;
+  LoadUrl(frame, HttpUrl(L"/pages/runtime_popup.html"));
+  check(PumpUntil([&] { return events.popupBrowser != nullptr; }), "no popup browser");
+  events.allowPopup = false;
+  cef_browser_t* popup = events.popupBrowser;
+  if (!popup) return;
+  cef_browser_host_t* host = popup->get_host(popup);
+  HWND wnd = host->get_window_handle(host);
+  RECT rc{};
+  GetWindowRect(wnd, &rc);
+  MapWindowPoints(nullptr, TestParent(), reinterpret_cast<POINT*>(&rc), 2);
+  check(GetParent(wnd) == TestParent() && rc.left == 5 && rc.top == 6 && rc.right - rc.left == 200 && rc.bottom - rc.top == 100,
+        "popup window placement");
+  cef_frame_t* popupFrame = popup->get_main_frame(popup);
+  // The opener loads too: the popup's own state tells when its page is in.
+  const std::wstring unload = HttpUrl(L"/pages/component_unload.html");
+  LoadUrl(popupFrame, unload);
+  check(PumpUntil([&] { return Take(popupFrame->get_url(popupFrame)) == unload && !popup->is_loading(popup); }),
+        "popup did not load the leave-page page");
+  events.log.clear();
+  host->close_browser(host, 0);
+  check(PumpUntil([&] { return events.leave != nullptr; }), "no leave-page question before closing");
+  check(!events.Has(L"do_close"), "do_close came before the page agreed");
+  Answer(events.leave, true);
+  check(PumpUntil([&] { return events.Has(L"before_close"); }), "popup did not close");
+  const std::vector<std::wstring> closing = {L"leave", L"do_close", L"before_close"};
+  std::vector<std::wstring> seen;
+  for (const auto& e : events.log)
+    if (e == L"leave" || e == L"do_close" || e == L"before_close") seen.push_back(e);
+  check(seen == closing, "closing order: " + Narrow(Joined(events.log)));
+  check(!IsWindow(wnd), "popup window left behind");
+  Release(popupFrame);
+  Release(host);
+  Release(popup);
+  events.popupBrowser = nullptr;
+}
+
+// The render process dies: every browser it served hears of it.
+void RenderDeathSteps(TEvents& events, const std::wstring& traceFile, const TCheck& check) {
+  const std::string trace = ReadFileBytes(traceFile);
+  const size_t at = trace.find(" renderer process render side started");
+  if (!check(at != std::string::npos, "no render process in the trace")) return;
+  const size_t lineStart = trace.rfind('\n', at);
+  const DWORD pid = static_cast<DWORD>(std::stoul(trace.substr(lineStart == std::string::npos ? 0 : lineStart + 1)));
+  HANDLE process = OpenProcess(PROCESS_TERMINATE, FALSE, pid);
+  if (!check(process != nullptr, "render process not found")) return;
+  TerminateProcess(process, 9);
+  CloseHandle(process);
+  check(PumpUntil([&] { return events.Has(L"terminated"); }), "no on_render_process_terminated");
+}
+
 // The whole scenario; "" when everything held, else what did not.
 std::string PageScenario(const std::wstring& folder, const std::wstring& controlFile = L"",
                          const std::wstring& traceFile = L"") {
@@ -409,7 +725,7 @@ std::string PageScenario(const std::wstring& folder, const std::wstring& control
     if (e.rfind(L"console", 0) != 0) order.push_back(e);
   const std::wstring dir = basic.substr(0, basic.find_last_of(L'/') + 1);
   const std::vector<std::wstring> expected = {
-      L"loading 1", L"start", L"address " + basic, L"title Basic page",
+      L"created", L"loading 1", L"start", L"address " + basic, L"title Basic page",
       L"favicons " + dir + L"runtime_icon.ico " + HttpUrl(L"/pages/other.png"), L"end 200", L"loading 0"};
   check(order == expected, "load order: " + Narrow(Joined(order)));
   check(events.Has(L"console basic 3 @runtime_basic.html:7"), "console message: " + Narrow(Joined(events.log)));
@@ -505,6 +821,9 @@ std::string PageScenario(const std::wstring& folder, const std::wstring& control
   check(same, "saved file has " + std::to_string(saved.size()) + " bytes or wrong content");
   check(!FileExists(events.downloadPath + L".part"), "partial file left behind");
 
+  RequestSteps(events, browser, frame, check);
+  PopupSteps(events, frame, check);
+
   // The test control runs script in the page; the trace shows what the page and runtime did.
   if (!controlFile.empty()) {
     WriteFileBytes(controlFile, "script * document.title = 'from control';\n");
@@ -515,8 +834,7 @@ std::string PageScenario(const std::wstring& folder, const std::wstring& control
     check(trace.find(" browser callback on_load_end 200") != std::string::npos, "no load end in the trace");
   }
 
-  // History.
-  check(browser->can_go_back(browser) == 1, "no history");
+  LeaveSteps(events, browser, frame, check);
   Release(frame);
   cef_browser_host_t* host = browser->get_host(browser);
   HWND page = host->get_window_handle(host);
@@ -550,6 +868,7 @@ std::string PageScenario(const std::wstring& folder, const std::wstring& control
   SendMessageW(page, WM_RBUTTONUP, 0, MAKELPARAM(15, 25));
   const std::vector<std::wstring> input = {L"prekey 0 65 1", L"key 0 65", L"setfocus", L"gotfocus", L"menu 5 at 15,25"};
   check(events.log == input, "input: " + Narrow(Joined(events.log)));
+  if (!traceFile.empty()) RenderDeathSteps(events, traceFile, check);
   host->close_browser(host, 1);
   Release(host);
   Release(browser);
