@@ -6,6 +6,7 @@
 #include <algorithm>
 
 #include "Cef.Parse.h"
+#include "Cef.Trace.h"
 
 namespace standin {
 
@@ -62,7 +63,8 @@ cef_errorcode_t MapWinHttpError(DWORD e) {
     case ERROR_WINHTTP_CONNECTION_ERROR: return ERR_CONNECTION_RESET;
     case ERROR_WINHTTP_REDIRECT_FAILED: return ERR_TOO_MANY_REDIRECTS;
     case ERROR_WINHTTP_INVALID_SERVER_RESPONSE: return ERR_INVALID_RESPONSE;
-    case ERROR_WINHTTP_SECURE_FAILURE: return ERR_SSL_PROTOCOL_ERROR;
+    case ERROR_WINHTTP_SECURE_FAILURE:
+    case ERROR_WINHTTP_SECURE_CHANNEL_ERROR: return ERR_SSL_PROTOCOL_ERROR;
     case ERROR_WINHTTP_OPERATION_CANCELLED: return ERR_ABORTED;
     default: return ERR_FAILED;
   }
@@ -74,7 +76,18 @@ void CALLBACK SecureFailure(HINTERNET, DWORD_PTR context, DWORD status, LPVOID i
     *reinterpret_cast<DWORD*>(context) |= *static_cast<DWORD*>(info);
 }
 
-cef_errorcode_t CertificateError(DWORD flags) {
+// The certificate error behind a WinHTTP failure; ERR_NONE for a failure of another kind.
+cef_errorcode_t CertificateError(DWORD e, DWORD flags) {
+  switch (e) {
+    case ERROR_WINHTTP_SECURE_INVALID_CA: return ERR_CERT_AUTHORITY_INVALID;
+    case ERROR_WINHTTP_SECURE_CERT_DATE_INVALID: return ERR_CERT_DATE_INVALID;
+    case ERROR_WINHTTP_SECURE_CERT_CN_INVALID: return ERR_CERT_COMMON_NAME_INVALID;
+    case ERROR_WINHTTP_SECURE_INVALID_CERT: return ERR_CERT_INVALID;
+    case ERROR_WINHTTP_SECURE_CERT_REVOKED: return ERR_CERT_REVOKED;
+    case ERROR_WINHTTP_SECURE_CERT_REV_FAILED: return ERR_CERT_UNABLE_TO_CHECK_REVOCATION;
+    case ERROR_WINHTTP_SECURE_FAILURE: break;
+    default: return ERR_NONE;
+  }
   if (flags & WINHTTP_CALLBACK_STATUS_FLAG_CERT_REVOKED) return ERR_CERT_REVOKED;
   if (flags & WINHTTP_CALLBACK_STATUS_FLAG_CERT_DATE_INVALID) return ERR_CERT_DATE_INVALID;
   if (flags & WINHTTP_CALLBACK_STATUS_FLAG_CERT_CN_INVALID) return ERR_CERT_COMMON_NAME_INVALID;
@@ -83,6 +96,12 @@ cef_errorcode_t CertificateError(DWORD flags) {
     return ERR_CERT_INVALID;
   // Unknown authority, or a failure WinHTTP did not explain: the certificate is not trusted.
   return ERR_CERT_AUTHORITY_INVALID;
+}
+
+void IgnoreCertificateFaults(HINTERNET req) {
+  DWORD ignore = SECURITY_FLAG_IGNORE_UNKNOWN_CA | SECURITY_FLAG_IGNORE_CERT_DATE_INVALID |
+                 SECURITY_FLAG_IGNORE_CERT_CN_INVALID | SECURITY_FLAG_IGNORE_CERT_WRONG_USAGE;
+  WinHttpSetOption(req, WINHTTP_OPTION_SECURITY_FLAGS, &ignore, sizeof(ignore));
 }
 
 std::wstring QueryString(HINTERNET req, DWORD what) {
@@ -134,7 +153,7 @@ cef_errorcode_t FetchHttp(const TFetchRequest& rq, const TFetchCallbacks& cb) {
     DWORD_PTR context = reinterpret_cast<DWORD_PTR>(&secureFailure);
     WinHttpSetOption(req.Get(), WINHTTP_OPTION_CONTEXT_VALUE, &context, sizeof(context));
   }
-  bool triedCredentials = false, certificateAccepted = false;
+  bool triedCredentials = false, certificateAccepted = false, probing = false;
   DWORD status = 0;
   for (;;) {
     if (Cancelled(cb)) return ERR_ABORTED;
@@ -143,15 +162,28 @@ cef_errorcode_t FetchHttp(const TFetchRequest& rq, const TFetchCallbacks& cb) {
                             bodyLen ? const_cast<char*>(rq.body.data()) : WINHTTP_NO_REQUEST_DATA, bodyLen, bodyLen, 0) ||
         !WinHttpReceiveResponse(req.Get(), nullptr)) {
       const DWORD e = GetLastError();
-      if (e != ERROR_WINHTTP_SECURE_FAILURE || certificateAccepted) return MapWinHttpError(e);
-      const cef_errorcode_t certificate = CertificateError(secureFailure);
+      Trace("fetch", L"failed " + rq.url + L": WinHTTP error " + std::to_wstring(e) + L", secure failure flags " +
+                         std::to_wstring(secureFailure));
+      if (certificateAccepted || probing) return MapWinHttpError(e);
+      const cef_errorcode_t certificate = CertificateError(e, secureFailure);
+      if (certificate == ERR_NONE) {
+        // Some WinHTTPs report an untrusted certificate as a channel error: a GET is tried once
+        // more with certificate faults ignored, and if that works the certificate was at fault.
+        if (e != ERROR_WINHTTP_SECURE_CHANNEL_ERROR || rq.method != L"GET") return MapWinHttpError(e);
+        probing = true;
+        IgnoreCertificateFaults(req.Get());
+        continue;
+      }
       if (!cb.onCertificateError || !cb.onCertificateError(certificate)) return certificate;
       // Accepted: the same request again, this certificate's faults ignored.
       certificateAccepted = true;
-      DWORD ignore = SECURITY_FLAG_IGNORE_UNKNOWN_CA | SECURITY_FLAG_IGNORE_CERT_DATE_INVALID |
-                     SECURITY_FLAG_IGNORE_CERT_CN_INVALID | SECURITY_FLAG_IGNORE_CERT_WRONG_USAGE;
-      WinHttpSetOption(req.Get(), WINHTTP_OPTION_SECURITY_FLAGS, &ignore, sizeof(ignore));
+      IgnoreCertificateFaults(req.Get());
       continue;
+    }
+    if (probing) {
+      probing = false;
+      certificateAccepted = true;
+      if (!cb.onCertificateError || !cb.onCertificateError(ERR_CERT_AUTHORITY_INVALID)) return ERR_CERT_AUTHORITY_INVALID;
     }
     DWORD size = sizeof(status);
     WinHttpQueryHeaders(req.Get(), WINHTTP_QUERY_STATUS_CODE | WINHTTP_QUERY_FLAG_NUMBER, WINHTTP_HEADER_NAME_BY_INDEX,

@@ -1,10 +1,13 @@
 #!/usr/bin/env python3
 """Local HTTP test server on 127.0.0.1 for the tests.
 
-Serves tests/pages/ as files, plus generated routes for the download and runtime tests.
+Serves tests/pages/ as files, plus generated routes for the download and runtime tests, over
+http and, on a second port, over https with the self-signed certificate beside this file (which
+no client trusts: it is there to give certificate errors).
 It always stops by itself when its lifetime is over, so no test run can leave it behind.
 
   httpd.py --daemon --port-file F [--lifetime S]   detach, listen, write the port to F
+                                                   (lines: port, process id, https port)
   httpd.py --stop --port-file F                    stop the server whose port is in F
   httpd.py --port P                                run in the foreground (for a person)
   --files DIR                                      also serve the files of DIR under /files/
@@ -36,6 +39,7 @@ import os
 import re
 import signal
 import socket
+import ssl
 import sys
 import threading
 import time
@@ -255,17 +259,34 @@ class Server(ThreadingHTTPServer):
     request_queue_size = 64
 
 
+def tls_server():
+    here = os.path.dirname(os.path.abspath(__file__))
+    ctx = ssl.SSLContext(ssl.PROTOCOL_TLS_SERVER)
+    ctx.load_cert_chain(os.path.join(here, "tls-cert.pem"), os.path.join(here, "tls-key.pem"))
+    server = Server(("127.0.0.1", 0), Handler, bind_and_activate=False)
+    server.socket = ctx.wrap_socket(server.socket, server_side=True)
+    server.server_bind()
+    server.server_activate()
+    return server
+
+
 def serve(port, port_file, lifetime):
     server = Server(("127.0.0.1", port), Handler)
+    secure = tls_server()
+    threading.Thread(target=secure.serve_forever, kwargs={"poll_interval": 0.2}, daemon=True).start()
     if port_file:
         tmp = port_file + ".tmp"
         with open(tmp, "w") as f:
-            f.write("%d\n%d\n" % (server.server_address[1], os.getpid()))
+            f.write("%d\n%d\n%d\n" % (server.server_address[1], os.getpid(), secure.server_address[1]))
         os.replace(tmp, port_file)
-    timer = threading.Timer(lifetime, server.shutdown)
+
+    def stop():
+        secure.shutdown()
+        server.shutdown()
+    timer = threading.Timer(lifetime, stop)
     timer.daemon = True
     timer.start()
-    signal.signal(signal.SIGTERM, lambda *a: threading.Thread(target=server.shutdown).start())
+    signal.signal(signal.SIGTERM, lambda *a: threading.Thread(target=stop).start())
     try:
         server.serve_forever(poll_interval=0.2)
     finally:

@@ -4,6 +4,7 @@
 #include <fstream>
 #include <map>
 #include <thread>
+#include <vector>
 
 #include "rtl/StrConv.h"
 
@@ -151,25 +152,53 @@ bool FileExists(const std::wstring& path) {
   return GetFileAttributesW(path.c_str()) != INVALID_FILE_ATTRIBUTES;
 }
 
-int HttpServerPort() {
-  static int port = [] {
+namespace {
+
+// The fixture's port file: http port, server process id, https port, one per line.
+std::vector<int> ServerFileNumbers() {
+  static const std::vector<int> numbers = [] {
+    std::vector<int> out;
     const std::wstring file = EnvVar(L"TAVLO_HTTPD_PORT_FILE");
-    if (file.empty()) return 0;
+    if (file.empty()) return out;
     std::wstring path = UnixToWindowsPath(file);
     path.pop_back();
     // The fixture writes the file once the server listens; allow it a moment.
     for (int i = 0; i < 100; ++i) {
       const std::string text = ReadFileBytes(path);
-      if (!text.empty()) return std::atoi(text.c_str());
+      if (!text.empty()) {
+        for (size_t pos = 0; pos < text.size();) {
+          out.push_back(std::atoi(text.c_str() + pos));
+          const size_t next = text.find('\n', pos);
+          if (next == std::string::npos) break;
+          pos = next + 1;
+        }
+        return out;
+      }
       Sleep(50);
     }
-    return 0;
+    return out;
   }();
-  return port;
+  return numbers;
+}
+
+}  // namespace
+
+int HttpServerPort() {
+  const auto n = ServerFileNumbers();
+  return n.empty() ? 0 : n[0];
+}
+
+int HttpsServerPort() {
+  const auto n = ServerFileNumbers();
+  return n.size() < 3 ? 0 : n[2];
 }
 
 std::wstring HttpUrl(const std::wstring& path) {
   return L"http://127.0.0.1:" + std::to_wstring(HttpServerPort()) + path;
+}
+
+std::wstring HttpsUrl(const std::wstring& path) {
+  return L"https://127.0.0.1:" + std::to_wstring(HttpsServerPort()) + path;
 }
 
 bool WaitFor(const std::function<bool()>& cond, std::chrono::milliseconds timeout, bool pumpMessages) {

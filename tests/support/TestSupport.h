@@ -72,6 +72,9 @@ bool FileExists(const std::wstring& path);
 // Returns its port, or 0 when it is not running (the test then fails with a clear message).
 int HttpServerPort();
 std::wstring HttpUrl(const std::wstring& path);  // http://127.0.0.1:<port><path>
+// The same server over https, with a certificate no client trusts.
+int HttpsServerPort();
+std::wstring HttpsUrl(const std::wstring& path);
 
 // Polls cond, pumping this thread's messages, until it holds or the time runs out.
 bool WaitFor(const std::function<bool()>& cond, std::chrono::milliseconds timeout,

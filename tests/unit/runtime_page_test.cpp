@@ -117,6 +117,9 @@ struct TEvents {
   bool leaveIsReload = false;
   bool allowPopup = false;
   cef_browser_t* popupBrowser = nullptr;  // one reference
+  cef_request_callback_t* certificate = nullptr;  // one reference, until answered
+  int certificateError = 0;
+  bool certificateOnUi = false;
   void AddIo(const std::wstring& e) {
     if (Cef().cef_currently_on(TID_UI)) resourceOnUi = true;
     std::lock_guard<std::mutex> l(ioLock);
@@ -396,6 +399,15 @@ TOwn<cef_request_handler_t>* NewRequestHandler() {
       p->release(p);
     return gEvents->filter ? &NewRenamingFilter()->s : nullptr;
   };
+  h->s.on_certificate_error = [](cef_request_handler_t*, cef_browser_t* b, cef_errorcode_t error, const cef_string_t*,
+                                 cef_sslinfo_t* info, cef_request_callback_t* callback) CEF_CALLBACK -> int {
+    gEvents->certificateOnUi = Cef().cef_currently_on(TID_UI) != 0;
+    gEvents->certificateError = error;
+    gEvents->certificate = callback;
+    Release(info);
+    Release(b);
+    return 1;
+  };
   h->s.on_render_process_terminated = [](cef_request_handler_t*, cef_browser_t* b, cef_termination_status_t) CEF_CALLBACK {
     gEvents->Add(L"terminated");
     Release(b);
@@ -579,6 +591,30 @@ void LoadUrl(cef_frame_t* frame, const std::wstring& url) {
 
 size_t CountPrefix(const std::vector<std::wstring>& log, const std::wstring& prefix) {
   return static_cast<size_t>(std::count_if(log.begin(), log.end(), [&](const std::wstring& e) { return e.rfind(prefix, 0) == 0; }));
+}
+
+// A server whose certificate nobody trusts: on_certificate_error decides, on the UI thread.
+void CertificateSteps(TEvents& events, cef_frame_t* frame, const TCheck& check) {
+  const std::wstring url = HttpsUrl(L"/pages/runtime_basic.html?tls=1");
+  auto answer = [&](int allow) {
+    if (!check(PumpUntil([&] { return events.certificate != nullptr; }), "no on_certificate_error")) return;
+    check(events.certificateOnUi && events.certificateError == ERR_CERT_AUTHORITY_INVALID,
+          "certificate error " + std::to_string(events.certificateError));
+    events.certificate->cont(events.certificate, allow);
+    Release(events.certificate);
+    events.certificate = nullptr;
+  };
+  events.log.clear();
+  LoadUrl(frame, url);
+  answer(0);
+  check(PumpUntil([&] { return events.Has(L"loading 0"); }) &&
+            events.Has(L"error " + std::to_wstring(ERR_CERT_AUTHORITY_INVALID) + L" " + url),
+        "refused certificate: " + Narrow(Joined(events.log)));
+  events.log.clear();
+  LoadUrl(frame, url);
+  answer(1);
+  check(PumpUntil([&] { return events.Has(L"loading 0"); }) && events.Has(L"end 200") && events.title == L"Basic page",
+        "accepted certificate: " + Narrow(Joined(events.log)));
 }
 
 // The request handler's part in a load: every redirect through on_resource_redirect (which
@@ -820,6 +856,8 @@ std::string PageScenario(const std::wstring& folder, const std::wstring& control
   for (size_t i = 0; same && i < saved.size(); ++i) same = static_cast<unsigned char>(saved[i]) == ((i * 131 + i / 65536) & 255);
   check(same, "saved file has " + std::to_string(saved.size()) + " bytes or wrong content");
   check(!FileExists(events.downloadPath + L".part"), "partial file left behind");
+
+  CertificateSteps(events, frame, check);
 
   RequestSteps(events, browser, frame, check);
   PopupSteps(events, frame, check);
