@@ -38,6 +38,7 @@ struct TBrowserState {
   int historyIndex = -1;
   std::atomic<unsigned> loadSeq{0};  // read by the IO thread to drop superseded loads
   int pendingStatus = 0;  // HTTP status of the committed load, reported with load end
+  std::wstring loadingUrl;  // the address being loaded (not yet the page's until committed)
   bool closing = false;
   int devToolsId = 0;     // the developer-tools browser shown for this one
   // The page's onbeforeunload being asked before it goes: the question's id (0: none), whether

@@ -246,8 +246,12 @@ cef_errorcode_t FetchHttp(const TFetchRequest& rq, const TFetchCallbacks& cb) {
   std::int64_t received = 0;
   for (;;) {
     if (Cancelled(cb)) return ERR_ABORTED;
-    DWORD got = 0;
-    if (!WinHttpReadData(req.Get(), buf.data(), static_cast<DWORD>(buf.size()), &got))
+    // Only what has arrived: a read of the whole buffer could wait long on a slow server, and
+    // a stopped load is noticed between reads.
+    DWORD available = 0, got = 0;
+    if (!WinHttpQueryDataAvailable(req.Get(), &available)) return MapWinHttpError(GetLastError());
+    if (available == 0) break;
+    if (!WinHttpReadData(req.Get(), buf.data(), std::min<DWORD>(available, static_cast<DWORD>(buf.size())), &got))
       return MapWinHttpError(GetLastError());
     if (got == 0) break;
     received += got;

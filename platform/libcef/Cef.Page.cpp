@@ -308,7 +308,7 @@ void AbortCurrent(const std::shared_ptr<TBrowserState>& st) {
   {
     std::lock_guard<std::mutex> l(st->lock);
     loading = st->loading;
-    url = st->url;
+    url = st->loadingUrl.empty() ? st->url : st->loadingUrl;
   }
   ++st->loadSeq;
   if (loading) LoadFailed(st, ERR_ABORTED, url);
@@ -329,6 +329,7 @@ void Commit(const std::shared_ptr<TBrowserState>& st, unsigned seq, TLoaded load
       st->historyIndex = static_cast<int>(st->history.size()) - 1;
     }
     st->url = loaded.url;
+    st->loadingUrl = loaded.url;
     st->hasDocument = true;
     st->text = doc.text;
     st->pendingStatus = loaded.status;
@@ -383,6 +384,7 @@ void StartLoadNow(const std::shared_ptr<TBrowserState>& st, const std::wstring& 
   if (st->closed) return;
   AbortCurrent(st);
   const unsigned seq = st->loadSeq;
+  st->loadingUrl = url;
   auto requestHandler = HandlerOf(st->client, &cef_client_t::get_request_handler);
   if (STANDIN_HAS(requestHandler.Get(), on_before_browse)) {
     auto data = std::make_shared<TRequestData>();
@@ -507,6 +509,7 @@ void PageLoadString(const std::shared_ptr<TBrowserState>& st, const std::wstring
   if (st->closed) return;
   AbortCurrent(st);
   const unsigned seq = st->loadSeq;
+  st->loadingUrl = url.empty() ? L"about:blank" : url;
   SetLoading(st, true);
   LoadingState(st);
   PostTo(TID_UI, [st, seq, html, url] {

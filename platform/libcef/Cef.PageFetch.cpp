@@ -162,6 +162,11 @@ struct TDocumentLoad {
     auto st = weak.lock();
     return st && !st->closed ? st : nullptr;
   }
+  // False once the browser closed or another load replaced this one.
+  bool Current() const {
+    auto st = Browser();
+    return st && st->loadSeq == seq;
+  }
   // The browser and its request handler, when both are there.
   bool Handler(std::shared_ptr<TBrowserState>& st, TCRef<cef_request_handler_t>& handler) const {
     st = Browser();
@@ -272,6 +277,8 @@ bool HeadersIn(TDocumentLoad& d, const TFetchResponse& resp, bool fromNetwork) {
 }
 
 bool BodyIn(TDocumentLoad& d, const char* data, size_t size) {
+  // A load stopped or replaced stops reading: the IO thread serves every page.
+  if (!d.Current()) return false;
   d.received += static_cast<std::int64_t>(size);
   if (d.filter) {
     if (!d.filter->Feed(data, size, d.body)) return false;
@@ -346,8 +353,7 @@ cef_errorcode_t FetchFromHandler(TDocumentLoad& d, const TCRef<cef_resource_hand
     if (got > 0 && !BodyIn(d, buf.data(), static_cast<size_t>(got))) return cancel();
     if (!goOn) return ERR_NONE;
     if (got == 0 && !Await(*more, d.weak, d.seq, kHandlerWaitMs)) return cancel();
-    auto st = d.Browser();
-    if (!st || st->loadSeq != d.seq) return cancel();
+    if (!d.Current()) return cancel();
   }
   return cancel();
 }

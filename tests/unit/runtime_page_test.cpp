@@ -51,8 +51,45 @@ TOwn<cef_v8handler_t>* gHandler = [] {
   return h;
 }();
 
+// What the render side hears goes to the browser process as a message "render <text>".
+void TellBrowser(cef_browser_t* browser, const std::wstring& text) {
+  const std::wstring name = L"render " + text;
+  cef_string_t n = View(name);
+  browser->send_process_message(browser, PID_BROWSER, Cef().cef_process_message_create(&n));
+  Release(browser);
+}
+
 TOwn<cef_render_process_handler_t>* gRenderHandler = [] {
   auto* h = new TOwn<cef_render_process_handler_t>();
+  h->s.on_browser_created = [](cef_render_process_handler_t*, cef_browser_t* b) CEF_CALLBACK {
+    TellBrowser(b, L"browser_created");
+  };
+  h->s.on_context_created = [](cef_render_process_handler_t*, cef_browser_t* b, cef_frame_t* f,
+                               cef_v8context_t* context) CEF_CALLBACK {
+    // The frame's context is the one created.
+    cef_v8context_t* own = f->get_v8context(f);
+    const bool same = own && context->is_same(context, AddRef(own));
+    Release(own);
+    Release(context);
+    Release(f);
+    TellBrowser(b, L"context_created same=" + std::to_wstring(same));
+  };
+  h->s.on_context_released = [](cef_render_process_handler_t*, cef_browser_t* b, cef_frame_t* f,
+                                cef_v8context_t* context) CEF_CALLBACK {
+    Release(context);
+    Release(f);
+    TellBrowser(b, L"context_released");
+  };
+  h->s.on_uncaught_exception = [](cef_render_process_handler_t*, cef_browser_t* b, cef_frame_t* f, cef_v8context_t* context,
+                                  cef_v8exception_t* exception, cef_v8stack_trace_t* trace) CEF_CALLBACK {
+    const std::wstring message = Take(exception->get_message(exception));
+    const int line = exception->get_line_number(exception);
+    Release(exception);
+    Release(trace);
+    Release(context);
+    Release(f);
+    TellBrowser(b, L"uncaught " + message + L" @" + std::to_wstring(line));
+  };
   h->s.on_web_kit_initialized = [](cef_render_process_handler_t*) CEF_CALLBACK {
     const std::wstring name = L"v8/tapp", code = kExtensionCode;
     cef_string_t n = View(name), c = View(code);
@@ -517,6 +554,14 @@ TOwn<cef_client_t>* NewPageClient() {
   c->s.get_keyboard_handler = [](cef_client_t*) CEF_CALLBACK { return keys->Wrap(); };
   c->s.get_focus_handler = [](cef_client_t*) CEF_CALLBACK { return focus->Wrap(); };
   c->s.get_context_menu_handler = [](cef_client_t*) CEF_CALLBACK { return menus->Wrap(); };
+  c->s.on_process_message_received = [](cef_client_t*, cef_browser_t* b, cef_process_id_t, cef_process_message_t* m)
+                                         CEF_CALLBACK -> int {
+    const std::wstring name = Take(m->get_name(m));
+    if (name.rfind(L"render ", 0) == 0) gEvents->Add(name);
+    Release(m);
+    Release(b);
+    return 1;
+  };
   return c;
 }
 
@@ -615,6 +660,62 @@ void CertificateSteps(TEvents& events, cef_frame_t* frame, const TCheck& check) 
   answer(1);
   check(PumpUntil([&] { return events.Has(L"loading 0"); }) && events.Has(L"end 200") && events.title == L"Basic page",
         "accepted certificate: " + Narrow(Joined(events.log)));
+}
+
+// Documents that come from elsewhere than a server, a stopped load, an unknown scheme, a
+// download asked for, zoom; and what the render side hears of contexts and exceptions.
+void KindsOfLoadSteps(TEvents& events, cef_browser_t* browser, cef_frame_t* frame, const TCheck& check) {
+  auto loaded = [&] { return PumpUntil([&] { return events.Has(L"loading 0"); }); };
+  events.log.clear();
+  const std::wstring html = L"<html><head><title>Given as text</title></head><body><script>throw new Error('from text');"
+                            L"</script></body></html>";
+  const std::wstring textUrl = L"http://text.invalid/given";
+  cef_string_t h = View(html), tu = View(textUrl);
+  frame->load_string(frame, &h, &tu);
+  check(loaded() && events.Has(L"address " + textUrl) && events.title == L"Given as text",
+        "load_string: " + Narrow(Joined(events.log)));
+  check(PumpUntil([&] { return events.Has(L"render uncaught"); }), "no on_uncaught_exception");
+  check(events.Has(L"render context_created same=1") && events.Has(L"render context_released") &&
+            events.Has(L"render uncaught Uncaught Error: from text @1"),
+        "render side: " + Narrow(Joined(events.log)));
+
+  events.log.clear();
+  LoadUrl(frame, L"data:text/html,%3Ctitle%3EFrom%20data%3C%2Ftitle%3E");
+  check(loaded() && events.title == L"From data" && events.Has(L"end 200"), "data: " + Narrow(Joined(events.log)));
+
+  events.log.clear();
+  const std::wstring source = L"view-source:" + HttpUrl(L"/pages/runtime_basic.html");
+  LoadUrl(frame, source);
+  check(loaded() && events.Has(L"address " + source) && events.Has(L"end 200"), "view-source: " + Narrow(Joined(events.log)));
+
+  events.log.clear();
+  const std::wstring unknown = L"tavlo-nowhere://thing";
+  LoadUrl(frame, unknown);
+  check(loaded() && events.Has(L"error " + std::to_wstring(ERR_UNKNOWN_URL_SCHEME) + L" " + unknown),
+        "unknown scheme: " + Narrow(Joined(events.log)));
+
+  // Stopped while the server is still sending.
+  events.log.clear();
+  const std::wstring slow = HttpUrl(L"/bytes/400000?throttle=20000&type=text/html");
+  LoadUrl(frame, slow);
+  PumpUntil([&] { return events.Has(L"loading 1"); });
+  PumpUntil([] { return false; }, 300);
+  browser->stop_load(browser);
+  check(loaded() && events.Has(L"error " + std::to_wstring(ERR_ABORTED) + L" " + slow), "stop: " + Narrow(Joined(events.log)));
+
+  cef_browser_host_t* host = browser->get_host(browser);
+  events.downloadComplete = false;
+  events.downloadPath = events.downloadPath + L".asked";
+  const std::wstring asked = HttpUrl(L"/bytes/3000?attachment=asked.bin");
+  cef_string_t a = View(asked);
+  host->start_download(host, &a);
+  check(PumpUntil([&] { return events.downloadComplete; }) && ReadFileBytes(events.downloadPath).size() == 3000,
+        "start_download did not save the file");
+
+  host->set_zoom_level(host, 1.7);
+  check(host->get_zoom_level(host) == 1.7, "zoom level not kept");
+  host->set_zoom_level(host, 0);
+  Release(host);
 }
 
 // The request handler's part in a load: every redirect through on_resource_redirect (which
@@ -758,7 +859,7 @@ std::string PageScenario(const std::wstring& folder, const std::wstring& control
   check(PumpUntil([&] { return events.Has(L"end") && events.Has(L"console"); }), "page did not finish loading");
   std::vector<std::wstring> order;
   for (const auto& e : events.log)
-    if (e.rfind(L"console", 0) != 0) order.push_back(e);
+    if (e.rfind(L"console", 0) != 0 && e.rfind(L"render ", 0) != 0) order.push_back(e);
   const std::wstring dir = basic.substr(0, basic.find_last_of(L'/') + 1);
   const std::vector<std::wstring> expected = {
       L"created", L"loading 1", L"start", L"address " + basic, L"title Basic page",
@@ -857,6 +958,7 @@ std::string PageScenario(const std::wstring& folder, const std::wstring& control
   check(same, "saved file has " + std::to_string(saved.size()) + " bytes or wrong content");
   check(!FileExists(events.downloadPath + L".part"), "partial file left behind");
 
+  KindsOfLoadSteps(events, browser, frame, check);
   CertificateSteps(events, frame, check);
 
   RequestSteps(events, browser, frame, check);
