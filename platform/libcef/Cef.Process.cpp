@@ -478,6 +478,11 @@ int cef_initialize(const cef_main_args_t* args, const cef_settings_t* settings, 
     }
     SetTraceRole("browser");
     Trace("process", std::string(s.singleProcess ? "initialize single-process" : "initialize"));
+    // The record as received, for tests of what a program asks for.
+    Trace("process", L"settings multi_threaded_message_loop=" + std::to_wstring(settings->multi_threaded_message_loop) +
+                         L" persist_user_preferences=" + std::to_wstring(settings->persist_user_preferences) +
+                         L" log_severity=" + std::to_wstring(settings->log_severity) + L" accept_language_list=" +
+                         s.acceptLanguageList + L" cache_path=" + s.cachePath);
 
     rt.ui = std::make_shared<TTaskQueue>(TID_UI);
     BindCurrentThread(rt.ui);

@@ -261,8 +261,8 @@ struct TRecorder : rtl::TInterfacedObject, TJsExtentionProc {
 class ScriptAccess : public ::testing::Test {
 protected:
   void SetUp() override {
-    if (!gRuntimeUp) GTEST_SKIP() << "runtime not started: " << rtl::Utf16ToUtf8(gRuntimeProblem);
-    if (HttpServerPort() == 0) GTEST_SKIP() << "test HTTP server not running";
+    ASSERT_TRUE(gRuntimeUp) << "runtime not started: " << rtl::Utf16ToUtf8(gRuntimeProblem);
+    ASSERT_NE(HttpServerPort(), 0) << "test HTTP server not running";
     host = std::make_unique<TPageHost>();
     ASSERT_TRUE(host->Open(L"/pages/script_access.html")) << "the test page did not load";
   }
@@ -581,7 +581,7 @@ TAVLO_CHILD(run_in_render_single_process) {
 }
 
 TEST(ScriptAccessSingleProcess, RunInRenderProcessRunsTheProcedureWithThePageContextAndData) {
-  if (HttpServerPort() == 0) GTEST_SKIP() << "test HTTP server not running";
+  ASSERT_NE(HttpServerPort(), 0) << "test HTTP server not running";
   EXPECT_EQ(RunChild(L"run_in_render_single_process", {}, 90000), 0)
       << "10 no runtime, 11 no page, 12 not run, 13 reference kept, 14 wrong page, 15 no context, 16 wrong data, "
          "17 run twice, 18 not freed";
