@@ -297,6 +297,9 @@ bool PageKey(const std::shared_ptr<TBrowserState>& st, HWND hwnd, UINT msg, WPAR
   e.type = (msg == WM_KEYUP || msg == WM_SYSKEYUP) ? KEYEVENT_KEYUP
                                                    : (msg == WM_CHAR || msg == WM_SYSCHAR) ? KEYEVENT_CHAR : KEYEVENT_RAWKEYDOWN;
   e.modifiers = Modifiers();
+  // A system key message says in its context bit whether Alt is held, whatever the key state.
+  if ((msg == WM_SYSKEYDOWN || msg == WM_SYSKEYUP || msg == WM_SYSCHAR) && (lp & (1 << 29)))
+    e.modifiers |= EVENTFLAG_ALT_DOWN;
   e.windows_key_code = static_cast<int>(wp);
   e.native_key_code = static_cast<int>(lp);
   e.is_system_key = msg == WM_SYSKEYDOWN || msg == WM_SYSKEYUP || msg == WM_SYSCHAR;

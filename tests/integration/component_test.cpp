@@ -701,6 +701,37 @@ TEST(ComponentKeys, BuiltinKeysFocusRuleAndDevTools) {
   EXPECT_FALSE(focus->OnSetFocus(page, FOCUS_SOURCE_NAVIGATION));
 }
 
+// The same keys as window input of the page: through the runtime's keyboard callbacks.
+TEST(ComponentKeys, KeysPressedInThePageWindow) {
+  REQUIRE_PAGES();
+  TPageHost host;
+  ASSERT_GE(host.Open(HttpUrl(L"/pages/component_a.html")), 0);
+  const rtl::TRef<ICefBrowser> page = host.browser->ActiveBrowser();
+  HWND wnd = PageWindow(page);
+  ASSERT_NE(wnd, nullptr);
+  auto press = [&](UINT down, UINT up, WPARAM key, LPARAM context) {
+    PostMessageW(wnd, down, key, 1 | context);
+    PostMessageW(wnd, up, key, 0xC0000001 | context);
+    PumpFor(100ms);
+  };
+  host.browser->VoraDOptions()->SetDevToolsEnable(true);
+  press(WM_KEYDOWN, WM_KEYUP, VK_F12, 0);
+  EXPECT_TRUE(Pump([&] {
+    return host.browser->DevToolsView() && host.browser->DevToolsView()->IsOpenedFor(page->GetIdentifier());
+  }, 5s));
+  host.browser->CloseDevTools(nullptr);
+
+  const size_t starts = host.Count(L"loadstart");
+  press(WM_KEYDOWN, WM_KEYUP, VK_F5, 0);
+  EXPECT_TRUE(Pump([&] { return host.Count(L"loadstart") > starts; }, 10s));
+
+  // Alt+F4 in the page would close the form through the default window procedure.
+  press(WM_SYSKEYDOWN, WM_SYSKEYUP, VK_F4, 1 << 29);
+  PumpFor(300ms);
+  EXPECT_TRUE(IsWindow(host.form.Handle()) && IsWindowVisible(host.form.Handle()));
+  EXPECT_EQ(host.browser->BrowserCount(), 1);
+}
+
 TEST(ComponentClose, ScriptCloseClosesThePageAsJs) {
   REQUIRE_PAGES();
   TPageHost host;
