@@ -331,9 +331,26 @@ bool PageKey(const std::shared_ptr<TBrowserState>& st, HWND hwnd, UINT msg, WPAR
   return consumed;
 }
 
-bool PageGotFocus(const std::shared_ptr<TBrowserState>& st) {
+namespace {
+bool gFocusAsked = false;  // the focus being given was agreed to already
+}  // namespace
+
+void PageNavigationFocus(const std::shared_ptr<TBrowserState>& st) {
+  HWND w = st->window;
+  if (!w || !IsWindowVisible(w) || GetFocus() == w || GetActiveWindow() != GetAncestor(w, GA_ROOT)) return;
   auto focus = HandlerOf(st->client, &cef_client_t::get_focus_handler);
   if (STANDIN_HAS(focus.Get(), on_set_focus)) {
+    Trace("callback", std::string("on_set_focus navigation"));
+    if (focus->on_set_focus(focus.Get(), NewBrowserStruct(st), FOCUS_SOURCE_NAVIGATION)) return;
+  }
+  gFocusAsked = true;
+  SetFocus(w);
+  gFocusAsked = false;
+}
+
+bool PageGotFocus(const std::shared_ptr<TBrowserState>& st) {
+  auto focus = HandlerOf(st->client, &cef_client_t::get_focus_handler);
+  if (!gFocusAsked && STANDIN_HAS(focus.Get(), on_set_focus)) {
     Trace("callback", std::string("on_set_focus"));
     if (focus->on_set_focus(focus.Get(), NewBrowserStruct(st), FOCUS_SOURCE_SYSTEM)) return false;
   }

@@ -11,6 +11,9 @@ namespace standin {
 bool PageKey(const std::shared_ptr<TBrowserState>& st, HWND hwnd, UINT msg, WPARAM wp, LPARAM lp);
 // The page window got the focus. False when the handler refused it.
 bool PageGotFocus(const std::shared_ptr<TBrowserState>& st);
+// A committed navigation focuses the page when its window is in the active window, unless
+// on_set_focus (FOCUS_SOURCE_NAVIGATION) refuses.
+void PageNavigationFocus(const std::shared_ptr<TBrowserState>& st);
 void PageContextMenu(const std::shared_ptr<TBrowserState>& st, HWND hwnd, int x, int y);
 
 cef_menu_model_t* NewMenuModel();

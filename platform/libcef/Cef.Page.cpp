@@ -346,6 +346,7 @@ void Commit(const std::shared_ptr<TBrowserState>& st, unsigned seq, TLoaded load
     display->on_address_change(display.Get(), B(st), F(st), &u);
   }
   TitleChanged(st, doc.hasTitle && !doc.title.empty() ? doc.title : loaded.url);
+  PageNavigationFocus(st);
   std::vector<std::wstring> icons;
   for (const auto& href : doc.icons) icons.push_back(ResolveUrl(loaded.url, href));
   TUrlParts parts;

@@ -494,6 +494,27 @@ TEST(ComponentFocus, FocusReturningWithActivationIsNotAToolkitFocusChange) {
   EXPECT_EQ(GetFocus(), view->Handle());
 }
 
+TEST(ComponentFocus, ANavigationTakesTheFocusOnlyWhenTheApplicationLetsIt) {
+  REQUIRE_PAGES();
+  TPageHost host;
+  ASSERT_GE(host.Open(HttpUrl(L"/pages/component_a.html")), 0);
+  int gotFocus = 0;
+  host.browser->OnGotFocus = [&](PBrowser, bool&) { ++gotFocus; };
+  SetForegroundWindow(host.form.Handle());
+  SetFocus(host.View());
+  ASSERT_EQ(GetFocus(), host.View());
+  const size_t ends = host.loadEnds.size();
+  host.browser->Load(HttpUrl(L"/pages/component_b.html"));
+  ASSERT_TRUE(Pump([&] { return host.loadEnds.size() > ends; }));
+  EXPECT_EQ(gotFocus, 0) << "the navigation took the focus";
+  EXPECT_EQ(GetFocus(), host.View());
+
+  host.browser->OnSetFocus = [](PBrowser, TCefFocusSource, bool&, bool& cancelDefault) { cancelDefault = true; };
+  host.browser->Load(HttpUrl(L"/pages/component_c.html"));
+  ASSERT_TRUE(Pump([&] { return host.loadEnds.size() > ends + 1; }));
+  EXPECT_TRUE(Pump([&] { return gotFocus > 0; }, 2s)) << "the page did not get the focus it was allowed";
+}
+
 // ---- popups
 
 TEST(ComponentPopups, PopupDefaultsAndCancelDefaultEvent) {

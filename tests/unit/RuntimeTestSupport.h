@@ -91,7 +91,7 @@ struct TOwn {
 };
 
 // A task that runs `fn`; the runtime receives the only reference.
-cef_task_t* NewTask(std::function<void()> fn) {
+[[maybe_unused]] cef_task_t* NewTask(std::function<void()> fn) {
   auto* t = new TOwn<cef_task_t>();
   t->fn = std::move(fn);
   t->s.execute = [](cef_task_t* self) CEF_CALLBACK { TOwn<cef_task_t>::Of(self)->fn(); };

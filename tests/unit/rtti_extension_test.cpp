@@ -564,7 +564,9 @@ TEST(RttiAddresses, PackedAddressesComeBack) {
   }
   EXPECT_EQ(PackNativeAddress(nullptr), 0);
   EXPECT_EQ(UnpackNativeAddress(0), nullptr);
-  if (sizeof(void*) > 4) EXPECT_EQ(UnpackNativeAddress(0x7FFFFFF0), nullptr) << "an unknown id names nothing";
+  if (sizeof(void*) > 4) {
+    EXPECT_EQ(UnpackNativeAddress(0x7FFFFFF0), nullptr) << "an unknown id names nothing";
+  }
 }
 
 TEST(RttiScriptText, NameIsInsertedTwiceAndCannotEndItsString) {
