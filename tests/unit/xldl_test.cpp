@@ -350,6 +350,19 @@ TEST_F(Engine, ServerErrorsEndInFailure) {
   EXPECT_FALSE(XL_StopTask(missing));
 }
 
+// An https server whose certificate nobody trusts: a failure, never a file.
+TEST_F(Engine, UntrustedHttpsServersFail) {
+  ASSERT_NE(HttpsServerPort(), 0);
+  const TXlTaskParam p = MakeParam(HttpsUrl(L"/bytes/1000?" + Unique()), FDir.Path(), L"secure.bin");
+  const TXlTaskHandle task = XL_CreateTask(&p);
+  ASSERT_NE(task, 0u);
+  ASSERT_TRUE(XL_StartTask(task));
+  ASSERT_TRUE(WaitStatus(task, XL_STATUS_FAILED, 60s)) << "status " << int(Query(task).Status);
+  EXPECT_EQ(Query(task).FailCode, XL_FAIL_NETWORK);
+  EXPECT_FALSE(FileExists(FDir.Path() + L"secure.bin"));
+  EXPECT_FALSE(FileExists(FDir.Path() + L"secure.bin.part"));
+}
+
 TEST_F(Engine, TwoTasksAtOnceStayApart) {
   const TXlTaskHandle a = Download(L"/bytes/4000000?throttle=2000000&" + Unique(), L"first.bin");
   const TXlTaskHandle b = Download(L"/bytes/3000000?throttle=2000000&chunked=1&" + Unique(), L"second.bin");
