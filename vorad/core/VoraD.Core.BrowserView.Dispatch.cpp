@@ -24,17 +24,6 @@ const wchar_t ScriptDialogCaptionSuffix[] = L" \u4E0A\u7684\u7F51\u9875\u663E\u7
 const wchar_t LeavePageQuestion[] = L"\u786E\u5B9A\u8981\u79BB\u5F00\u6B64\u9875\u5417\uFF1F";  // "确定要离开此页吗？"
 const wchar_t LeavePageCaption[] = L"\u786E\u8BA4\u5BFC\u822A";  // "确认导航"
 
-class TLockHold {
-public:
-  explicit TLockHold(TVoraDLocker& locker) : FLocker(locker) { FLocker.Enter(); }
-  ~TLockHold() { FLocker.Exit(); }
-  TLockHold(const TLockHold&) = delete;
-  TLockHold& operator=(const TLockHold&) = delete;
-
-private:
-  TVoraDLocker& FLocker;
-};
-
 template <class T>
 T* Payload(LPARAM lParam) {
   return reinterpret_cast<T*>(lParam);

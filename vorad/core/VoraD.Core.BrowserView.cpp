@@ -16,18 +16,6 @@
 
 namespace {
 
-// Scoped hold of one of the process-wide lockers.
-class TLockHold {
-public:
-  explicit TLockHold(TVoraDLocker& locker) : FLocker(locker) { FLocker.Enter(); }
-  ~TLockHold() { FLocker.Exit(); }
-  TLockHold(const TLockHold&) = delete;
-  TLockHold& operator=(const TLockHold&) = delete;
-
-private:
-  TVoraDLocker& FLocker;
-};
-
 bool ValidPageWindow(HWND wnd) { return wnd != nullptr && wnd != HWND(INVALID_HANDLE_VALUE); }
 
 HWND PageWindow(const rtl::TRef<ICefBrowser>& browser) {

@@ -7,17 +7,6 @@ namespace {
 
 const wchar_t DevToolsWindowName[] = L"DevTools";
 
-class TLockHold {
-public:
-  explicit TLockHold(TVoraDLocker& locker) : FLocker(locker) { FLocker.Enter(); }
-  ~TLockHold() { FLocker.Exit(); }
-  TLockHold(const TLockHold&) = delete;
-  TLockHold& operator=(const TLockHold&) = delete;
-
-private:
-  TVoraDLocker& FLocker;
-};
-
 }  // namespace
 
 cef_window_info_t NewDevToolsWindowInfo(const std::wstring& windowName) {

@@ -31,6 +31,18 @@ private:
   bool FSpinCountSet = false;
 };
 
+// Holds a locker for the scope it lives in.
+class TLockHold {
+public:
+  explicit TLockHold(TVoraDLocker& locker) : FLocker(locker) { FLocker.Enter(); }
+  ~TLockHold() { FLocker.Exit(); }
+  TLockHold(const TLockHold&) = delete;
+  TLockHold& operator=(const TLockHold&) = delete;
+
+private:
+  TVoraDLocker& FLocker;
+};
+
 inline constexpr DWORD VoraDLockerSpinCount = 4000;
 
 // The machine's number of processors (dwNumberOfProcessors), set by InitVoraDLocker before the

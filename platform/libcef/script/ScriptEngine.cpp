@@ -663,7 +663,6 @@ duk_int_t ProtectedCallMethod(duk_context* ctx, duk_idx_t nargs) {
 
 int InvokeHandler(duk_context* ctx, cef_v8handler_t* handler, const std::wstring& name,
                   duk_idx_t thisIdx, duk_idx_t firstArg, duk_idx_t count) {
-  TEngine& e = Engine();
   try {
     if (!duk_check_stack(ctx, 8)) {
       duk_push_string(ctx, "too many arguments");
@@ -696,32 +695,36 @@ int InvokeHandler(duk_context* ctx, cef_v8handler_t* handler, const std::wstring
       object->base.release(&object->base);
     }
     TCRef<cef_v8value_t> result = TCRef<cef_v8value_t>::Adopt(retval);
-    if (e.pendingThrow) {
-      e.pendingThrow = false;
-      cef_string_utf16_clear(&exception);
-      duk_push_heap_stash(ctx);
-      duk_get_prop_string(ctx, -1, "pending");
-      duk_del_prop_string(ctx, -2, "pending");
-      duk_remove(ctx, -2);
-      return -2;
-    }
-    if (exception.length > 0) {
-      std::wstring text(exception.str, exception.length);
-      cef_string_utf16_clear(&exception);
-      PushWString(ctx, text);
-      return -1;
-    }
-    cef_string_utf16_clear(&exception);
-    TValue* value = handled ? TValue::From(result.Get()) : nullptr;
-    if (value)
-      value->Push(ctx);
-    else
-      duk_push_undefined(ctx);
-    return 1;
+    return PushHandlerOutcome(ctx, exception, handled ? result.Get() : nullptr);
   } catch (...) {
     duk_push_string(ctx, "native call failed");
     return -1;
   }
+}
+
+int PushHandlerOutcome(duk_context* ctx, cef_string_t& exception, cef_v8value_t* result) {
+  TEngine& e = Engine();
+  if (e.pendingThrow) {
+    e.pendingThrow = false;
+    cef_string_utf16_clear(&exception);
+    duk_push_heap_stash(ctx);
+    duk_get_prop_string(ctx, -1, "pending");
+    duk_del_prop_string(ctx, -2, "pending");
+    duk_remove(ctx, -2);
+    return -2;
+  }
+  if (exception.length > 0) {
+    std::wstring text(exception.str, exception.length);
+    cef_string_utf16_clear(&exception);
+    PushWString(ctx, text);
+    return -1;
+  }
+  cef_string_utf16_clear(&exception);
+  if (TValue* value = TValue::From(result))
+    value->Push(ctx);
+  else
+    duk_push_undefined(ctx);
+  return 1;
 }
 
 duk_ret_t FinishNative(duk_context* ctx, int result) {

@@ -250,6 +250,9 @@ cef_time_t MsToTime(double ms);
 // (returns -2). The receiver is at `thisIdx`, the arguments at `firstArg`..+count.
 int InvokeHandler(duk_context* ctx, cef_v8handler_t* handler, const std::wstring& name,
                   duk_idx_t thisIdx, duk_idx_t firstArg, duk_idx_t count);
+// After a native handler or accessor ran: pushes the error it rethrew, its exception text, or
+// `result` (undefined when null), and returns InvokeHandler's code for it. Clears `exception`.
+int PushHandlerOutcome(duk_context* ctx, cef_string_t& exception, cef_v8value_t* result);
 // Ends a native call from InvokeHandler's result; never returns for errors.
 duk_ret_t FinishNative(duk_context* ctx, int result);
 

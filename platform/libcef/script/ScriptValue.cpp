@@ -151,65 +151,51 @@ int CEF_CALLBACK SetRethrowExceptions(S* self, int rethrow) {
 
 // ---- Properties
 
+// `op` on the value (index 0 of a protected call): its answer, or 0 when the call failed.
+template <class Op>
+int AskObject(S* self, Op op) {
+  bool answer = false;
+  auto body = [&](duk_context* c) -> duk_ret_t {
+    answer = op(c);
+    return 0;
+  };
+  duk_context* ctx = nullptr;
+  if (!Call(V(self), ctx, body)) return 0;
+  duk_pop(ctx);
+  return answer ? 1 : 0;
+}
+
 int CEF_CALLBACK HasValueByKey(S* self, const cef_string_t* key) {
   return Guard(0, [&] {
-    std::string k = ToCesu(ToW(key));
-    bool has = false;
-    auto body = [&](duk_context* c) -> duk_ret_t {
+    const std::string k = ToCesu(ToW(key));
+    return AskObject(self, [&](duk_context* c) {
       duk_push_lstring(c, k.data(), k.size());
-      has = duk_has_prop(c, 0) != 0;
-      return 0;
-    };
-    duk_context* ctx = nullptr;
-    if (!Call(V(self), ctx, body)) return 0;
-    duk_pop(ctx);
-    return has ? 1 : 0;
+      return duk_has_prop(c, 0) != 0;
+    });
   });
 }
 
 int CEF_CALLBACK HasValueByIndex(S* self, int index) {
   return Guard(0, [&] {
     if (index < 0) return 0;
-    bool has = false;
-    auto body = [&](duk_context* c) -> duk_ret_t {
-      has = duk_has_prop_index(c, 0, static_cast<duk_uarridx_t>(index)) != 0;
-      return 0;
-    };
-    duk_context* ctx = nullptr;
-    if (!Call(V(self), ctx, body)) return 0;
-    duk_pop(ctx);
-    return has ? 1 : 0;
+    return AskObject(self, [&](duk_context* c) { return duk_has_prop_index(c, 0, static_cast<duk_uarridx_t>(index)) != 0; });
   });
 }
 
 int CEF_CALLBACK DeleteValueByKey(S* self, const cef_string_t* key) {
   return Guard(0, [&] {
-    std::string k = ToCesu(ToW(key));
-    bool done = false;
-    auto body = [&](duk_context* c) -> duk_ret_t {
+    const std::string k = ToCesu(ToW(key));
+    return AskObject(self, [&](duk_context* c) {
       duk_push_lstring(c, k.data(), k.size());
-      done = duk_del_prop(c, 0) != 0;
-      return 0;
-    };
-    duk_context* ctx = nullptr;
-    if (!Call(V(self), ctx, body)) return 0;
-    duk_pop(ctx);
-    return done ? 1 : 0;
+      return duk_del_prop(c, 0) != 0;
+    });
   });
 }
 
 int CEF_CALLBACK DeleteValueByIndex(S* self, int index) {
   return Guard(0, [&] {
     if (index < 0) return 0;
-    bool done = false;
-    auto body = [&](duk_context* c) -> duk_ret_t {
-      done = duk_del_prop_index(c, 0, static_cast<duk_uarridx_t>(index)) != 0;
-      return 0;
-    };
-    duk_context* ctx = nullptr;
-    if (!Call(V(self), ctx, body)) return 0;
-    duk_pop(ctx);
-    return done ? 1 : 0;
+    return AskObject(self, [&](duk_context* c) { return duk_del_prop_index(c, 0, static_cast<duk_uarridx_t>(index)) != 0; });
   });
 }
 
@@ -332,7 +318,6 @@ int InvokeAccessor(duk_context* ctx, bool set) {
     cef_string_t name = ViewOf(key);
     cef_string_t exception{};
     S* retval = nullptr;
-    TEngine& e = Engine();
     {
       TRunningScope running(ctx);
       try {
@@ -348,27 +333,7 @@ int InvokeAccessor(duk_context* ctx, bool set) {
       }
     }
     TCRef<S> result = TCRef<S>::Adopt(retval);
-    if (e.pendingThrow) {
-      e.pendingThrow = false;
-      cef_string_utf16_clear(&exception);
-      duk_push_heap_stash(ctx);
-      duk_get_prop_string(ctx, -1, "pending");
-      duk_del_prop_string(ctx, -2, "pending");
-      duk_remove(ctx, -2);
-      return -2;
-    }
-    if (exception.length > 0) {
-      std::wstring text(exception.str, exception.length);
-      cef_string_utf16_clear(&exception);
-      PushWString(ctx, text);
-      return -1;
-    }
-    cef_string_utf16_clear(&exception);
-    if (TValue* r = TValue::From(result.Get()))
-      r->Push(ctx);
-    else
-      duk_push_undefined(ctx);
-    return 1;
+    return PushHandlerOutcome(ctx, exception, result.Get());
   } catch (...) {
     duk_push_string(ctx, "accessor failed");
     return -1;
