@@ -11,6 +11,7 @@
 
 #include "rtl/StrConv.h"
 #include "support/TestSupport.h"
+#include "integration/ComponentRuntime.h"
 #include "toolkit/ExtCtrls.h"
 #include "toolkit/Forms.h"
 #include "vorad/cef3/VoraD.Cef3.Classes.h"
@@ -30,6 +31,7 @@
 #include "vorad/core/VoraD.Settings.h"
 
 using namespace testing_support;
+using namespace component_testing;
 using namespace std::chrono_literals;
 
 namespace {
@@ -39,37 +41,12 @@ const wchar_t kScriptCaptionSuffix[] = L" \u4E0A\u7684\u7F51\u9875\u663E\u793A";
 const wchar_t kLeaveCaption[] = L"\u786E\u8BA4\u5BFC\u822A";
 const wchar_t kLeaveQuestion[] = L"\u786E\u5B9A\u8981\u79BB\u5F00\u6B64\u9875\u5417\uFF1F";
 
-bool gRuntimeUp = false;
-std::wstring gRuntimeProblem;
-
 struct RuntimeEnvironment : ::testing::Environment {
   TTempDir cache;
-  void SetUp() override {
-    InitVoraDLocker();
-    InitVoraDCoreCefErr();
-    toolkit::Application().Title = kAppTitle;
-    SetMainThreadId(GetCurrentThreadId());
-    VoraDBindingStart();
-    VoraDApp->SetCefSingleProcess(true);
-    VoraDApp->SetCefCache(cache.Path() + L"cache");
-    try {
-      gRuntimeUp = VoraDApp->Init();
-      if (!gRuntimeUp) gRuntimeProblem = L"the runtime did not start in the browser role";
-    } catch (const rtl::Exception& e) {
-      gRuntimeProblem = e.Message();
-    }
-  }
-  void TearDown() override {
-    VoraDBindingEnd();
-    FinalVoraDCoreCefErr();
-    FinalVoraDLocker();
-  }
+  void SetUp() override { StartComponentRuntime(kAppTitle, true, cache.Path() + L"cache"); }
+  void TearDown() override { StopComponentRuntime(); }
 };
 const auto* const kRuntime = ::testing::AddGlobalTestEnvironment(new RuntimeEnvironment);
-
-bool Pump(const std::function<bool()>& cond, std::chrono::milliseconds timeout = 15s) {
-  return WaitFor(cond, timeout, true);
-}
 
 void PumpFor(std::chrono::milliseconds span) {
   WaitFor([] { return false; }, span, true);

@@ -16,6 +16,7 @@
 
 #include "rtl/StrConv.h"
 #include "support/TestSupport.h"
+#include "integration/ComponentRuntime.h"
 #include "toolkit/Forms.h"
 #include "vorad/cef3/VoraD.Cef3.Classes.h"
 #include "vorad/cef3/VoraD.Core.App.h"
@@ -26,6 +27,7 @@
 #include "vorad/core/VoraD.Locker.h"
 
 using namespace testing_support;
+using namespace component_testing;
 using namespace std::chrono_literals;
 
 namespace {
@@ -101,35 +103,14 @@ const bool gRendererRegistered = RegisterProcessTypeMain(&RendererMain);
 
 // ---- the browser process -----------------------------------------------------------------------
 
-bool gRuntimeUp = false;
-std::wstring gRuntimeProblem;
 TTempDir* gTemp = nullptr;
 
 std::wstring RequestLogPath() { return gTemp ? gTemp->Path() + L"requests.log" : std::wstring(); }
 
 void StartRuntime(bool singleProcess, TTempDir& cache) {
-  InitVoraDLocker();
-  InitVoraDCoreCefErr();
-  InitVoraDCoreJsExtention();
-  toolkit::Application().Title = kAppTitle;
-  SetMainThreadId(GetCurrentThreadId());
-  VoraDBindingStart();
-  VoraDApp->SetCefSingleProcess(singleProcess);
-  VoraDApp->SetCefCache(cache.Path() + L"cache");
-  try {
-    gRuntimeUp = VoraDApp->Init();
-    if (!gRuntimeUp) gRuntimeProblem = L"the runtime did not start in the browser role";
-  } catch (const rtl::Exception& e) {
-    gRuntimeProblem = e.Message();
-  }
+  StartComponentRuntime(kAppTitle, singleProcess, cache.Path() + L"cache");
 }
-
-void StopRuntime() {
-  VoraDBindingEnd();
-  FinalVoraDCoreJsExtention();
-  FinalVoraDCoreCefErr();
-  FinalVoraDLocker();
-}
+void StopRuntime() { StopComponentRuntime(); }
 
 struct RuntimeEnvironment : ::testing::Environment {
   std::unique_ptr<TTempDir> temp;
@@ -148,9 +129,6 @@ struct RuntimeEnvironment : ::testing::Environment {
 };
 const auto* const kRuntime = ::testing::AddGlobalTestEnvironment(new RuntimeEnvironment);
 
-bool Pump(const std::function<bool()>& cond, std::chrono::milliseconds timeout = 15s) {
-  return WaitFor(cond, timeout, true);
-}
 
 // A form with a browser control showing the test page.
 struct TPageHost {

@@ -742,46 +742,37 @@ TValue::TValue() {
   s.execute_function_with_context = &ExecuteFunctionWithContext;
 }
 
-cef_v8value_t* TValue::NewPrimitive(TKind kind) {
+namespace {
+// A new value of `kind`; `fill` sets what it holds.
+template <class F>
+cef_v8value_t* NewValue(TKind kind, F fill) {
   auto* v = new TValue();
   v->FKind = kind;
+  fill(*v);
   return v->Struct();
+}
+}  // namespace
+
+cef_v8value_t* TValue::NewPrimitive(TKind kind) {
+  return NewValue(kind, [](TValue&) {});
 }
 cef_v8value_t* TValue::NewBool(bool b) {
-  auto* v = new TValue();
-  v->FKind = TKind::Bool;
-  v->FBool = b;
-  return v->Struct();
+  return NewValue(TKind::Bool, [&](TValue& v) { v.FBool = b; });
 }
 cef_v8value_t* TValue::NewInt(int32_t i) {
-  auto* v = new TValue();
-  v->FKind = TKind::Int;
-  v->FInt = i;
-  return v->Struct();
+  return NewValue(TKind::Int, [&](TValue& v) { v.FInt = i; });
 }
 cef_v8value_t* TValue::NewUInt(uint32_t u) {
-  auto* v = new TValue();
-  v->FKind = TKind::UInt;
-  v->FUInt = u;
-  return v->Struct();
+  return NewValue(TKind::UInt, [&](TValue& v) { v.FUInt = u; });
 }
 cef_v8value_t* TValue::NewDouble(double d) {
-  auto* v = new TValue();
-  v->FKind = TKind::Double;
-  v->FDouble = d;
-  return v->Struct();
+  return NewValue(TKind::Double, [&](TValue& v) { v.FDouble = d; });
 }
 cef_v8value_t* TValue::NewDate(double ms) {
-  auto* v = new TValue();
-  v->FKind = TKind::Date;
-  v->FDouble = ms;
-  return v->Struct();
+  return NewValue(TKind::Date, [&](TValue& v) { v.FDouble = ms; });
 }
 cef_v8value_t* TValue::NewString(const std::wstring& s) {
-  auto* v = new TValue();
-  v->FKind = TKind::String;
-  v->FString = s;
-  return v->Struct();
+  return NewValue(TKind::String, [&](TValue& v) { v.FString = s; });
 }
 
 }  // namespace standin::script
