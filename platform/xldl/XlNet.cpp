@@ -247,6 +247,21 @@ struct TWinHttpState {
   }
 };
 
+bool IsSecureFailure(DWORD error) {
+  switch (error) {
+    case ERROR_WINHTTP_SECURE_FAILURE:
+    case ERROR_WINHTTP_SECURE_CHANNEL_ERROR:
+    case ERROR_WINHTTP_SECURE_INVALID_CA:
+    case ERROR_WINHTTP_SECURE_INVALID_CERT:
+    case ERROR_WINHTTP_SECURE_CERT_CN_INVALID:
+    case ERROR_WINHTTP_SECURE_CERT_DATE_INVALID:
+    case ERROR_WINHTTP_SECURE_CERT_REVOKED:
+    case ERROR_WINHTTP_SECURE_CERT_REV_FAILED:
+    case ERROR_WINHTTP_SECURE_CERT_WRONG_USAGE: return true;
+    default: return false;
+  }
+}
+
 void CALLBACK WinHttpCallback(HINTERNET, DWORD_PTR context, DWORD status, LPVOID info,
                               DWORD length) {
   auto* state = reinterpret_cast<TWinHttpState*>(context);
@@ -401,7 +416,9 @@ private:
       std::lock_guard<std::mutex> lock(FState->Lock);
       if (!FState->Done) continue;
       if (FState->Error) {
-        FError = FState->Error == ERROR_WINHTTP_TIMEOUT ? ENetError::Stalled : onError;
+        FError = FState->Error == ERROR_WINHTTP_TIMEOUT ? ENetError::Stalled
+                 : IsSecureFailure(FState->Error)       ? ENetError::Secure
+                                                        : onError;
         return false;
       }
       return true;

@@ -51,7 +51,9 @@ struct TRequest {
 };
 
 // Why a stream call failed, for the task's fail code.
-enum class ENetError { None, Connect, Lost, Stalled, Malformed, Cancelled };
+// Secure: the TLS connection failed (an untrusted certificate, say), which trying again does
+// not cure.
+enum class ENetError { None, Connect, Lost, Stalled, Malformed, Cancelled, Secure };
 
 class THttpStream {
 public:

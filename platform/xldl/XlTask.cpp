@@ -22,6 +22,9 @@ int FailCodeOf(ENetError e) {
   return e == ENetError::Malformed ? XL_FAIL_BAD_RESPONSE : XL_FAIL_NETWORK;
 }
 
+// Failures that another try may cure.
+bool IsTransient(ENetError e) { return e != ENetError::Malformed && e != ENetError::Secure; }
+
 // Statuses that another try may cure.
 bool IsTransientStatus(int status) {
   return status == 408 || status == 425 || status == 429 || status >= 500;
@@ -342,7 +345,7 @@ int TXlTask::OpenFollowing(TPass& pass, TRequest request, std::unique_ptr<THttpS
     auto s = MakeStream(url, pass.Stop);
     request.Url = url;
     if (!s->Open(request, response)) {
-      retryable = s->Error() != ENetError::Malformed;
+      retryable = IsTransient(s->Error());
       return FailCodeOf(s->Error());
     }
     if (IsRedirect(response.Status) && !response.Location.empty()) {
@@ -598,7 +601,7 @@ TXlTask::ESegmentEnd TXlTask::RunSegment(TPass& pass, int index, std::unique_ptr
           return ESegmentEnd::Stop;
         }
         failCode = FailCodeOf(stream->Error());
-        retryable = stream->Error() != ENetError::Malformed;
+        retryable = IsTransient(stream->Error());
         break;
       }
       std::int64_t at, len;
