@@ -3,7 +3,7 @@
 // the page. Load callbacks come on the UI thread in this order: loading state, load start,
 // address, title, favicon URLs, then load end (after the page's script ran) and loading state;
 // or loading state, load error, loading state.
-#include <condition_variable>
+#include <functional>
 #include <memory>
 
 #include "Cef.Browser.h"
