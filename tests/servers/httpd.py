@@ -2,12 +2,13 @@
 """Local HTTP test server on 127.0.0.1 for the tests.
 
 Serves tests/pages/ as files, plus generated routes for the download and runtime tests, over
-http and, on a second port, over https with the self-signed certificate beside this file (which
-no client trusts: it is there to give certificate errors).
+http and over https on two more ports: one with the self-signed certificate tls-cert.pem, which
+no client trusts (it is there to give certificate errors), one with tls-trusted-cert.pem, which a
+test may add to the machine's trusted roots.
 It always stops by itself when its lifetime is over, so no test run can leave it behind.
 
   httpd.py --daemon --port-file F [--lifetime S]   detach, listen, write the port to F
-                                                   (lines: port, process id, https port)
+                                                   (lines: port, process id, https port, trusted https port)
   httpd.py --stop --port-file F                    stop the server whose port is in F
   httpd.py --port P                                run in the foreground (for a person)
   --files DIR                                      also serve the files of DIR under /files/
@@ -259,10 +260,10 @@ class Server(ThreadingHTTPServer):
     request_queue_size = 64
 
 
-def tls_server():
+def tls_server(name):
     here = os.path.dirname(os.path.abspath(__file__))
     ctx = ssl.SSLContext(ssl.PROTOCOL_TLS_SERVER)
-    ctx.load_cert_chain(os.path.join(here, "tls-cert.pem"), os.path.join(here, "tls-key.pem"))
+    ctx.load_cert_chain(os.path.join(here, name + "-cert.pem"), os.path.join(here, name + "-key.pem"))
     server = Server(("127.0.0.1", 0), Handler, bind_and_activate=False)
     server.socket = ctx.wrap_socket(server.socket, server_side=True)
     server.server_bind()
@@ -272,16 +273,19 @@ def tls_server():
 
 def serve(port, port_file, lifetime):
     server = Server(("127.0.0.1", port), Handler)
-    secure = tls_server()
-    threading.Thread(target=secure.serve_forever, kwargs={"poll_interval": 0.2}, daemon=True).start()
+    secure = [tls_server("tls"), tls_server("tls-trusted")]
+    for s in secure:
+        threading.Thread(target=s.serve_forever, kwargs={"poll_interval": 0.2}, daemon=True).start()
     if port_file:
         tmp = port_file + ".tmp"
         with open(tmp, "w") as f:
-            f.write("%d\n%d\n%d\n" % (server.server_address[1], os.getpid(), secure.server_address[1]))
+            f.write("%d\n%d\n%d\n%d\n" % (server.server_address[1], os.getpid(), secure[0].server_address[1],
+                                          secure[1].server_address[1]))
         os.replace(tmp, port_file)
 
     def stop():
-        secure.shutdown()
+        for s in secure:
+            s.shutdown()
         server.shutdown()
     timer = threading.Timer(lifetime, stop)
     timer.daemon = True

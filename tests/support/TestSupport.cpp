@@ -1,5 +1,8 @@
 #include "support/TestSupport.h"
 
+#include <windows.h>
+#include <wincrypt.h>
+
 #include <filesystem>
 #include <fstream>
 #include <map>
@@ -154,7 +157,7 @@ bool FileExists(const std::wstring& path) {
 
 namespace {
 
-// The fixture's port file: http port, server process id, https port, one per line.
+// The fixture's port file: http port, server process id, https ports (untrusted, trusted), one per line.
 std::vector<int> ServerFileNumbers() {
   static const std::vector<int> numbers = [] {
     std::vector<int> out;
@@ -188,17 +191,18 @@ int HttpServerPort() {
   return n.empty() ? 0 : n[0];
 }
 
-int HttpsServerPort() {
+int HttpsServerPort(bool trusted) {
   const auto n = ServerFileNumbers();
-  return n.size() < 3 ? 0 : n[2];
+  const size_t line = trusted ? 3 : 2;
+  return n.size() <= line ? 0 : n[line];
 }
 
 std::wstring HttpUrl(const std::wstring& path) {
   return L"http://127.0.0.1:" + std::to_wstring(HttpServerPort()) + path;
 }
 
-std::wstring HttpsUrl(const std::wstring& path) {
-  return L"https://127.0.0.1:" + std::to_wstring(HttpsServerPort()) + path;
+std::wstring HttpsUrl(const std::wstring& path, bool trusted) {
+  return L"https://127.0.0.1:" + std::to_wstring(HttpsServerPort(trusted)) + path;
 }
 
 bool WaitFor(const std::function<bool()>& cond, std::chrono::milliseconds timeout, bool pumpMessages) {
@@ -220,5 +224,23 @@ bool WaitFor(const std::function<bool()>& cond, std::chrono::milliseconds timeou
 }
 
 std::wstring SourceDir() { return UnixToWindowsPath(EnvVar(L"TAVLO_SOURCE_DIR")); }
+
+bool TrustTestCertificate() {
+  const std::string pem = ReadFileBytes(SourceDir() + L"tests\\servers\\tls-trusted-cert.pem");
+  DWORD size = 0;
+  if (pem.empty() || !CryptStringToBinaryA(pem.c_str(), DWORD(pem.size()), CRYPT_STRING_BASE64HEADER, nullptr, &size,
+                                           nullptr, nullptr))
+    return false;
+  std::vector<BYTE> der(size);
+  if (!CryptStringToBinaryA(pem.c_str(), DWORD(pem.size()), CRYPT_STRING_BASE64HEADER, der.data(), &size, nullptr,
+                            nullptr))
+    return false;
+  HCERTSTORE root = CertOpenStore(CERT_STORE_PROV_SYSTEM_W, 0, 0, CERT_SYSTEM_STORE_CURRENT_USER, L"Root");
+  if (!root) return false;
+  const bool added = CertAddEncodedCertificateToStore(root, X509_ASN_ENCODING, der.data(), size,
+                                                      CERT_STORE_ADD_USE_EXISTING, nullptr) != 0;
+  CertCloseStore(root, 0);
+  return added;
+}
 
 }  // namespace testing_support

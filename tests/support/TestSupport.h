@@ -72,9 +72,13 @@ bool FileExists(const std::wstring& path);
 // Returns its port, or 0 when it is not running (the test then fails with a clear message).
 int HttpServerPort();
 std::wstring HttpUrl(const std::wstring& path);  // http://127.0.0.1:<port><path>
-// The same server over https, with a certificate no client trusts.
-int HttpsServerPort();
-std::wstring HttpsUrl(const std::wstring& path);
+// The same server over https: with a certificate no client trusts, or (trusted) with
+// tests/servers/tls-trusted-cert.pem, which TrustTestCertificate makes a trusted root.
+int HttpsServerPort(bool trusted = false);
+std::wstring HttpsUrl(const std::wstring& path, bool trusted = false);
+// Adds tls-trusted-cert.pem to the current user's trusted roots (the test Wine prefix's); true
+// when it is there.
+bool TrustTestCertificate();
 
 // Polls cond, pumping this thread's messages, until it holds or the time runs out.
 bool WaitFor(const std::function<bool()>& cond, std::chrono::milliseconds timeout,

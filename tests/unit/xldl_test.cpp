@@ -363,6 +363,31 @@ TEST_F(Engine, UntrustedHttpsServersFail) {
   EXPECT_FALSE(FileExists(FDir.Path() + L"secure.bin.part"));
 }
 
+// Over https from a server the machine trusts: the whole file, the same bytes, WinHTTP's path.
+// In a process of its own: the trusted roots are read once per process, at the first TLS use.
+TAVLO_CHILD(xldl_https_trusted) {
+  if (!TrustTestCertificate()) return 10;
+  TTempDir dir;
+  if (!XL_Init()) return 11;
+  xldl::NetStartup();
+  const TXlTaskParam p = MakeParam(args.at(0), dir.Path(), L"secure.bin");
+  const TXlTaskHandle task = XL_CreateTask(&p);
+  int code = 0;
+  if (!task || !XL_StartTask(task)) code = 12;
+  else if (!WaitStatus(task, XL_STATUS_COMPLETE, 60s)) code = 13;
+  else if (ReadFileBytes(dir.Path() + L"secure.bin") != Pattern(700000)) code = 14;
+  else if (FileExists(dir.Path() + L"secure.bin.part")) code = 15;
+  XL_UnInit();
+  xldl::NetCleanup();
+  return code;
+}
+
+TEST(EngineHttps, DownloadsFromATrustedServer) {
+  ASSERT_NE(HttpsServerPort(true), 0);
+  EXPECT_EQ(RunChild(L"xldl_https_trusted", {HttpsUrl(L"/bytes/700000?" + Unique(), true)}, 90000), 0)
+      << "10 not trusted, 11 no engine, 12 not started, 13 not complete, 14 other bytes, 15 .part left";
+}
+
 TEST_F(Engine, TwoTasksAtOnceStayApart) {
   const TXlTaskHandle a = Download(L"/bytes/4000000?throttle=2000000&" + Unique(), L"first.bin");
   const TXlTaskHandle b = Download(L"/bytes/3000000?throttle=2000000&chunked=1&" + Unique(), L"second.bin");
