@@ -259,7 +259,7 @@ bool HeadersIn(TDocumentLoad& d, const TFetchResponse& resp, bool fromNetwork) {
     }
   }
   // An attachment is no page: the navigation stops here and a download begins.
-  if (Lower(d.out.disposition).find(L"attachment") != std::wstring::npos) {
+  if (d.request->resourceType == RT_MAIN_FRAME && Lower(d.out.disposition).find(L"attachment") != std::wstring::npos) {
     d.out.download = true;
     return false;
   }
@@ -384,52 +384,14 @@ void LoadComplete(TDocumentLoad& d) {
                                      NewRequest(d.request, true), NewResponse(d.response, true), status, d.received);
 }
 
-// The document's external scripts; one that cannot be had is skipped, as a browser skips it.
-void FetchScripts(TDocumentLoad& d) {
-  const THtmlDocument doc = ParseHtml(d.out.html);
-  for (const auto& s : doc.scripts) {
-    std::wstring code = s.code, src = d.out.url;
-    if (!s.src.empty()) {
-      src = ResolveUrl(d.out.url, s.src);
-      TFetchRequest srq;
-      srq.url = src;
-      srq.userAgent = d.userAgent;
-      std::string bytes;
-      std::wstring cs;
-      TFetchCallbacks scb;
-      int status = 0;
-      scb.onResponse = [&](const TFetchResponse& r) {
-        status = r.status;
-        cs = r.charset;
-        return true;
-      };
-      scb.onData = [&](const char* data, size_t n, std::int64_t, std::int64_t) {
-        if (bytes.size() + n > kMaxDocument) return false;
-        bytes.append(data, n);
-        return true;
-      };
-      if (Fetch(srq, scb) != ERR_NONE || status >= 400) continue;
-      code = DecodeText(bytes, cs);
-    }
-    d.out.scripts.emplace_back(src, code);
-    d.out.scriptLines.push_back(s.src.empty() ? s.line : 1);
-  }
-}
-
-}  // namespace
-
-TLoaded FetchDocument(const std::weak_ptr<TBrowserState>& weak, unsigned seq, const std::wstring& url,
-                      const std::wstring& userAgent) {
-  TDocumentLoad d;
-  d.weak = weak;
-  d.seq = seq;
-  d.userAgent = userAgent;
-  d.out.url = url;
-  d.request->url = url;
-  d.request->resourceType = RT_MAIN_FRAME;
+// One resource, whole: on_before_resource_load, then the application's resource handler or the
+// network, following redirects and restarts, then on_resource_load_complete. What came is in
+// d.body and d.out (d.out.error ERR_NONE when all of it came).
+void LoadResource(TDocumentLoad& d) {
+  d.out.url = d.request->url;
   if (!BeforeResourceLoad(d)) {
     d.out.error = ERR_ABORTED;
-    return d.out;
+    return;
   }
   for (int hop = 0;; ++hop) {
     if (hop > kMaxHops) {
@@ -441,14 +403,14 @@ TLoaded FetchDocument(const std::weak_ptr<TBrowserState>& weak, unsigned seq, co
     d.filter.reset();
     d.body.clear();
     d.received = 0;
+    if (!d.Browser()) {
+      d.out.error = ERR_ABORTED;
+      return;
+    }
     TCRef<cef_resource_handler_t> custom;
     {
       std::shared_ptr<TBrowserState> st;
       TCRef<cef_request_handler_t> handler;
-      if (!d.Browser()) {
-        d.out.error = ERR_ABORTED;
-        return d.out;
-      }
       if (d.Handler(st, handler) && STANDIN_HAS(handler.Get(), get_resource_handler))
         custom = TCRef<cef_resource_handler_t>::Adopt(handler->get_resource_handler(
             handler.Get(), NewBrowserStruct(st), NewFrameStruct(st), NewRequest(d.request, true)));
@@ -465,6 +427,41 @@ TLoaded FetchDocument(const std::weak_ptr<TBrowserState>& weak, unsigned seq, co
   if (d.filter && d.out.error == ERR_NONE && !d.filter->Finish(d.body)) d.out.error = ERR_FAILED;
   if (d.out.download) d.out.error = ERR_ABORTED;
   LoadComplete(d);
+}
+
+// The document's external scripts, each a resource of its own with the same callbacks; one that
+// cannot be had is skipped, as a browser skips it.
+void FetchScripts(TDocumentLoad& doc) {
+  const THtmlDocument html = ParseHtml(doc.out.html);
+  for (const auto& s : html.scripts) {
+    std::wstring code = s.code, src = doc.out.url;
+    if (!s.src.empty()) {
+      TDocumentLoad d;
+      d.weak = doc.weak;
+      d.seq = doc.seq;
+      d.userAgent = doc.userAgent;
+      d.request->url = src = ResolveUrl(doc.out.url, s.src);
+      d.request->resourceType = RT_SCRIPT;
+      LoadResource(d);
+      if (d.out.error != ERR_NONE || d.out.status >= 400) continue;
+      code = DecodeText(d.body, d.charset);
+    }
+    doc.out.scripts.emplace_back(src, code);
+    doc.out.scriptLines.push_back(s.src.empty() ? s.line : 1);
+  }
+}
+
+}  // namespace
+
+TLoaded FetchDocument(const std::weak_ptr<TBrowserState>& weak, unsigned seq, const std::wstring& url,
+                      const std::wstring& userAgent) {
+  TDocumentLoad d;
+  d.weak = weak;
+  d.seq = seq;
+  d.userAgent = userAgent;
+  d.request->url = url;
+  d.request->resourceType = RT_MAIN_FRAME;
+  LoadResource(d);
   if (d.out.error != ERR_NONE) return d.out;
   d.out.html = DecodeText(d.body, d.charset);
   if (d.out.mime.empty() || d.out.mime.find(L"html") != std::wstring::npos) FetchScripts(d);

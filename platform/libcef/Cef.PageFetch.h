@@ -1,5 +1,6 @@
 #pragma once
-// A page's document, fetched on the IO thread with the request handler taking its part:
+// A page's document and its external scripts, fetched on the IO thread with the request handler
+// taking its part in each:
 // on_before_resource_load, get_resource_handler (the application serves the document itself),
 // on_resource_redirect, on_resource_response (which may restart the request),
 // get_resource_response_filter, get_auth_credentials and on_resource_load_complete.

@@ -380,6 +380,7 @@ TOwn<cef_request_handler_t>* NewRequestHandler() {
                                     cef_request_callback_t* cb) CEF_CALLBACK -> cef_return_value_t {
     if (Cef().cef_currently_on(TID_UI)) gEvents->resourceOnUi = true;
     ++gEvents->beforeResource;
+    gEvents->AddIo(L"before " + std::to_wstring(r->get_resource_type(r)) + L" " + Take(r->get_url(r)));
     for (auto* p : {reinterpret_cast<cef_base_t*>(b), reinterpret_cast<cef_base_t*>(f), reinterpret_cast<cef_base_t*>(r),
                     reinterpret_cast<cef_base_t*>(cb)})
       p->release(p);
@@ -737,6 +738,18 @@ void RequestSteps(TEvents& events, cef_browser_t* browser, cef_frame_t* frame, c
   check(loaded(), "restarted load did not end");
   check(events.Has(L"address " + HttpUrl(L"/pages/runtime_basic.html?retried=1")) && events.Has(L"end 200"),
         "restarted load: " + Narrow(Joined(events.log)));
+
+  // An external script is a resource of its own.
+  events.log.clear();
+  {
+    std::lock_guard<std::mutex> l(events.ioLock);
+    events.io.clear();
+  }
+  LoadUrl(frame, HttpUrl(L"/pages/runtime_script.html"));
+  check(loaded() && events.title == L"external ran", "external script: " + Narrow(events.title));
+  check(events.Has(L"title Before the external script") &&
+            CountPrefix(events.Io(), L"before " + std::to_wstring(RT_SCRIPT) + L" " + HttpUrl(L"/pages/runtime_script.js")) == 1,
+        "external script's resource callbacks: " + Narrow(Joined(events.Io())));
 
   events.log.clear();
   events.filter = true;
