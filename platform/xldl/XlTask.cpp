@@ -168,6 +168,12 @@ int TXlTask::Connections() const {
 void TXlTask::SetRunStatus(std::uint32_t generation, std::uint8_t status, int failCode) {
   if (generation != FGeneration) return;
   if (FStatus != XL_STATUS_WAITING && FStatus != XL_STATUS_DOWNLOADING) return;
+  if (status == XL_STATUS_FAILED) {
+    // Not yet: whoever sees "failed" must not find a half-removed .part still there.
+    if (!FFailing || FFailingGeneration != generation) FFailing = failCode ? failCode : XL_FAIL_NETWORK;
+    FFailingGeneration = generation;
+    return;
+  }
   FStatus = status;
   FFailCode = failCode;
 }
@@ -190,13 +196,19 @@ void TXlTask::Run(std::shared_ptr<TCancelToken> user, std::uint32_t generation) 
   }
   std::lock_guard<std::mutex> lock(FLock);
   FOpenConnections = 0;
-  // A failure before any byte arrived (a 404, say) leaves no empty .part behind; a later start
-  // claims it anew.
-  if (FStatus == XL_STATUS_FAILED && generation == FGeneration && ReceivedLocked() == 0 &&
-      DeleteFileW(LongPath(FPartPath).c_str())) {
+  if (!FFailing || FFailingGeneration != generation) return;
+  const int failCode = FFailing;
+  FFailing = 0;
+  // Paused or restarted meanwhile: the failure is no longer this task's state.
+  if (generation != FGeneration || (FStatus != XL_STATUS_WAITING && FStatus != XL_STATUS_DOWNLOADING)) return;
+  // The run's files are closed now. A failure before any byte arrived (a 404, say) leaves no
+  // empty .part behind; a later start claims it anew.
+  if (ReceivedLocked() == 0 && DeleteFileW(LongPath(FPartPath).c_str())) {
     FKnown = false;
     FSegments.clear();
   }
+  FStatus = XL_STATUS_FAILED;
+  FFailCode = failCode;
 }
 
 void TXlTask::RunTransfer(TCancelToken& user, std::uint32_t generation) {
