@@ -91,7 +91,17 @@ bool TTaskQueue::Closed() const {
 
 namespace {
 
-thread_local std::shared_ptr<TTaskQueue> tCurrent;
+// The calling thread's queue, in a Windows TLS slot rather than a C++ thread_local: the C
+// runtime's thread-exit hooks for thread_locals live in this DLL and have been seen to run on
+// freed storage under load, or after the DLL was unloaded. Every binding thread unbinds before
+// it ends.
+DWORD CurrentSlot() {
+  static const DWORD slot = TlsAlloc();
+  return slot;
+}
+std::shared_ptr<TTaskQueue>* CurrentHolder() {
+  return static_cast<std::shared_ptr<TTaskQueue>*>(TlsGetValue(CurrentSlot()));
+}
 
 struct TWorker {
   std::shared_ptr<TTaskQueue> queue;
@@ -119,8 +129,21 @@ bool IsWorkerThread(cef_thread_id_t id) {
 
 }  // namespace
 
-void BindCurrentThread(std::shared_ptr<TTaskQueue> queue) { tCurrent = std::move(queue); }
-std::shared_ptr<TTaskQueue> CurrentQueue() { return tCurrent; }
+void BindCurrentThread(std::shared_ptr<TTaskQueue> queue) {
+  std::shared_ptr<TTaskQueue>* holder = CurrentHolder();
+  if (!queue) {
+    delete holder;
+    TlsSetValue(CurrentSlot(), nullptr);
+  } else if (holder) {
+    *holder = std::move(queue);
+  } else {
+    TlsSetValue(CurrentSlot(), new std::shared_ptr<TTaskQueue>(std::move(queue)));
+  }
+}
+std::shared_ptr<TTaskQueue> CurrentQueue() {
+  std::shared_ptr<TTaskQueue>* holder = CurrentHolder();
+  return holder ? *holder : nullptr;
+}
 
 std::shared_ptr<TTaskQueue> QueueFor(cef_thread_id_t id) {
   TRegistry& r = Registry();

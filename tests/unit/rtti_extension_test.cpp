@@ -821,7 +821,7 @@ TAVLO_CHILD(rtti_render_browser) {
   info.height = 300;
   TCefBrowserSettings settings{};
   settings.size = sizeof(settings);
-  const TRef<ICefBrowser> browser = VoraDApp->CefBrowserHostCreateSync(
+  TRef<ICefBrowser> browser = VoraDApp->CefBrowserHostCreateSync(
       info, TRef<ICefClient>(new TTestClient()), HttpUrl(L"/pages/rtti_extension.html"), settings, nullptr);
   check(bool(browser), "no browser");
   if (browser) {
@@ -872,6 +872,7 @@ TAVLO_CHILD(rtti_render_browser) {
     browser->GetHost()->CloseBrowser(true);
     Pump([] { return false; }, 300);
   }
+  browser.Reset();  // before the runtime goes: the reference is the runtime's to take back
   gSide = nullptr;
   WriteFileBytes(args.at(2), failures);
   VoraDBindingEnd();
