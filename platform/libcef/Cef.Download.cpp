@@ -3,7 +3,6 @@
 #include <shlobj.h>
 
 #include <atomic>
-#include <thread>
 
 #include "Cef.Fetch.h"
 #include "Cef.Parse.h"
@@ -180,7 +179,7 @@ public:
     const size_t slash = path.find_last_of(L"\\/");
     if (slash != std::wstring::npos) SHCreateDirectoryExW(nullptr, path.substr(0, slash).c_str(), nullptr);
     Updated(d);
-    std::thread([d] { GuardVoid([&] { Transfer(d); }); }).detach();
+    StartDetached([d] { Transfer(d); });
   }
   std::shared_ptr<TDownload> FDownload;
 };

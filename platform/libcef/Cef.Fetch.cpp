@@ -6,6 +6,7 @@
 #include <algorithm>
 
 #include "Cef.Parse.h"
+#include "Cef.Threads.h"
 #include "Cef.Trace.h"
 
 namespace standin {
@@ -115,7 +116,8 @@ std::wstring QueryString(HINTERNET req, DWORD what) {
   return s;
 }
 
-bool Cancelled(const TFetchCallbacks& cb) { return cb.cancelled && cb.cancelled->load(); }
+// Cancelled by its owner, or the runtime is shutting down.
+bool Cancelled(const TFetchCallbacks& cb) { return (cb.cancelled && cb.cancelled->load()) || RuntimeStopping(); }
 
 cef_errorcode_t FetchHttp(const TFetchRequest& rq, const TFetchCallbacks& cb) {
   URL_COMPONENTS uc{};

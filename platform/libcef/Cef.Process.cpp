@@ -503,12 +503,16 @@ int cef_initialize(const cef_main_args_t* args, const cef_settings_t* settings, 
   });
 }
 
+constexpr DWORD kDetachedStopWaitMs = 5000;
+
 void cef_shutdown(void) {
   GuardVoid([] {
     TBrowserRuntime& rt = Runtime();
     if (!rt.up) return;
     Trace("process", std::string("shutdown"));
     GuardVoid([] { CloseAllBrowsers(); });
+    // Transfers still running stop at their next piece; none may outlive the DLL.
+    StopDetached(kDetachedStopWaitMs);
     // Work the browsers' closing posted still runs, so nothing is left half-done.
     if (rt.ui) rt.ui->RunDue();
     if (rt.host) {

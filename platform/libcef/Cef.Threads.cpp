@@ -1,5 +1,6 @@
 #include "Cef.Threads.h"
 
+#include <condition_variable>
 #include <map>
 #include <mutex>
 #include <thread>
@@ -197,6 +198,51 @@ void StopBrowserThreads() {
     CloseHandle(w->stop);
   }
   if (ui) ui->Close();
+}
+
+namespace {
+struct TDetached {
+  std::mutex lock;
+  std::condition_variable ended;
+  int running = 0;
+  std::atomic<bool> stopping{false};
+};
+TDetached& Detached() {
+  static TDetached* d = new TDetached();  // never destroyed: its threads may outlive statics
+  return *d;
+}
+}  // namespace
+
+void StartDetached(std::function<void()> work) {
+  TDetached& d = Detached();
+  {
+    std::lock_guard<std::mutex> l(d.lock);
+    ++d.running;
+  }
+  try {
+    std::thread([work = std::move(work)] {
+      GuardVoid([&] { work(); });
+      TDetached& d = Detached();
+      std::lock_guard<std::mutex> l(d.lock);
+      --d.running;
+      d.ended.notify_all();
+    }).detach();
+  } catch (...) {
+    std::lock_guard<std::mutex> l(d.lock);
+    --d.running;
+    throw;
+  }
+}
+
+bool RuntimeStopping() { return Detached().stopping.load(); }
+
+void StopDetached(DWORD waitMs) {
+  TDetached& d = Detached();
+  d.stopping = true;
+  std::unique_lock<std::mutex> l(d.lock);
+  d.ended.wait_for(l, std::chrono::milliseconds(waitMs), [&] { return d.running == 0; });
+  l.unlock();
+  d.stopping = false;
 }
 
 void SetRenderQueue(std::shared_ptr<TTaskQueue> queue) {

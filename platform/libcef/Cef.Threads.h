@@ -55,6 +55,13 @@ bool PostTo(cef_thread_id_t id, std::function<void()> task, std::int64_t delayMs
 void StartBrowserThreads(std::shared_ptr<TTaskQueue> ui);
 // Stops and joins the worker threads, closes every queue, forgets the UI queue.
 void StopBrowserThreads();
+
+// Transfers on threads of their own that nobody joins (URL requests, downloads). At shutdown
+// they are told to stop (RuntimeStopping) and waited for, bounded by `waitMs`, so that none runs
+// on after the program unloads the DLL.
+void StartDetached(std::function<void()> work);
+bool RuntimeStopping();
+void StopDetached(DWORD waitMs);
 // Render side (process or thread): registers or removes the render queue.
 void SetRenderQueue(std::shared_ptr<TTaskQueue> queue);
 

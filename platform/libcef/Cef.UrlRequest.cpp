@@ -1,7 +1,6 @@
 // cef_urlrequest_t: the transfer runs on a worker thread of its own; every client callback is
 // posted to the thread that created the request, in order, ending with on_request_complete.
 #include <atomic>
-#include <thread>
 
 #include "Cef.Fetch.h"
 #include "Cef.Parse.h"
@@ -39,10 +38,10 @@ public:
 
   void Start() {
     AddRef();  // the worker's own reference
-    std::thread([this] {
+    StartDetached([this] {
       GuardVoid([this] { Run(); });
       Release();
-    }).detach();
+    });
   }
 
 private:

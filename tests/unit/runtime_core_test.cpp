@@ -789,6 +789,38 @@ TEST_F(RuntimeProcess, UrlRequestDeliversBodyAndStatus) {
   EXPECT_EQ(ERR_CONNECTION_REFUSED, refused.error);
 }
 
+// A transfer still running at cef_shutdown ends before it returns: the program then unloads
+// the DLL, and a transfer thread left behind would run on in unloaded code.
+TAVLO_CHILD(shutdown_during_transfer) {
+  TTempDir cache;
+  if (!InitializeRuntime(true, cache.Path() + L"cache")) return 2;
+  auto& c = Cef();
+  static std::atomic<size_t> received{0};
+  auto* client = new TOwn<cef_urlrequest_client_t>();
+  client->s.on_download_data = [](cef_urlrequest_client_t*, cef_urlrequest_t* r, const void*, size_t n) CEF_CALLBACK {
+    received += n;
+    Release(r);
+  };
+  cef_request_t* request = c.cef_request_create();
+  const std::wstring url = args.at(0);
+  cef_string_t u = View(url);
+  request->set_url(request, &u);
+  cef_urlrequest_t* running = c.cef_urlrequest_create(request, client->Wrap(), nullptr);
+  Release(&client->s);
+  if (!running) return 3;
+  if (!PumpUntil([] { return received.load() > 0; }, 20000)) return 4;
+  Release(running);
+  c.cef_shutdown();
+  FreeLibrary(c.lib);
+  Sleep(1500);  // a transfer thread left behind faults in the unloaded code meanwhile
+  return 0;
+}
+
+TEST(RuntimeShutdown, NoTransferOutlivesTheRuntime) {
+  ASSERT_NE(0, HttpServerPort()) << "the local test server is not running";
+  EXPECT_EQ(0, RunChild(L"shutdown_during_transfer", {HttpUrl(L"/bytes/50000000?throttle=100000")}, 60000));
+}
+
 TEST_F(RuntimeProcess, ValuesRoundTripThroughARenderProcess) {
   ASSERT_TRUE(FUp);
   cef_browser_t* browser = CreateBrowser(NewClient());
