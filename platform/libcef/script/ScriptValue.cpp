@@ -165,39 +165,27 @@ int AskObject(S* self, Op op) {
   return answer ? 1 : 0;
 }
 
-int CEF_CALLBACK HasValueByKey(S* self, const cef_string_t* key) {
+int AskByKey(S* self, const cef_string_t* key, duk_bool_t (*op)(duk_context*, duk_idx_t)) {
   return Guard(0, [&] {
     const std::string k = ToCesu(ToW(key));
     return AskObject(self, [&](duk_context* c) {
       duk_push_lstring(c, k.data(), k.size());
-      return duk_has_prop(c, 0) != 0;
+      return op(c, 0) != 0;
     });
   });
 }
 
-int CEF_CALLBACK HasValueByIndex(S* self, int index) {
+int AskByIndex(S* self, int index, duk_bool_t (*op)(duk_context*, duk_idx_t, duk_uarridx_t)) {
   return Guard(0, [&] {
     if (index < 0) return 0;
-    return AskObject(self, [&](duk_context* c) { return duk_has_prop_index(c, 0, static_cast<duk_uarridx_t>(index)) != 0; });
+    return AskObject(self, [&](duk_context* c) { return op(c, 0, static_cast<duk_uarridx_t>(index)) != 0; });
   });
 }
 
-int CEF_CALLBACK DeleteValueByKey(S* self, const cef_string_t* key) {
-  return Guard(0, [&] {
-    const std::string k = ToCesu(ToW(key));
-    return AskObject(self, [&](duk_context* c) {
-      duk_push_lstring(c, k.data(), k.size());
-      return duk_del_prop(c, 0) != 0;
-    });
-  });
-}
-
-int CEF_CALLBACK DeleteValueByIndex(S* self, int index) {
-  return Guard(0, [&] {
-    if (index < 0) return 0;
-    return AskObject(self, [&](duk_context* c) { return duk_del_prop_index(c, 0, static_cast<duk_uarridx_t>(index)) != 0; });
-  });
-}
+int CEF_CALLBACK HasValueByKey(S* self, const cef_string_t* key) { return AskByKey(self, key, &duk_has_prop); }
+int CEF_CALLBACK HasValueByIndex(S* self, int index) { return AskByIndex(self, index, &duk_has_prop_index); }
+int CEF_CALLBACK DeleteValueByKey(S* self, const cef_string_t* key) { return AskByKey(self, key, &duk_del_prop); }
+int CEF_CALLBACK DeleteValueByIndex(S* self, int index) { return AskByIndex(self, index, &duk_del_prop_index); }
 
 S* CEF_CALLBACK GetValueByKey(S* self, const cef_string_t* key) {
   return Guard<S*>(nullptr, [&]() -> S* {
