@@ -5,14 +5,11 @@
 #include <algorithm>
 #include <memory>
 
+#include "Cef.Parse.h"
+
 namespace standin {
 
 namespace {
-
-std::wstring Lower(std::wstring s) {
-  for (auto& c : s) c = static_cast<wchar_t>(towlower(c));
-  return s;
-}
 
 // "--name=value", "-name" and "/name" are switches; "--" alone ends them.
 bool SplitSwitch(const std::wstring& arg, std::wstring& name, std::wstring& value) {

@@ -27,11 +27,6 @@ private:
   HINTERNET FHandle;
 };
 
-std::wstring Lower(std::wstring s) {
-  for (auto& c : s) c = static_cast<wchar_t>(towlower(c));
-  return s;
-}
-
 std::wstring Trim(const std::wstring& s) {
   const size_t a = s.find_first_not_of(L" \t");
   if (a == std::wstring::npos) return {};

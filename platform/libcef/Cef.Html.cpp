@@ -4,14 +4,11 @@
 
 #include <cwctype>
 
+#include "Cef.Parse.h"
+
 namespace standin {
 
 namespace {
-
-std::wstring Lower(std::wstring s) {
-  for (auto& c : s) c = static_cast<wchar_t>(towlower(c));
-  return s;
-}
 
 std::wstring DecodeEntities(const std::wstring& s) {
   std::wstring out;

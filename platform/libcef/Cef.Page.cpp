@@ -24,11 +24,6 @@ namespace {
 const wchar_t kPageWindowClass[] = L"StandInCefPage";
 const wchar_t kBrowserIdProp[] = L"StandInCefBrowserId";
 
-std::wstring Lower(std::wstring s) {
-  for (auto& c : s) c = static_cast<wchar_t>(towlower(c));
-  return s;
-}
-
 std::wstring ErrorName(cef_errorcode_t e) {
   switch (e) {
     case ERR_ABORTED: return L"net::ERR_ABORTED";
@@ -319,7 +314,7 @@ void Commit(const std::shared_ptr<TBrowserState>& st, unsigned seq, TLoaded load
   if (seq != st->loadSeq || st->closed) return;
   const bool isHtml = loaded.mime.empty() || loaded.mime.find(L"html") != std::wstring::npos;
   THtmlDocument doc;
-  if (isHtml) doc = ParseHtml(loaded.html);
+  if (isHtml) doc = loaded.parsed ? std::move(loaded.document) : ParseHtml(loaded.html);
   else doc.text = loaded.html;
   {
     std::lock_guard<std::mutex> l(st->lock);
@@ -518,8 +513,9 @@ void PageLoadString(const std::shared_ptr<TBrowserState>& st, const std::wstring
     loaded.url = url.empty() ? L"about:blank" : url;
     loaded.html = html;
     loaded.status = 200;
-    const THtmlDocument doc = ParseHtml(html);
-    for (const auto& s : doc.scripts) {
+    loaded.document = ParseHtml(html);
+    loaded.parsed = true;
+    for (const auto& s : loaded.document.scripts) {
       if (!s.src.empty()) continue;  // only inline script in a page given as text
       loaded.scripts.emplace_back(loaded.url, s.code);
       loaded.scriptLines.push_back(s.line);

@@ -21,11 +21,6 @@ constexpr int kMaxHops = 20;              // redirects and restarts of one load
 constexpr int kCredentialsWaitMs = 300000;
 constexpr int kHandlerWaitMs = 60000;     // for on_before_resource_load and resource handlers
 
-std::wstring Lower(std::wstring s) {
-  for (auto& c : s) c = static_cast<wchar_t>(towlower(c));
-  return s;
-}
-
 // One answer from a callback the application holds; the IO thread waits for it.
 struct TAnswer {
   std::mutex lock;
@@ -432,8 +427,9 @@ void LoadResource(TDocumentLoad& d) {
 // The document's external scripts, each a resource of its own with the same callbacks; one that
 // cannot be had is skipped, as a browser skips it.
 void FetchScripts(TDocumentLoad& doc) {
-  const THtmlDocument html = ParseHtml(doc.out.html);
-  for (const auto& s : html.scripts) {
+  doc.out.document = ParseHtml(doc.out.html);
+  doc.out.parsed = true;
+  for (const auto& s : doc.out.document.scripts) {
     std::wstring code = s.code, src = doc.out.url;
     if (!s.src.empty()) {
       TDocumentLoad d;

@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "Cef.Browser.h"
+#include "Cef.Html.h"
 
 namespace standin {
 
@@ -19,6 +20,8 @@ struct TLoaded {
   std::wstring url;  // final address
   int status = 0;
   std::wstring html;
+  bool parsed = false;  // `document` holds html parsed, so the commit need not parse it again
+  THtmlDocument document;
   std::vector<std::pair<std::wstring, std::wstring>> scripts;  // url, code
   std::vector<int> scriptLines;
   std::wstring mime;

@@ -6,6 +6,9 @@
 
 namespace standin {
 
+// Lower case, by the C runtime's wide-character rules.
+std::wstring Lower(std::wstring s);
+
 std::string Base64Encode(const void* data, size_t size);
 // Ignores whitespace; false on any other character outside the alphabet or bad padding.
 bool Base64Decode(const std::string& text, std::string& bytes);

@@ -2,14 +2,11 @@
 
 #include <algorithm>
 
+#include "Cef.Parse.h"
+
 namespace standin {
 
 namespace {
-
-std::wstring Lower(std::wstring s) {
-  for (auto& c : s) c = static_cast<wchar_t>(towlower(c));
-  return s;
-}
 
 void ReadHeaderMap(cef_string_multimap_t map, std::vector<std::pair<std::wstring, std::wstring>>& out) {
   out.clear();
