@@ -170,8 +170,7 @@ void TXlTask::SetRunStatus(std::uint32_t generation, std::uint8_t status, int fa
   if (FStatus != XL_STATUS_WAITING && FStatus != XL_STATUS_DOWNLOADING) return;
   if (status == XL_STATUS_FAILED) {
     // Not yet: whoever sees "failed" must not find a half-removed .part still there.
-    if (!FFailing || FFailingGeneration != generation) FFailing = failCode ? failCode : XL_FAIL_NETWORK;
-    FFailingGeneration = generation;
+    if (!FFailing) FFailing = failCode ? failCode : XL_FAIL_NETWORK;
     return;
   }
   FStatus = status;
@@ -196,7 +195,7 @@ void TXlTask::Run(std::shared_ptr<TCancelToken> user, std::uint32_t generation) 
   }
   std::lock_guard<std::mutex> lock(FLock);
   FOpenConnections = 0;
-  if (!FFailing || FFailingGeneration != generation) return;
+  if (!FFailing) return;
   const int failCode = FFailing;
   FFailing = 0;
   // Paused or restarted meanwhile: the failure is no longer this task's state.

@@ -86,9 +86,9 @@ private:
   mutable std::mutex FLock;  // guards everything below
   std::uint8_t FStatus = XL_STATUS_CREATED;
   int FFailCode = 0;
-  // A run's failure, published by Run once the run's files are closed and cleaned up.
+  // The current run's failure, published by Run once the run's files are closed and cleaned up
+  // (runs follow one another: only the current generation's run sets it).
   int FFailing = 0;
-  std::uint32_t FFailingGeneration = 0;
   std::uint32_t FGeneration = 0;
   std::shared_ptr<TCancelToken> FCancel;
   std::thread FRunner;
