@@ -54,6 +54,12 @@ template <class T>
 void Release(T* p) {
   if (p) p->base.release(&p->base);
 }
+// The references a callback received, all at once.
+template <class T, class... Rest>
+void Release(T* p, Rest*... rest) {
+  Release(p);
+  Release(rest...);
+}
 template <class T>
 T* AddRef(T* p) {
   p->base.add_ref(&p->base);

@@ -381,24 +381,19 @@ TOwn<cef_request_handler_t>* NewRequestHandler() {
     if (Cef().cef_currently_on(TID_UI)) gEvents->resourceOnUi = true;
     ++gEvents->beforeResource;
     gEvents->AddIo(L"before " + std::to_wstring(r->get_resource_type(r)) + L" " + Take(r->get_url(r)));
-    for (auto* p : {reinterpret_cast<cef_base_t*>(b), reinterpret_cast<cef_base_t*>(f), reinterpret_cast<cef_base_t*>(r),
-                    reinterpret_cast<cef_base_t*>(cb)})
-      p->release(p);
+    Release(b, f, r, cb);
     return RV_CONTINUE;
   };
   h->s.on_resource_load_complete = [](cef_request_handler_t*, cef_browser_t* b, cef_frame_t* f, cef_request_t* r,
                                       cef_response_t* resp, cef_urlrequest_status_t, int64_t) CEF_CALLBACK {
     if (Cef().cef_currently_on(TID_UI)) gEvents->resourceOnUi = true;
     ++gEvents->resourceComplete;
-    for (auto* p : {reinterpret_cast<cef_base_t*>(b), reinterpret_cast<cef_base_t*>(f), reinterpret_cast<cef_base_t*>(r),
-                    reinterpret_cast<cef_base_t*>(resp)})
-      p->release(p);
+    Release(b, f, r, resp);
   };
   h->s.get_resource_handler = [](cef_request_handler_t*, cef_browser_t* b, cef_frame_t* f, cef_request_t* r)
                                    CEF_CALLBACK -> cef_resource_handler_t* {
     const std::wstring url = Take(r->get_url(r));
-    for (auto* p : {reinterpret_cast<cef_base_t*>(b), reinterpret_cast<cef_base_t*>(f), reinterpret_cast<cef_base_t*>(r)})
-      p->release(p);
+    Release(b, f, r);
     if (url.find(L"/served/") == std::wstring::npos) return nullptr;
     gEvents->servedReads = 0;
     return &NewServingHandler()->s;
@@ -409,8 +404,7 @@ TOwn<cef_request_handler_t>* NewRequestHandler() {
     gEvents->AddIo(L"redirect " + to);
     if (to.find(L"redirect=0") != std::wstring::npos && !gEvents->redirectTarget.empty())
       Cef().cef_string_utf16_set(gEvents->redirectTarget.c_str(), gEvents->redirectTarget.size(), newUrl, 1);
-    for (auto* p : {reinterpret_cast<cef_base_t*>(b), reinterpret_cast<cef_base_t*>(f), reinterpret_cast<cef_base_t*>(r)})
-      p->release(p);
+    Release(b, f, r);
   };
   h->s.on_resource_response = [](cef_request_handler_t*, cef_browser_t* b, cef_frame_t* f, cef_request_t* r,
                                  cef_response_t* resp) CEF_CALLBACK -> int {
@@ -425,16 +419,12 @@ TOwn<cef_request_handler_t>* NewRequestHandler() {
       r->set_url(r, &n);
       restart = 1;
     }
-    for (auto* p : {reinterpret_cast<cef_base_t*>(b), reinterpret_cast<cef_base_t*>(f), reinterpret_cast<cef_base_t*>(r),
-                    reinterpret_cast<cef_base_t*>(resp)})
-      p->release(p);
+    Release(b, f, r, resp);
     return restart;
   };
   h->s.get_resource_response_filter = [](cef_request_handler_t*, cef_browser_t* b, cef_frame_t* f, cef_request_t* r,
                                          cef_response_t* resp) CEF_CALLBACK -> cef_response_filter_t* {
-    for (auto* p : {reinterpret_cast<cef_base_t*>(b), reinterpret_cast<cef_base_t*>(f), reinterpret_cast<cef_base_t*>(r),
-                    reinterpret_cast<cef_base_t*>(resp)})
-      p->release(p);
+    Release(b, f, r, resp);
     return gEvents->filter ? &NewRenamingFilter()->s : nullptr;
   };
   h->s.on_certificate_error = [](cef_request_handler_t*, cef_browser_t* b, cef_errorcode_t error, const cef_string_t*,
