@@ -57,10 +57,10 @@ std::optional<std::wstring> UsableDownloadDir(std::wstring_view value);
 // The same from any settings file with any drive queries (tests point it at a temporary file).
 // A stored value is returned as UsableDownloadDir gives it and the file is left untouched; a
 // stored value it refuses gives the default folder for this run, still without touching the
-// file (the value stays for the user to mend). When the key is missing
-// or empty, the default (FindLargestFreeDrive + DefaultDownloadFolderTail) is written back and
-// returned; EIniFileException "Unable to write to %s" when that write fails (for example when
-// the settings folder does not exist: it is not created here).
+// file (the value stays for the user to mend). When the key is missing or empty, the default
+// (FindLargestFreeDrive + DefaultDownloadFolderTail) is written back and returned;
+// EIniFileException "Unable to write to %s" when that write fails (for example when the settings
+// folder does not exist: it is not created here).
 //
 // Deliberate detail (the profile functions alone would write the file in the ANSI code page): before the
 // default is written, a settings file that does not exist yet is created holding only a UTF-16LE

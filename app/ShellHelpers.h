@@ -29,7 +29,8 @@ std::wstring ExtractFilePath(const std::wstring& path);
 void OpenUrlInShell(const std::wstring& text);
 
 // Explorer by its full path in the Windows folder (never searched for: the program's own
-// folder and the current folder come first in that search). Empty when the folder is unknown.
+// folder and the current folder come first in that search). Empty when the Windows folder is
+// unknown.
 std::wstring ExplorerProgramPath();
 // "<ExplorerProgramPath>" /e, "<path>": the folder in Explorer's folder-tree view, quoted by the
 // rules the C runtime splits a command line by (the backslashes before the closing quote
