@@ -123,22 +123,10 @@ namespace {
 
 using namespace std::chrono_literals;
 
-void SendMouse(DWORD flags, POINT at = {}) {
-  INPUT in{};
-  in.type = INPUT_MOUSE;
-  in.mi.dwFlags = flags;
-  if (flags & MOUSEEVENTF_ABSOLUTE) {
-    // Normalised to 0..65535 over the primary screen, rounded up so the system's scaling back
-    // lands on the very pixel.
-    const int sw = GetSystemMetrics(SM_CXSCREEN), sh = GetSystemMetrics(SM_CYSCREEN);
-    in.mi.dx = (at.x * 65536 + sw - 1) / sw;
-    in.mi.dy = (at.y * 65536 + sh - 1) / sh;
-  }
-  SendInput(1, &in, sizeof(in));
-}
-void PointerTo(POINT p) { SendMouse(MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE, p); }
-void ButtonDown() { SendMouse(MOUSEEVENTF_LEFTDOWN); }
-void ButtonUp() { SendMouse(MOUSEEVENTF_LEFTUP); }
+using testing_support::InMoveSizeLoop;
+using testing_support::PointerTo;
+void ButtonDown() { testing_support::LeftButton(true); }
+void ButtonUp() { testing_support::LeftButton(false); }
 
 // Runs `steps` on a thread of its own; the test's thread pumps messages meanwhile (WaitFor).
 class TInputThread {
@@ -212,6 +200,8 @@ public:
   void Open(int left, int top, int width, int height) {
     SetBounds(left, top, width, height);
     Show();
+    // Above the windows of tests running beside this one, which would take the pointer.
+    SetWindowPos(Handle(), HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
     Page = CreatePageLikeWindow(Content.Handle());
   }
   void FitPage() {
@@ -308,12 +298,6 @@ private:
   std::thread FThread;
 };
 
-// True once the window's thread runs the system's move or size loop.
-bool InMoveLoop(DWORD thread) {
-  GUITHREADINFO info{sizeof(info)};
-  return GetGUIThreadInfo(thread, &info) && (info.flags & GUI_INMOVESIZE);
-}
-
 }  // namespace
 
 TEST(SkinForm, DragMoveFollowsThePointerOnlyWhileTheButtonIsDown) {
@@ -344,8 +328,8 @@ TEST(SkinForm, DragMoveFollowsThePointerOnlyWhileTheButtonIsDown) {
     ButtonDown();
     Sleep(100);
     request = std::make_unique<TMoveRequest>(wnd);
-    for (int i = 0; i < 500 && !InMoveLoop(uiThread); ++i) Sleep(10);
-    inLoop = InMoveLoop(uiThread);
+    for (int i = 0; i < 500 && !InMoveSizeLoop(uiThread); ++i) Sleep(10);
+    inLoop = InMoveSizeLoop(uiThread);
     PointerTo(POINT{540, 280});
     Sleep(50);
     PointerTo(POINT{580, 260});
@@ -358,5 +342,5 @@ TEST(SkinForm, DragMoveFollowsThePointerOnlyWhileTheButtonIsDown) {
   EXPECT_FALSE(returnedEarly);
   EXPECT_EQ(request->Result(), 1);
   EXPECT_TRUE(SameRect(WindowRect(wnd), RECT{280, 110, 980, 560})) << Show(WindowRect(wnd));
-  EXPECT_FALSE(InMoveLoop(uiThread));
+  EXPECT_FALSE(InMoveSizeLoop(uiThread));
 }
