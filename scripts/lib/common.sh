@@ -96,7 +96,9 @@ download_folder() {
     fi
   fi
   [ -n "$value" ] || value='D:\Tavlo电影下载目录\'
-  $WINE winepath -u "$value" </dev/null 2>/dev/null 9>&- || echo "$value"
+  local unix
+  unix=$($WINE winepath -u "$value" </dev/null 2>/dev/null 9>&-) || unix=
+  if [ -n "$unix" ]; then readlink -m "$unix"; else echo "$value"; fi
 }
 
 # Start the wineserver before anything whose output is captured: a server started from inside
