@@ -621,6 +621,18 @@ TEST_F(Tavlo, PointerResizesOverThePageAndMovesOnlyWhileTheButtonIsHeld) {
   EXPECT_EQ(WaitExit(run), 0);
 }
 
+// The Wine prefix scripts/test prepares: the default download folder lands inside the build
+// folder, not on a drive of the host's root.
+TEST(TestPrefix, DefaultDownloadFolderIsInsideTheBuildFolder) {
+  const std::wstring drive = FindLargestFreeDrive();
+  ASSERT_EQ(drive, L"D");
+  const std::wstring name = L"prefix-check-" + std::to_wstring(GetCurrentProcessId());
+  ts::WriteFileBytes(drive + L":\\" + name, "here");
+  EXPECT_EQ(ts::ReadFileBytes(ts::BuildDir() + L"downloads\\" + name), "here");
+  DeleteFileW((drive + L":\\" + name).c_str());
+  EXPECT_EQ(GetDriveTypeW(L"Z:\\"), static_cast<UINT>(DRIVE_NO_ROOT_DIR));
+}
+
 TEST_F(Tavlo, FileNamesReachThePageAsTextAndNothingElseRuns) {
   TTavloRun run;
   Launch(run,

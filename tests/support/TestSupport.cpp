@@ -233,6 +233,7 @@ bool WaitFor(const std::function<bool()>& cond, std::chrono::milliseconds timeou
 }
 
 std::wstring SourceDir() { return UnixToWindowsPath(EnvVar(L"TAVLO_SOURCE_DIR")); }
+std::wstring BuildDir() { return UnixToWindowsPath(EnvVar(L"TAVLO_BUILD_DIR")); }
 
 void PointerTo(POINT at) {
   INPUT in{};
