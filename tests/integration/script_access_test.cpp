@@ -538,6 +538,13 @@ DWORD RenderProcessId() {
   return pid;
 }
 
+void KillProcess(DWORD pid) {
+  if (HANDLE process = OpenProcess(PROCESS_TERMINATE, FALSE, pid)) {
+    TerminateProcess(process, 9);
+    CloseHandle(process);
+  }
+}
+
 // Keeps the page's render side busy for `ms` milliseconds: requests sent meanwhile wait there.
 void MakeBusy(const rtl::TRef<ICefBrowser>& page, int ms) {
   page->GetMainFrame()->ExecuteJavaScript(
@@ -557,10 +564,7 @@ TEST_F(ScriptAccess, ABlockingReadIsAnsweredWhenTheRenderProcessDies) {
     const auto end = std::chrono::steady_clock::now() + 20s;
     while (Js().PendingCount() < pending + 2 && std::chrono::steady_clock::now() < end) std::this_thread::sleep_for(20ms);
     std::this_thread::sleep_for(300ms);
-    if (HANDLE process = OpenProcess(PROCESS_TERMINATE, FALSE, pid)) {
-      TerminateProcess(process, 9);
-      CloseHandle(process);
-    }
+    KillProcess(pid);
   });
   std::wstring value = L"unset";
   {
@@ -636,10 +640,7 @@ TEST_F(ScriptAccess, StressKillingTheRenderProcessDuringBlockingReads) {
       const auto end = std::chrono::steady_clock::now() + 20s;
       while (!reading && std::chrono::steady_clock::now() < end) std::this_thread::sleep_for(5ms);
       std::this_thread::sleep_for(std::chrono::milliseconds(delay));
-      if (HANDLE process = OpenProcess(PROCESS_TERMINATE, FALSE, pid)) {
-        TerminateProcess(process, 9);
-        CloseHandle(process);
-      }
+      KillProcess(pid);
     });
     {
       TWatchdog watchdog("reads of a page whose render process was killed");

@@ -1,6 +1,5 @@
 #include "vorad/core/VoraD.Core.BrowserView.h"
 
-
 #include "rtl/SysUtils.h"
 #include "toolkit/Forms.h"
 #include "vorad/cef3/VoraD.Cef3.Classes.h"
