@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstring>
+#include <ctime>
 #include <filesystem>
 
 namespace xldl {
@@ -10,7 +11,7 @@ namespace {
 
 constexpr std::int64_t kMinSegment = 1 << 20;  // no connection of its own for less
 constexpr std::size_t kBufferSize = 1 << 20;
-constexpr int kMaxRetries = 5;      // failed tries of one segment in a row without progress
+constexpr int kMaxRetries = 5;      // failed tries of one segment without new progress (TTries)
 constexpr int kMaxRedirects = 10;
 constexpr int kMaxRestarts = 2;     // plan started afresh when the server changed its mind
 
@@ -28,6 +29,15 @@ bool IsTransient(ENetError e) { return e != ENetError::Malformed && e != ENetErr
 // Statuses that another try may cure.
 bool IsTransientStatus(int status) {
   return status == 408 || status == 425 || status == 429 || status >= 500;
+}
+
+// The wait before the next try: what a busy server asks for, else our own backoff.
+DWORD RetryDelay(int failures, int status, const std::string& retryAfter) {
+  if ((status == 503 || status == 429) && !retryAfter.empty()) {
+    const std::int64_t ms = RetryAfterMs(retryAfter, std::int64_t(std::time(nullptr)));
+    if (ms >= 0) return DWORD(ms);
+  }
+  return Backoff(failures);
 }
 
 // A validator for If-Range: a strong ETag, else the date.
@@ -65,6 +75,7 @@ bool TXlTask::Start() {
   }
   FGeneration = generation;
   FCancel = token;
+  for (auto& segment : FSegments) segment.Tries = {};  // a new start is a fresh budget
   FStatus = XL_STATUS_WAITING;
   FFailCode = 0;
   return true;
@@ -387,6 +398,7 @@ bool TXlTask::Probe(TPass& pass, std::unique_ptr<THttpStream>& stream) {
   request.Referer = WideToUtf8(FConfig.Referer);
   for (int failures = 0;;) {
     if (pass.Stop.Cancelled()) return false;
+    std::string retryAfter;
     TResponse r;
     TUrl finalUrl;
     bool retryable = false;
@@ -417,6 +429,7 @@ bool TXlTask::Probe(TPass& pass, std::unique_ptr<THttpStream>& stream) {
       } else {
         code = r.Status;
         retryable = IsTransientStatus(r.Status);
+        retryAfter = r.RetryAfter;
       }
     }
     if (!code) {
@@ -432,11 +445,15 @@ bool TXlTask::Probe(TPass& pass, std::unique_ptr<THttpStream>& stream) {
       if (total != 0) {
         std::int64_t count = 1;
         if (FRangesOk) count = std::clamp<std::int64_t>(total / kMinSegment, 1, connections);
-        for (std::int64_t i = 0; i < count; ++i) {
-          TSegment s;
-          s.Begin = s.Pos = total > 0 ? total * i / count : 0;
-          s.End = total > 0 ? total * (i + 1) / count : kOpenEnd;
-          FSegments.push_back(s);
+        if (total < 0) {
+          FSegments.emplace_back();  // [0, open end)
+        } else {
+          for (const TRange& range : PlanSegments(total, count)) {
+            TSegment s;
+            s.Begin = s.Pos = range.Begin;
+            s.End = range.End;
+            FSegments.push_back(s);
+          }
         }
         FSegments[0].Owned = stream != nullptr;
       }
@@ -454,7 +471,7 @@ bool TXlTask::Probe(TPass& pass, std::unique_ptr<THttpStream>& stream) {
       FailPass(pass, code);
       return false;
     }
-    if (pass.Stop.Sleep(Backoff(failures))) return false;
+    if (pass.Stop.Sleep(RetryDelay(failures, code, retryAfter))) return false;
   }
 }
 
@@ -555,7 +572,8 @@ TXlTask::ESegmentEnd TXlTask::RunSegment(TPass& pass, int index, std::unique_ptr
       return ESegmentEnd::Done;
     }
     int failCode = 0;
-    bool retryable = true, progressed = false;
+    bool retryable = true;
+    std::string retryAfter;
     if (!stream) {
       if (ranges) {
         request.RangeFirst = pos;
@@ -585,6 +603,7 @@ TXlTask::ESegmentEnd TXlTask::RunSegment(TPass& pass, int index, std::unique_ptr
         } else if (r.Status < 200 || r.Status >= 300) {
           failCode = r.Status;
           retryable = IsTransientStatus(r.Status);
+          retryAfter = r.RetryAfter;
         }
         {
           std::lock_guard<std::mutex> lock(FLock);
@@ -641,7 +660,6 @@ TXlTask::ESegmentEnd TXlTask::RunSegment(TPass& pass, int index, std::unique_ptr
         FailPass(pass, XL_FAIL_FILE);
         return ESegmentEnd::Stop;
       }
-      progressed = progressed || len > 0;
       std::lock_guard<std::mutex> lock(FLock);
       TSegment& s = FSegments[index];
       s.Pos = at + len;
@@ -654,18 +672,19 @@ TXlTask::ESegmentEnd TXlTask::RunSegment(TPass& pass, int index, std::unique_ptr
     stream.reset();
     uncount();
     if (pass.Stop.Cancelled()) return ESegmentEnd::Stop;
+    bool left;
     int failures;
     {
       std::lock_guard<std::mutex> lock(FLock);
       TSegment& s = FSegments[index];
-      if (progressed) s.Failures = 0;
-      failures = ++s.Failures;
+      left = s.Tries.Fail(s.Pos, kMaxRetries);
+      failures = s.Tries.Failed;
     }
-    if (!retryable || failures > kMaxRetries) {
+    if (!retryable || !left) {
       FailPass(pass, failCode);
       return ESegmentEnd::Stop;
     }
-    if (pass.Stop.Sleep(Backoff(failures))) return ESegmentEnd::Stop;
+    if (pass.Stop.Sleep(RetryDelay(failures, failCode, retryAfter))) return ESegmentEnd::Stop;
   }
 }
 

@@ -12,6 +12,7 @@
 #include "platform/xldl/XlFiles.h"
 #include "platform/xldl/XlHttp.h"
 #include "platform/xldl/XlNet.h"
+#include "platform/xldl/XlPlan.h"
 
 namespace xldl {
 
@@ -45,7 +46,7 @@ private:
     std::int64_t Begin = 0, End = kOpenEnd, Pos = 0;
     std::int64_t Writing = 0;  // end of the bytes being written now, beyond Pos
     bool Owned = false;
-    int Failures = 0;
+    TTries Tries;
   };
 
   // One run of the transfer, from a start to its end, a pause or a failure.

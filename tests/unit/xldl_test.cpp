@@ -11,6 +11,7 @@
 #include "platform/xldl/XlFiles.h"
 #include "platform/xldl/XlHttp.h"
 #include "platform/xldl/XlNet.h"
+#include "platform/xldl/XlPlan.h"
 #include "support/TestSupport.h"
 
 using namespace testing_support;
@@ -58,11 +59,13 @@ bool WaitStatus(TXlTaskHandle task, std::uint8_t status, std::chrono::millisecon
   return WaitFor([&] { return Query(task).Status == status; }, timeout, false);
 }
 
-// GET through the engine's own client: the server's request log.
-std::vector<std::string> ServerLog(const std::string& filter) {
+// GET through the engine's own client: the server's request log (each line led by the time
+// of the request in seconds, when asked).
+std::vector<std::string> ServerLog(const std::string& filter, bool times = false) {
   xldl::TCancelToken cancel;
   xldl::TRequest request;
-  EXPECT_TRUE(xldl::ParseUrl("http://127.0.0.1:" + std::to_string(HttpServerPort()) + "/log",
+  EXPECT_TRUE(xldl::ParseUrl("http://127.0.0.1:" + std::to_string(HttpServerPort()) +
+                                 (times ? "/log?times=1" : "/log"),
                              request.Url));
   auto stream = xldl::MakeStream(request.Url, cancel);
   xldl::TResponse response;
@@ -134,7 +137,9 @@ TEST(XlHttp, ParsesAddresses) {
   ASSERT_TRUE(xldl::ParseUrl("http://h/a/./b/../c?q=/../", u));
   EXPECT_EQ(u.Target, "/a/c?q=/../");
   for (const char* bad : {"ftp://h/x", "http://", "http://:80/", "http://h:0/", "http://h:65536/",
-                          "http://h:8x/", "h/x", "", "http://[::1/"})
+                          "http://h:8x/", "h/x", "", "http://[::1/",
+                          // a host with a colon, an empty port: rebuilt, they would read differently
+                          "http://a:b:80/", "http://h:/x", "http://[::1]:/x", "http://u@a:b:81/"})
     EXPECT_FALSE(xldl::ParseUrl(bad, u)) << bad;
 }
 
@@ -203,16 +208,64 @@ TEST(XlHttp, DecodesChunkedBodiesInAnyPieces) {
   }
 }
 
+TEST(XlHttp, RetryAfterValues) {
+  const std::int64_t now = 1796810400;  // Mon, 09 Dec 2026 10:00:00 GMT
+  EXPECT_EQ(xldl::RetryAfterMs("2", now), 2000);
+  EXPECT_EQ(xldl::RetryAfterMs(" 0 ", now), 0);
+  EXPECT_EQ(xldl::RetryAfterMs("3600", now), 60000);  // capped at a minute
+  EXPECT_EQ(xldl::RetryAfterMs("Wed, 09 Dec 2026 10:00:05 GMT", now), 5000);
+  EXPECT_EQ(xldl::RetryAfterMs("Wed, 09 Dec 2026 09:00:00 GMT", now), 0);  // already past
+  EXPECT_EQ(xldl::RetryAfterMs("Thu, 10 Dec 2026 10:00:00 GMT", now), 60000);
+  EXPECT_EQ(xldl::RetryAfterMs("Sun, 01 Mar 2026 00:00:00 GMT", 1772323200 - 3), 3000);
+  for (const char* bad : {"", "-1", "soon", "Wed, 09 Dex 2026 10:00:05 GMT", "Wed, 09 Dec 2026 10:00:05"})
+    EXPECT_EQ(xldl::RetryAfterMs(bad, now), -1) << bad;
+}
+
+// The segment plan: even cuts for any size (no overflow near the 64-bit limit), and done ranges
+// joined.
+TEST(XlPlan, CutsAndJoins) {
+  using xldl::TRange;
+  EXPECT_EQ(xldl::PlanSegments(10, 3), (std::vector<TRange>{{0, 3}, {3, 6}, {6, 10}}));
+  EXPECT_EQ(xldl::PlanSegments(0, 1), (std::vector<TRange>{{0, 0}}));
+  for (std::int64_t total : {INT64_MAX, INT64_MAX / 3, std::int64_t(1) << 62, std::int64_t(999999937)}) {
+    for (std::int64_t count : {1, 10, 16}) {
+      const auto plan = xldl::PlanSegments(total, count);
+      ASSERT_EQ(plan.size(), std::size_t(count));
+      EXPECT_EQ(plan.front().Begin, 0);
+      EXPECT_EQ(plan.back().End, total);
+      for (std::size_t i = 0; i < plan.size(); ++i) {
+        EXPECT_LT(plan[i].Begin, plan[i].End) << total << " " << count;
+        if (i > 0) {
+          EXPECT_EQ(plan[i].Begin, plan[i - 1].End);
+        }
+        EXPECT_LE(plan[i].End - plan[i].Begin - total / count, 1);
+      }
+    }
+  }
+  EXPECT_EQ(xldl::MergeRanges({{8, 9}, {0, 2}, {5, 5}, {2, 4}, {3, 6}}),
+            (std::vector<TRange>{{0, 6}, {8, 9}}));
+
+  // A try that gets no further than an earlier one uses up the budget; new ground refills it.
+  xldl::TTries tries;
+  EXPECT_TRUE(tries.Fail(100, 2));
+  EXPECT_TRUE(tries.Fail(100, 2));
+  EXPECT_FALSE(tries.Fail(50, 2));
+  EXPECT_TRUE(tries.Fail(101, 2));
+  EXPECT_EQ(tries.Failed, 1);
+}
+
 TEST(XlFiles, NameRules) {
   for (const wchar_t* ok : {L"movie.mp4", L"电影 1080p.mkv", L".hidden", L"a..b", L"icon.txt"})
     EXPECT_TRUE(xldl::IsValidFileName(ok)) << Narrow(ok);
   for (const wchar_t* bad : {L"", L"a/b", L"a\\b", L"a:b", L"a?", L"x.", L"x ", L"CON", L"nul.txt",
-                             L"COM1.log", L"lpt9", L"tab\there"})
+                             L"COM1.log", L"lpt9", L"tab\there", L"COM\u00B9", L"com\u00B2.txt",
+                             L"LPT\u00B3"})
     EXPECT_FALSE(xldl::IsValidFileName(bad)) << Narrow(bad);
   for (const wchar_t* ok : {L"C:\\", L"c:/down", L"D:\\下载\\", L"\\\\server\\share\\x"})
     EXPECT_TRUE(xldl::IsValidFolder(ok)) << Narrow(ok);
   for (const wchar_t* bad : {L"", L"down\\", L"C:", L"C:down", L"\\\\server", L"\\\\server\\", L"C:\\a|b"})
     EXPECT_FALSE(xldl::IsValidFolder(bad)) << Narrow(bad);
+  EXPECT_TRUE(xldl::IsValidFileName(L"COM\u2074"));  // only 1 to 3 have superscript devices
   EXPECT_EQ(xldl::NumberedName(L"a.tar.gz", 2), L"a.tar (2).gz");
   EXPECT_EQ(xldl::NumberedName(L"README", 1), L"README (1)");
   EXPECT_EQ(xldl::NumberedName(L".bashrc", 1), L".bashrc (1)");
@@ -348,6 +401,80 @@ TEST_F(Engine, ServerErrorsEndInFailure) {
   EXPECT_FALSE(FileExists(FDir.Path() + L"missing.bin.part"));  // nothing came: nothing kept
   EXPECT_FALSE(FileExists(FDir.Path() + L"loop.bin"));
   EXPECT_FALSE(XL_StopTask(missing));
+}
+
+// A server that ignores Range and cuts every body short: each try starts again from byte 0, so
+// only a try that gets further than all before it earns new tries; then the task fails, keeps
+// its .part, and a new start is a fresh budget.
+TEST_F(Engine, BodiesCutShortWithoutRangesFailAfterTheirRetries) {
+  const std::pair<std::wstring, std::string> cases[] = {
+      {L"/bytes/3000000?norange=1&drop=400000&dropall=1&", "short"},
+      {L"/bytes/3000000?norange=1&chunked=1&nolast=1&", "no last chunk"},
+  };
+  for (const auto& [path, what] : cases) {
+    const std::wstring u = Unique();
+    const TXlTaskHandle task = Download(path + u, L"cut.bin");
+    ASSERT_TRUE(WaitStatus(task, XL_STATUS_FAILED, 90s)) << what << " status " << int(Query(task).Status);
+    EXPECT_EQ(Query(task).FailCode, XL_FAIL_NETWORK) << what;
+    EXPECT_TRUE(FileExists(FDir.Path() + L"cut.bin.part")) << what;
+    EXPECT_FALSE(FileExists(FDir.Path() + L"cut.bin")) << what;
+    const std::size_t tries = ServerLog(Narrow(u)).size();
+    EXPECT_GE(tries, 3u) << what;
+    EXPECT_LE(tries, 20u) << what;
+
+    ASSERT_TRUE(XL_StartTask(task)) << what;
+    ASSERT_TRUE(WaitStatus(task, XL_STATUS_FAILED, 90s)) << what;
+    EXPECT_GE(ServerLog(Narrow(u)).size(), tries + 3) << what << ": a new start has tries of its own";
+    DeleteFileW((FDir.Path() + L"cut.bin.part").c_str());
+  }
+}
+
+// A body without a length that a reset cuts is a failure, never a complete file.
+TEST_F(Engine, ResetCutsABodyWithoutLength) {
+  xldl::TCancelToken cancel;
+  xldl::TRequest request;
+  ASSERT_TRUE(xldl::ParseUrl(Narrow(HttpUrl(L"/bytes/3000000?nolength=1&drop=100000&reset=1&" + Unique())),
+                             request.Url));
+  auto stream = xldl::MakeStream(request.Url, cancel);
+  xldl::TResponse response;
+  // The reset may come before the head is read; then the open fails.
+  if (stream->Open(request, response)) {
+    ASSERT_TRUE(response.CloseDelimited);
+    char buf[65536];
+    int n, rounds = 0;
+    while ((n = stream->Read(buf, sizeof buf)) > 0 && ++rounds < 1000) {}
+    EXPECT_LT(n, 0);
+  }
+
+  const TXlTaskHandle task =
+      Download(L"/bytes/3000000?nolength=1&norange=1&drop=100000&reset=1&dropall=1&" + Unique(), L"reset.bin");
+  ASSERT_TRUE(WaitStatus(task, XL_STATUS_FAILED, 90s)) << "status " << int(Query(task).Status);
+  EXPECT_EQ(Query(task).FailCode, XL_FAIL_NETWORK);
+  EXPECT_FALSE(FileExists(FDir.Path() + L"reset.bin"));
+}
+
+// A busy server's Retry-After, in seconds or as a date, is waited for before the next try.
+TEST_F(Engine, BusyServersAreGivenTheTimeTheyAskFor) {
+  const std::pair<std::wstring, double> cases[] = {
+      {L"/bytes/100000?busy=503&retryafter=2&", 1.9},
+      {L"/bytes/100000?busy=429&retryafter=date%2B3&", 1.9},  // the date has whole seconds
+  };
+  for (const auto& [path, gap] : cases) {
+    const std::wstring u = Unique();
+    ExpectDownload(path + u, 100000, L"busy" + u + L".bin");
+    std::vector<double> times;
+    for (const auto& line : ServerLog(Narrow(u), true)) times.push_back(std::atof(line.c_str()));
+    ASSERT_GE(times.size(), 2u) << Narrow(path);
+    EXPECT_GE(times[1] - times[0], gap) << Narrow(path);
+  }
+}
+
+// Interim answers are skipped, but an endless stream of them is a bad answer, not a hang.
+TEST_F(Engine, InterimAnswersAreBounded) {
+  ExpectDownload(L"/bytes/5000?interim=3&" + Unique(), 5000, L"interim.bin");
+  const TXlTaskHandle task = Download(L"/bytes/5000?interim=forever&" + Unique(), L"endless.bin");
+  ASSERT_TRUE(WaitStatus(task, XL_STATUS_FAILED, 60s));
+  EXPECT_EQ(Query(task).FailCode, XL_FAIL_BAD_RESPONSE);
 }
 
 // An https server whose certificate nobody trusts: a failure, never a file.
