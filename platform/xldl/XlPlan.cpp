@@ -28,4 +28,16 @@ std::vector<TRange> MergeRanges(std::vector<TRange> ranges) {
   return out;
 }
 
+std::vector<TRange> MissingRanges(const std::vector<TRange>& done, std::int64_t total) {
+  std::vector<TRange> out;
+  std::int64_t at = 0;
+  for (const TRange& r : done) {
+    if (r.Begin > at) out.push_back({at, std::min(r.Begin, total)});
+    at = std::max(at, r.End);
+    if (at >= total) break;
+  }
+  if (at < total) out.push_back({at, total});
+  return out;
+}
+
 }  // namespace xldl

@@ -17,6 +17,9 @@ std::vector<TRange> PlanSegments(std::int64_t total, std::int64_t count);
 // The ranges sorted, empty ones dropped, overlapping and adjacent ones joined.
 std::vector<TRange> MergeRanges(std::vector<TRange> ranges);
 
+// The parts of [0, total) that the merged ranges done do not cover.
+std::vector<TRange> MissingRanges(const std::vector<TRange>& done, std::int64_t total);
+
 // Failed tries of one segment. Only progress beyond the furthest point reached since the last
 // start refills the budget: a server that sends the body from byte 0 at every try would
 // otherwise refill it for ever.

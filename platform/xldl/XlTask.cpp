@@ -3,7 +3,11 @@
 #include <algorithm>
 #include <cstring>
 #include <ctime>
+#include <cwctype>
 #include <filesystem>
+#include <set>
+
+#include "platform/xldl/XlResume.h"
 
 namespace xldl {
 
@@ -14,6 +18,30 @@ constexpr std::size_t kBufferSize = 1 << 20;
 constexpr int kMaxRetries = 5;      // failed tries of one segment without new progress (TTries)
 constexpr int kMaxRedirects = 10;
 constexpr int kMaxRestarts = 2;     // plan started afresh when the server changed its mind
+constexpr std::uint64_t kSaveIntervalMs = 1000;  // how much a crash may cost, at most
+
+// The .part files that tasks of this process hold, so that two tasks never adopt the same one.
+std::mutex gClaimLock;
+std::set<std::wstring> gClaimed;
+
+std::wstring ClaimKey(std::wstring path) {
+  for (auto& c : path) c = wchar_t(std::towlower(c));
+  return path;
+}
+
+bool ClaimPart(const std::wstring& path) {
+  std::lock_guard<std::mutex> lock(gClaimLock);
+  return gClaimed.insert(ClaimKey(path)).second;
+}
+
+void ReleasePart(const std::wstring& path) {
+  std::lock_guard<std::mutex> lock(gClaimLock);
+  gClaimed.erase(ClaimKey(path));
+}
+
+void DeleteState(const std::wstring& partPath) {
+  DeleteFileW(LongPath(ResumePath(partPath)).c_str());
+}
 
 DWORD Backoff(int failures) {
   return DWORD(std::min(250 << std::min(failures - 1, 5), 4000));
@@ -41,9 +69,9 @@ DWORD RetryDelay(int failures, int status, const std::string& retryAfter) {
 }
 
 // A validator for If-Range: a strong ETag, else the date.
-std::string ValidatorOf(const TResponse& r) {
-  if (!r.ETag.empty() && r.ETag.compare(0, 2, "W/") != 0) return r.ETag;
-  return r.LastModified;
+std::string ValidatorOf(const std::string& etag, const std::string& lastModified) {
+  if (!etag.empty() && etag.compare(0, 2, "W/") != 0) return etag;
+  return lastModified;
 }
 
 }  // namespace
@@ -53,6 +81,7 @@ TXlTask::TXlTask(TTaskConfig config) : FConfig(std::move(config)) {}
 TXlTask::~TXlTask() {
   Cancel();
   Join();
+  if (FClaimed) ReleasePart(FPartPath);
 }
 
 bool TXlTask::Start() {
@@ -100,14 +129,60 @@ bool TXlTask::PrepareFirstStart() {
     TPartFile part;
     // CREATE_NEW makes the claim atomic against other tasks and other programs.
     if (part.Create(final + L".part")) {
+      DeleteState(final + L".part");  // a control file left there describes another file
       FSavedName = name;
       FPartPath = final + L".part";
+      FClaimed = ClaimPart(FPartPath);
       return true;
     }
     const DWORD err = GetLastError();
     if (err != ERROR_FILE_EXISTS && err != ERROR_ALREADY_EXISTS) return false;
+    if (Adopt(final + L".part")) {
+      FSavedName = name;
+      return true;
+    }
   }
   return false;
+}
+
+// A .part that an earlier process left for the same address, with its control file: resumed
+// once the server confirms the resource is unchanged (see Probe).
+bool TXlTask::Adopt(const std::wstring& partPath) {
+  TResumeState state;
+  if (!LoadResumeState(ResumePath(partPath), state) || state.Url != WideToUtf8(FConfig.Url))
+    return false;
+  TPartFile part;
+  // Opening fails while another program writes it (no write sharing).
+  if (!part.Open(partPath) || part.Size() != state.Total || !ClaimPart(partPath)) return false;
+  FPartPath = partPath;
+  FClaimed = true;
+  FResume = std::move(state);
+  FResumePending = true;
+  return true;
+}
+
+void TXlTask::SaveState(TPass& pass, bool force) {
+  std::unique_lock<std::mutex> saving(FSaveLock, std::defer_lock);
+  if (force) saving.lock();
+  else if (!saving.try_lock()) return;  // another connection is saving right now
+  TResumeState state;
+  std::wstring path;
+  {
+    std::lock_guard<std::mutex> lock(FLock);
+    const std::uint64_t now = GetTickCount64();
+    if (!force && now - FSavedTick < kSaveIntervalMs) return;
+    if (!FKnown || !FRangesOk || FTotal <= 0 || FDone || FResumePending) return;
+    FSavedTick = now;
+    state.Url = WideToUtf8(FConfig.Url);
+    state.Total = FTotal;
+    state.ETag = FETag;
+    state.LastModified = FLastModified;
+    for (const auto& s : FSegments) state.Done.push_back({s.Begin, s.Pos});
+    path = ResumePath(FPartPath);
+  }
+  state.Done = MergeRanges(std::move(state.Done));
+  // The bytes on disk first, then the file that says they are there.
+  if (pass.File.Flush()) SaveResumeState(path, state);
 }
 
 bool TXlTask::Stop() {
@@ -214,6 +289,9 @@ void TXlTask::Run(std::shared_ptr<TCancelToken> user, std::uint32_t generation) 
   // The run's files are closed now. A failure before any byte arrived (a 404, say) leaves no
   // empty .part behind; a later start claims it anew.
   if (ReceivedLocked() == 0 && DeleteFileW(LongPath(FPartPath).c_str())) {
+    DeleteState(FPartPath);
+    ReleasePart(FPartPath);
+    FClaimed = false;
     FKnown = false;
     FSegments.clear();
   }
@@ -297,7 +375,8 @@ void TXlTask::RunTransfer(TCancelToken& user, std::uint32_t generation) {
     }
     for (auto& t : helpers) t.join();  // all segments are done, failed, or given up
 
-    if (user.Cancelled()) return;  // paused or shut down: segments and .part stay
+    SaveState(pass, true);
+    if (user.Cancelled()) return;  // paused or shut down: segments, .part and its state stay
     bool restart = false;
     {
       std::lock_guard<std::mutex> lock(FLock);
@@ -312,6 +391,7 @@ void TXlTask::RunTransfer(TCancelToken& user, std::uint32_t generation) {
         FTotal = -1;
         FSegments.clear();
         FValidator.clear();
+        DeleteState(FPartPath);  // before the data it describes goes
         restart = true;
       } else if (pass.FailCode) {
         SetRunStatus(generation, XL_STATUS_FAILED, pass.FailCode);
@@ -350,6 +430,8 @@ bool TXlTask::OpenPartFile(TPass& pass) {
   // Someone removed the .part while we were paused: what it held is gone, begin again.
   {
     std::lock_guard<std::mutex> lock(FLock);
+    DeleteState(path);
+    FResumePending = false;
     FKnown = false;
     FRangesOk = false;
     FTotal = -1;
@@ -357,7 +439,10 @@ bool TXlTask::OpenPartFile(TPass& pass) {
   }
   std::error_code ec;
   std::filesystem::create_directories(std::filesystem::path(LongPath(FFolder)), ec);
-  return pass.File.Create(path);
+  if (!pass.File.Create(path)) return false;
+  std::lock_guard<std::mutex> lock(FLock);
+  FClaimed = ClaimPart(path);
+  return true;
 }
 
 int TXlTask::OpenFollowing(TPass& pass, TRequest request, std::unique_ptr<THttpStream>& stream,
@@ -387,14 +472,34 @@ int TXlTask::OpenFollowing(TPass& pass, TRequest request, std::unique_ptr<THttpS
   return XL_FAIL_REDIRECTS;
 }
 
-// The first answer decides the plan: size, ranges, and the segments.
+// The first answer decides the plan: size, ranges, and the segments. A task resuming what an
+// earlier process left asks for the first missing range with If-Range instead, and keeps the
+// saved plan only when the answer shows the same resource (same size and validators).
 bool TXlTask::Probe(TPass& pass, std::unique_ptr<THttpStream>& stream) {
   TRequest request;
+  std::vector<TRange> missing;
+  bool resuming;
   {
     std::lock_guard<std::mutex> lock(FLock);
     request.Url = FUrl;
     if (!FRangesRefused) request.RangeFirst = 0;
+    resuming = FResumePending;
+    if (resuming && FResume.ETag.empty() && FResume.LastModified.empty()) {
+      resuming = FResumePending = false;  // nothing to tell a changed resource by
+    }
+    if (resuming) {
+      missing = MissingRanges(FResume.Done, FResume.Total);
+      if (missing.empty()) {  // all there: only the rename was left undone
+        InstallResumed(missing, FResume.ETag, FResume.LastModified, FUrl, false);
+        SetRunStatus(pass.Generation, XL_STATUS_DOWNLOADING);
+        return true;
+      }
+      request.RangeFirst = missing[0].Begin;
+      request.RangeLast = missing[0].End - 1;
+      request.IfRange = ValidatorOf(FResume.ETag, FResume.LastModified);
+    }
   }
+  if (!resuming) DeleteState(FPartPath);
   request.Referer = WideToUtf8(FConfig.Referer);
   for (int failures = 0;;) {
     if (pass.Stop.Cancelled()) return false;
@@ -403,6 +508,24 @@ bool TXlTask::Probe(TPass& pass, std::unique_ptr<THttpStream>& stream) {
     TUrl finalUrl;
     bool retryable = false;
     int code = OpenFollowing(pass, request, stream, r, finalUrl, retryable);
+    if (!code && resuming && (r.Status == 200 || r.Status == 206 || r.Status == 416)) {
+      std::unique_lock<std::mutex> lock(FLock);
+      if (r.Status == 206 && r.RangeFirst == request.RangeFirst && r.RangeTotal == FResume.Total &&
+          r.ETag == FResume.ETag && r.LastModified == FResume.LastModified) {
+        InstallResumed(missing, r.ETag, r.LastModified, finalUrl, true);
+        SetRunStatus(pass.Generation, XL_STATUS_DOWNLOADING);
+        return true;
+      }
+      // Changed, or no longer served in ranges: a fresh download into the same .part.
+      FResumePending = resuming = false;
+      lock.unlock();
+      DeleteState(FPartPath);
+      stream.reset();
+      request.RangeFirst = 0;
+      request.RangeLast = -1;
+      request.IfRange.clear();
+      continue;
+    }
     std::int64_t total = -1;
     bool ranges = false;
     if (!code) {
@@ -439,7 +562,9 @@ bool TXlTask::Probe(TPass& pass, std::unique_ptr<THttpStream>& stream) {
       FTotal = total;
       FRangesOk = ranges && !FRangesRefused;
       FEffectiveUrl = finalUrl;
-      FValidator = ValidatorOf(r);
+      FETag = r.ETag;
+      FLastModified = r.LastModified;
+      FValidator = ValidatorOf(r.ETag, r.LastModified);
       FSegments.clear();
       if (total == 0) stream.reset();  // nothing to read: no segment at all
       if (total != 0) {
@@ -463,6 +588,7 @@ bool TXlTask::Probe(TPass& pass, std::unique_ptr<THttpStream>& stream) {
         FailPass(pass, XL_FAIL_FILE);
         return false;
       }
+      SaveState(pass, true);
       return true;
     }
     stream.reset();
@@ -473,6 +599,34 @@ bool TXlTask::Probe(TPass& pass, std::unique_ptr<THttpStream>& stream) {
     }
     if (pass.Stop.Sleep(RetryDelay(failures, code, retryAfter))) return false;
   }
+}
+
+// The saved plan, confirmed: the missing ranges to fetch (the first one, index 0, on the
+// probe's connection when owned), the done ones complete. With FLock held.
+void TXlTask::InstallResumed(const std::vector<TRange>& missing, const std::string& etag,
+                             const std::string& lastModified, const TUrl& url, bool owned) {
+  FKnown = true;
+  FTotal = FResume.Total;
+  FRangesOk = true;
+  FEffectiveUrl = url;
+  FETag = etag;
+  FLastModified = lastModified;
+  FValidator = ValidatorOf(etag, lastModified);
+  FSegments.clear();
+  for (const TRange& range : missing) {
+    TSegment s;
+    s.Begin = s.Pos = range.Begin;
+    s.End = range.End;
+    FSegments.push_back(s);
+  }
+  if (!FSegments.empty()) FSegments[0].Owned = owned;
+  for (const TRange& range : FResume.Done) {
+    TSegment s;
+    s.Begin = range.Begin;
+    s.Pos = s.End = range.End;
+    FSegments.push_back(s);
+  }
+  FResumePending = false;
 }
 
 // Picks a segment nobody works on, or splits the one with the most left.
@@ -660,13 +814,16 @@ TXlTask::ESegmentEnd TXlTask::RunSegment(TPass& pass, int index, std::unique_ptr
         FailPass(pass, XL_FAIL_FILE);
         return ESegmentEnd::Stop;
       }
-      std::lock_guard<std::mutex> lock(FLock);
-      TSegment& s = FSegments[index];
-      s.Pos = at + len;
-      if (s.Pos >= s.End) {  // reached its end, perhaps moved closer by a split
-        uncountLocked();
-        return ESegmentEnd::Done;
+      {
+        std::lock_guard<std::mutex> lock(FLock);
+        TSegment& s = FSegments[index];
+        s.Pos = at + len;
+        if (s.Pos >= s.End) {  // reached its end, perhaps moved closer by a split
+          uncountLocked();
+          return ESegmentEnd::Done;
+        }
       }
+      SaveState(pass, false);
     }
     // This try failed: back off and try again, a bounded number of times.
     stream.reset();
@@ -722,7 +879,10 @@ void TXlTask::Finalize(TPass& pass) {
         final + L".part" != partPath)
       continue;  // another download is heading for that name
     if (MoveFileExW(LongPath(partPath).c_str(), LongPath(final).c_str(), 0)) {
+      DeleteState(partPath);
+      ReleasePart(partPath);
       std::lock_guard<std::mutex> lock(FLock);
+      FClaimed = false;
       FDone = true;
       FSavedName = name;
       FTotal = total;

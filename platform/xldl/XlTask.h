@@ -13,6 +13,7 @@
 #include "platform/xldl/XlHttp.h"
 #include "platform/xldl/XlNet.h"
 #include "platform/xldl/XlPlan.h"
+#include "platform/xldl/XlResume.h"
 
 namespace xldl {
 
@@ -61,6 +62,11 @@ private:
   enum class ESegmentEnd { Done, Stop };
 
   bool PrepareFirstStart();
+  bool Adopt(const std::wstring& partPath);
+  void InstallResumed(const std::vector<TRange>& missing, const std::string& etag,
+                      const std::string& lastModified, const TUrl& url, bool owned);
+  // Writes the control file; unless forced, only when the last write is a while ago. Any thread.
+  void SaveState(TPass& pass, bool force);
   void Run(std::shared_ptr<TCancelToken> user, std::uint32_t generation);
   void RunTransfer(TCancelToken& user, std::uint32_t generation);
   bool OpenPartFile(TPass& pass);
@@ -95,12 +101,17 @@ private:
   std::thread FRunner;
   std::wstring FFolder, FSavedName, FPartPath;
   bool FDone = false;           // the file is complete under its final name
+  bool FClaimed = false;        // FPartPath is ours among this process's tasks
   bool FKnown = false;          // the server's first answer has been seen
   bool FRangesOk = false;
   bool FRangesRefused = false;  // the server once answered a Range request with everything
   std::int64_t FTotal = -1;
   TUrl FEffectiveUrl;
-  std::string FValidator;
+  std::string FValidator, FETag, FLastModified;
+  TResumeState FResume;         // what an earlier process left, until the server confirms it
+  bool FResumePending = false;
+  std::uint64_t FSavedTick = 0;
+  std::mutex FSaveLock;         // one control-file write at a time; taken before FLock
   std::vector<TSegment> FSegments;
   int FOpenConnections = 0;
   std::uint64_t FSpeedTick = 0;

@@ -12,6 +12,7 @@
 #include "platform/xldl/XlHttp.h"
 #include "platform/xldl/XlNet.h"
 #include "platform/xldl/XlPlan.h"
+#include "platform/xldl/XlResume.h"
 #include "support/TestSupport.h"
 
 using namespace testing_support;
@@ -59,14 +60,11 @@ bool WaitStatus(TXlTaskHandle task, std::uint8_t status, std::chrono::millisecon
   return WaitFor([&] { return Query(task).Status == status; }, timeout, false);
 }
 
-// GET through the engine's own client: the server's request log (each line led by the time
-// of the request in seconds, when asked).
-std::vector<std::string> ServerLog(const std::string& filter, bool times = false) {
+// GET of a path of the test server through the engine's own client: the body.
+std::string ServerGet(const std::string& path) {
   xldl::TCancelToken cancel;
   xldl::TRequest request;
-  EXPECT_TRUE(xldl::ParseUrl("http://127.0.0.1:" + std::to_string(HttpServerPort()) +
-                                 (times ? "/log?times=1" : "/log"),
-                             request.Url));
+  EXPECT_TRUE(xldl::ParseUrl("http://127.0.0.1:" + std::to_string(HttpServerPort()) + path, request.Url));
   auto stream = xldl::MakeStream(request.Url, cancel);
   xldl::TResponse response;
   std::string body;
@@ -74,8 +72,13 @@ std::vector<std::string> ServerLog(const std::string& filter, bool times = false
     char buf[65536];
     for (int n; (n = stream->Read(buf, sizeof buf)) > 0;) body.append(buf, std::size_t(n));
   }
+  return body;
+}
+
+// The server's request log (each line led by the time of the request in seconds, when asked).
+std::vector<std::string> ServerLog(const std::string& filter, bool times = false) {
   std::vector<std::string> lines;
-  std::istringstream in(body);
+  std::istringstream in(ServerGet(times ? "/log?times=1" : "/log"));
   for (std::string line; std::getline(in, line);)
     if (line.find(filter) != std::string::npos) lines.push_back(line);
   return lines;
@@ -244,6 +247,9 @@ TEST(XlPlan, CutsAndJoins) {
   }
   EXPECT_EQ(xldl::MergeRanges({{8, 9}, {0, 2}, {5, 5}, {2, 4}, {3, 6}}),
             (std::vector<TRange>{{0, 6}, {8, 9}}));
+  EXPECT_EQ(xldl::MissingRanges({{0, 6}, {8, 9}}, 12), (std::vector<TRange>{{6, 8}, {9, 12}}));
+  EXPECT_EQ(xldl::MissingRanges({{2, 12}}, 12), (std::vector<TRange>{{0, 2}}));
+  EXPECT_TRUE(xldl::MissingRanges({{0, 12}}, 12).empty());
 
   // A try that gets no further than an earlier one uses up the budget; new ground refills it.
   xldl::TTries tries;
@@ -252,6 +258,36 @@ TEST(XlPlan, CutsAndJoins) {
   EXPECT_FALSE(tries.Fail(50, 2));
   EXPECT_TRUE(tries.Fail(101, 2));
   EXPECT_EQ(tries.Failed, 1);
+}
+
+// The control file: read back as written; anything cut short, inconsistent or foreign is not
+// taken for a plan.
+TEST(XlResume, ControlFileText) {
+  xldl::TResumeState state;
+  state.Url = "http://h/a b.mp4?x=1";
+  state.Total = 1000;
+  state.ETag = "\"v 1\"";
+  state.Done = {{0, 100}, {500, 1000}};
+  const std::string text = xldl::FormatResumeState(state);
+  xldl::TResumeState back;
+  ASSERT_TRUE(xldl::ParseResumeState(text, back));
+  EXPECT_EQ(back.Url, state.Url);
+  EXPECT_EQ(back.Total, 1000);
+  EXPECT_EQ(back.ETag, state.ETag);
+  EXPECT_EQ(back.LastModified, "");
+  EXPECT_EQ(back.Done, state.Done);
+  for (std::size_t cut = 0; cut < text.size(); ++cut)
+    EXPECT_FALSE(xldl::ParseResumeState(text.substr(0, cut), back)) << cut;
+  auto replaced = [&](const std::string& from, const std::string& to) {
+    std::string t = text;
+    t.replace(t.find(from), from.size(), to);
+    return t;
+  };
+  for (const std::string& bad : {replaced("done 500 1000", "done 500 1001"), replaced("done 0 100", "done 100 0"),
+                                 replaced("total 1000", "total 0"), replaced("total 1000", "total x"),
+                                 replaced("xldl-resume 1", "xldl-resume 2"), text + "more\n",
+                                 replaced("etag", "tag")})
+    EXPECT_FALSE(xldl::ParseResumeState(bad, back)) << bad;
 }
 
 TEST(XlFiles, NameRules) {
@@ -475,6 +511,87 @@ TEST_F(Engine, InterimAnswersAreBounded) {
   const TXlTaskHandle task = Download(L"/bytes/5000?interim=forever&" + Unique(), L"endless.bin");
   ASSERT_TRUE(WaitStatus(task, XL_STATUS_FAILED, 60s));
   EXPECT_EQ(Query(task).FailCode, XL_FAIL_BAD_RESPONSE);
+}
+
+// Downloads until killed: the process a crash or a power cut ends mid-download.
+TAVLO_CHILD(xldl_killed_mid_download) {
+  if (!XL_Init()) return 11;
+  xldl::NetStartup();
+  const TXlTaskParam p = MakeParam(args.at(0), args.at(1), args.at(2));
+  const TXlTaskHandle task = XL_CreateTask(&p);
+  if (!task || !XL_StartTask(task)) return 12;
+  WaitStatus(task, XL_STATUS_COMPLETE, 120s);
+  return 13;  // not killed in time
+}
+
+// The ranges of a log line's Range header "bytes=a-b" (b -1 when open).
+bool LoggedRange(const std::string& line, std::int64_t& first, std::int64_t& last) {
+  const std::size_t at = line.rfind(" bytes=");
+  if (at == std::string::npos) return false;
+  first = std::atoll(line.c_str() + at + 7);
+  const std::size_t dash = line.find('-', at);
+  last = dash + 1 < line.size() ? std::atoll(line.c_str() + dash + 1) : -1;
+  return true;
+}
+
+// A process killed mid-download leaves the .part and its control file; the next process that
+// creates the task for the same address, folder and name goes on from there: never asking for
+// a range already done, ending with the same bytes. When the server's validators changed (or it
+// never gave any) it downloads afresh into the same file instead.
+TEST_F(Engine, ResumesWhatAKilledProcessLeft) {
+  constexpr std::int64_t kSize = 12000000;
+  enum { kSame, kChanged, kNoValidators };
+  for (int change : {kSame, kChanged, kNoValidators}) {
+    const std::wstring u = Unique();
+    const std::wstring tag = L"t" + std::to_wstring(GetCurrentProcessId()) + L"-" + std::to_wstring(change);
+    std::wstring path = L"/bytes/12000000?throttle=600000&" + u;
+    if (change != kNoValidators) path += L"&etag=" + tag;
+    const std::wstring url = HttpUrl(path), part = FDir.Path() + L"film.bin.part";
+    const std::wstring control = xldl::ResumePath(part);
+    xldl::TResumeState saved;
+    auto doneBytes = [&] {
+      std::int64_t sum = 0;
+      for (const auto& r : saved.Done) sum += r.End - r.Begin;
+      return sum;
+    };
+    {
+      TChildProcess child = StartChild(L"xldl_killed_mid_download", {url, FDir.Path(), L"film.bin"});
+      ASSERT_TRUE(child.Valid());
+      ASSERT_TRUE(WaitFor([&] { return xldl::LoadResumeState(control, saved) && doneBytes() > 2000000; },
+                          60s, false)) << change;
+      TerminateProcess(child.Handle(), 9);
+      EXPECT_EQ(child.Wait(10000), 9);
+    }
+    ASSERT_TRUE(xldl::LoadResumeState(control, saved)) << change;
+    ASSERT_LT(doneBytes(), kSize) << change;
+    EXPECT_EQ(saved.Url, Narrow(url));
+    EXPECT_EQ(saved.Total, kSize);
+    const std::size_t before = ServerLog(Narrow(u)).size();
+    if (change == kChanged) ServerGet("/etag/" + Narrow(tag) + "/bump");
+
+    const TXlTaskParam p = MakeParam(url, FDir.Path(), L"film.bin");
+    const TXlTaskHandle task = XL_CreateTask(&p);
+    ASSERT_TRUE(XL_StartTask(task));
+    ASSERT_TRUE(WaitStatus(task, XL_STATUS_COMPLETE, 90s)) << change << " status " << int(Query(task).Status);
+    EXPECT_EQ(std::wstring(Query(task).SavedName), L"film.bin") << change;
+    EXPECT_TRUE(ReadFileBytes(FDir.Path() + L"film.bin") == Pattern(kSize)) << change;
+    EXPECT_FALSE(FileExists(part));
+    EXPECT_FALSE(FileExists(control)) << change;
+    const auto log = ServerLog(Narrow(u));
+    ASSERT_GT(log.size(), before) << change;
+    bool fromStart = false;
+    for (std::size_t i = before; i < log.size(); ++i) {
+      std::int64_t first, last;
+      ASSERT_TRUE(LoggedRange(log[i], first, last)) << log[i];
+      fromStart = fromStart || (first == 0 && last < 0);
+      if (change != kSame) continue;
+      EXPECT_GE(last, first) << log[i];  // a closed range, inside what is missing
+      for (const auto& done : saved.Done)
+        EXPECT_TRUE(last < done.Begin || first >= done.End) << log[i] << " asks again for " << done.Begin;
+    }
+    EXPECT_EQ(fromStart, change != kSame) << change;
+    DeleteFileW((FDir.Path() + L"film.bin").c_str());
+  }
 }
 
 // An https server whose certificate nobody trusts: a failure, never a file.
