@@ -26,6 +26,14 @@ struct TTaskConfig {
 constexpr int kDefaultConnections = 4;
 constexpr int kMaxConnections = 16;
 
+// Tasks of one process never hold the same .part: ClaimPart is false when one already does.
+bool ClaimPart(const std::wstring& path);
+void ReleasePart(const std::wstring& path);
+// Removes the control file of a .part.
+void DeleteState(const std::wstring& partPath);
+// A validator for If-Range: a strong ETag, else the date.
+std::string ValidatorOf(const std::string& etag, const std::string& lastModified);
+
 class TXlTask {
 public:
   explicit TXlTask(TTaskConfig config);
