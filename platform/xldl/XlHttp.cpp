@@ -47,6 +47,8 @@ std::string EncodeTarget(const std::string& s) {
   return out;
 }
 
+}  // namespace
+
 bool ParseInt64(const std::string& s, std::int64_t& out) {
   if (s.empty() || s.size() > 18) return false;
   std::int64_t v = 0;
@@ -57,8 +59,6 @@ bool ParseInt64(const std::string& s, std::int64_t& out) {
   out = v;
   return true;
 }
-
-}  // namespace
 
 std::string TUrl::HostHeader() const {
   std::string h;
@@ -105,6 +105,8 @@ bool ParseUrl(const std::string& input, TUrl& out) {
       hasPort = true;
     }
   } else {
+    // The first colon ends the host: a second one makes the port invalid, where taking the
+    // last would leave a host with a colon that the rebuilt address reads differently.
     const std::size_t colon = authority.find(':');
     hasPort = colon != std::string::npos;
     if (hasPort) {
@@ -114,12 +116,8 @@ bool ParseUrl(const std::string& input, TUrl& out) {
     url.Host = authority;
   }
   if (url.Host.empty()) return false;
-  // A colon left in the host (a second one in the authority) would make the rebuilt address
-  // read differently; only an IPv6 literal in brackets has colons.
   for (unsigned char c : url.Host)
-    if (c <= 0x20 || c == '/' || c == '\\' || c == '%' || c == '[' || c == ']' ||
-        (c == ':' && !url.HostIsIPv6))
-      return false;
+    if (c <= 0x20 || c == '/' || c == '\\' || c == '%' || c == '[' || c == ']') return false;
   url.Host = LowerStr(url.Host);
   url.Port = url.Secure ? 443 : 80;
   if (hasPort) {

@@ -51,6 +51,8 @@ bool ParseResponseHead(const std::string& head, TResponse& out);
 bool ParseContentRange(const std::string& value, std::int64_t& first, std::int64_t& last,
                        std::int64_t& total);
 bool IsRedirect(int status);
+// A decimal of 1 to 18 digits, nothing else (no sign, no spaces).
+bool ParseInt64(const std::string& text, std::int64_t& out);
 // How long a Retry-After value (seconds, or an HTTP date seen at now, in seconds since 1970)
 // asks us to wait, in milliseconds, at most a minute; -1 when it is malformed.
 std::int64_t RetryAfterMs(const std::string& value, std::int64_t now);

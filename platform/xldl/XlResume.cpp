@@ -5,6 +5,7 @@
 #include <sstream>
 
 #include "platform/xldl/XlFiles.h"
+#include "platform/xldl/XlHttp.h"
 
 namespace xldl {
 
@@ -14,17 +15,6 @@ const char kMagic[] = "xldl-resume 1";
 constexpr std::size_t kMaxFile = 1 << 20;  // a plan has a few hundred ranges at the very most
 
 bool HasLineBreak(const std::string& s) { return s.find_first_of("\r\n") != std::string::npos; }
-
-bool ParseCount(const std::string& s, std::int64_t& out) {
-  if (s.empty() || s.size() > 18) return false;
-  std::int64_t v = 0;
-  for (char c : s) {
-    if (c < '0' || c > '9') return false;
-    v = v * 10 + (c - '0');
-  }
-  out = v;
-  return true;
-}
 
 // Closes its handle once.
 struct THandle {
@@ -66,7 +56,7 @@ bool ParseResumeState(const std::string& text, TResumeState& out) {
       s.Url = value;
       url = !value.empty();
     } else if (key == "total") {
-      total = ParseCount(value, s.Total) && s.Total > 0;
+      total = ParseInt64(value, s.Total) && s.Total > 0;
     } else if (key == "etag") {
       s.ETag = value;
     } else if (key == "modified") {
@@ -74,8 +64,8 @@ bool ParseResumeState(const std::string& text, TResumeState& out) {
     } else if (key == "done") {
       const std::size_t gap = value.find(' ');
       TRange r;
-      if (gap == std::string::npos || !ParseCount(value.substr(0, gap), r.Begin) ||
-          !ParseCount(value.substr(gap + 1), r.End))
+      if (gap == std::string::npos || !ParseInt64(value.substr(0, gap), r.Begin) ||
+          !ParseInt64(value.substr(gap + 1), r.End))
         return false;
       s.Done.push_back(r);
     } else {
