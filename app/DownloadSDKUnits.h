@@ -47,7 +47,10 @@ enum : std::uint8_t {
 // answer ended the task, or one of these.
 enum : std::int32_t {
   XL_FAIL_NONE = 0,
-  XL_FAIL_NETWORK = 1001,         // connection failed or lost, retries exhausted
+  // Connection failed, lost, reset or stalled, retries exhausted: a segment has five tries, and
+  // only a try that gets further than every try before it (since the last start) earns new ones;
+  // a 503 or 429 with Retry-After waits as asked (at most a minute) before the next.
+  XL_FAIL_NETWORK = 1001,
   XL_FAIL_REDIRECTS = 1002,       // too many redirects, or a redirect to an unusable address
   XL_FAIL_BAD_RESPONSE = 1003,    // the server's answer was malformed or inconsistent
   XL_FAIL_FILE = 1004,            // the .part file could not be opened, written or renamed
@@ -128,8 +131,8 @@ bool XLDL_CALL XL_Init();
 bool XLDL_CALL XL_UnInit();
 // Copies the record; 0 when the engine is not ready or a text lacks its terminator.
 TXlTaskHandle XLDL_CALL XL_CreateTask(const TXlTaskParam* param);
-// Starts or resumes on a worker thread and returns at once: true when the task is now
-// waiting or downloading; false for an unknown handle, an engine not ready, an address that is
+// Starts or resumes on a worker thread and returns at once (a failed task again, with fresh
+// tries): true when the task is now waiting or downloading; false for an unknown handle, an engine not ready, an address that is
 // not http/https, an empty or invalid file name or folder, or a task already complete.
 bool XLDL_CALL XL_StartTask(TXlTaskHandle task);
 // Pauses: the transfer stops within a fraction of a second, received data stays in the .part

@@ -539,12 +539,12 @@ bool LoggedRange(const std::string& line, std::int64_t& first, std::int64_t& las
 // a range already done, ending with the same bytes. When the server's validators changed (or it
 // never gave any) it downloads afresh into the same file instead.
 TEST_F(Engine, ResumesWhatAKilledProcessLeft) {
-  constexpr std::int64_t kSize = 12000000;
+  constexpr std::int64_t kSize = 20000000;  // about 8 s at the throttle, killed after 1
   enum { kSame, kChanged, kNoValidators };
   for (int change : {kSame, kChanged, kNoValidators}) {
     const std::wstring u = Unique();
     const std::wstring tag = L"t" + std::to_wstring(GetCurrentProcessId()) + L"-" + std::to_wstring(change);
-    std::wstring path = L"/bytes/12000000?throttle=600000&" + u;
+    std::wstring path = L"/bytes/20000000?throttle=600000&" + u;
     if (change != kNoValidators) path += L"&etag=" + tag;
     const std::wstring url = HttpUrl(path), part = FDir.Path() + L"film.bin.part";
     const std::wstring control = xldl::ResumePath(part);
