@@ -278,7 +278,7 @@ TEST(ClientHandler, TheLastHandlerEndingOnARuntimeThreadLeavesTheTimerToTheMainT
 
 TEST(ClientHandler, HandlersCopiedOnAnotherThreadWhileReleased) {
   TVoraDBrowser control;
-  for (int round = 0; round < 300; ++round) {
+  for (int round = 0; round < 200; ++round) {
     rtl::TRef<TVoraDHandler> handler(new TVoraDHandler(false, control.EventSink()));
     std::atomic<int> copies{0};
     std::atomic<bool> stop{false};
@@ -291,7 +291,8 @@ TEST(ClientHandler, HandlersCopiedOnAnotherThreadWhileReleased) {
       }
     });
     // Released while the other thread is busy copying.
-    testing_support::WaitFor([&] { return copies.load() > 0; }, std::chrono::seconds(2), false);
+    const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(2);
+    while (copies.load() == 0 && std::chrono::steady_clock::now() < deadline) std::this_thread::yield();
     handler->ReleaseHandlers();
     stop = true;
     io.join();
