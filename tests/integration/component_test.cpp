@@ -825,8 +825,9 @@ struct TLifetimeHost {
 // Every reference the runtime took goes back once the pages are gone: the client handlers (and
 // with them the pump timer), their per-area handlers and the event sinks those hold.
 bool RuntimeLetGo() {
-  return Pump([] { return HandlerCount.load() == 0 && MessageLoopTimer == nullptr && TVoraDEventSink::LiveCount() == 0; },
-              20s);
+  return Pump(
+      [] { return HandlerCount.load() == 0 && MessageLoopTimer == nullptr && TVoraDEventSink::LiveCount() == 0; },
+      20s);
 }
 
 }  // namespace

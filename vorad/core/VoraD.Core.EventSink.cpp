@@ -83,7 +83,9 @@ void TVoraDEventSink::DoBeforeCloseBrowser(const TBrowserIdArray& CloseBrowserId
                                            TCloseBrowserType aCloseBrowserType, int32_t& ShowBrowserId) {
   Forward(&IVoraDBrowser::DoBeforeCloseBrowser, CloseBrowserIdArr, aCloseBrowserType, ShowBrowserId);
 }
-void TVoraDEventSink::DoLoadStart(PBrowser browser, PFrame frame) { Forward(&IVoraDBrowser::DoLoadStart, browser, frame); }
+void TVoraDEventSink::DoLoadStart(PBrowser browser, PFrame frame) {
+  Forward(&IVoraDBrowser::DoLoadStart, browser, frame);
+}
 void TVoraDEventSink::DoLoadEnd(PBrowser browser, PFrame frame, int32_t httpStatusCode) {
   Forward(&IVoraDBrowser::DoLoadEnd, browser, frame, httpStatusCode);
 }
@@ -219,7 +221,8 @@ void TVoraDEventSink::DoStartDragging(PBrowser browser, const rtl::TRef<ICefDrag
                                       TCefDragOperations allowedOps, int32_t x, int32_t y, bool& Cancel) {
   Forward(&IVoraDBrowser::DoStartDragging, browser, dragData, allowedOps, x, y, Cancel);
 }
-void TVoraDEventSink::DoDraggableRegionsChanged(PBrowser browser, size_t regionsCount, PCefDraggableRegionArray regions) {
+void TVoraDEventSink::DoDraggableRegionsChanged(PBrowser browser, size_t regionsCount,
+                                                PCefDraggableRegionArray regions) {
   Forward(&IVoraDBrowser::DoDraggableRegionsChanged, browser, regionsCount, regions);
 }
 void TVoraDEventSink::DoUpdateDragCursor(PBrowser browser, TCefDragOperation operation) {
