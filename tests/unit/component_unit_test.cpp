@@ -278,26 +278,42 @@ TEST(ClientHandler, TheLastHandlerEndingOnARuntimeThreadLeavesTheTimerToTheMainT
 
 TEST(ClientHandler, HandlersCopiedOnAnotherThreadWhileReleased) {
   TVoraDBrowser control;
-  for (int round = 0; round < 200; ++round) {
-    rtl::TRef<TVoraDHandler> handler(new TVoraDHandler(false, control.EventSink()));
-    std::atomic<int> copies{0};
-    std::atomic<bool> stop{false};
-    std::thread io([&] {
-      for (int i = 0; i < 100000 && !stop; ++i) {
+  // A runtime thread copying the handlers of whichever client is current, without a pause.
+  std::atomic<TVoraDHandler*> current{nullptr};
+  std::atomic<bool> done{false};
+  std::atomic<int> copies{0}, passes{0};
+  std::thread io([&] {
+    while (!done) {
+      if (TVoraDHandler* handler = current.load()) {
         rtl::TRef<ICefRequestHandler> request = handler->GetRequestHandler();
         rtl::TRef<ICefLoadHandler> load = handler->GetLoadHandler();
         rtl::TRef<ICefDisplayHandler> display = handler->GetDisplayHandler();
         if (request || load || display) ++copies;
+      } else {
+        std::this_thread::yield();
       }
-    });
-    // Released while the other thread is busy copying.
+      ++passes;
+    }
+  });
+  auto waitFor = [](const std::function<bool()>& cond) {
     const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(2);
-    while (copies.load() == 0 && std::chrono::steady_clock::now() < deadline) std::this_thread::yield();
+    while (!cond() && std::chrono::steady_clock::now() < deadline) std::this_thread::yield();
+  };
+  for (int round = 0; round < 100; ++round) {
+    rtl::TRef<TVoraDHandler> handler(new TVoraDHandler(false, control.EventSink()));
+    const int before = copies.load();
+    current = handler.Get();
+    // Released while the other thread is busy copying.
+    waitFor([&] { return copies.load() != before; });
     handler->ReleaseHandlers();
-    stop = true;
-    io.join();
+    current = nullptr;
+    // The pass that may still hold the pointer ends before the handler goes.
+    const int seen = passes.load();
+    waitFor([&] { return passes.load() != seen; });
     EXPECT_FALSE(handler->GetRequestHandler() || handler->GetLoadHandler() || handler->GetDisplayHandler());
   }
+  done = true;
+  io.join();
 }
 
 TEST(ClientHandler, ScriptReplyNameIsMatchedWithoutCase) {
