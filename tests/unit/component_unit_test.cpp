@@ -109,6 +109,7 @@ TEST(IconRules, Header) {
 #include <atomic>
 #include <chrono>
 #include <cstring>
+#include <functional>
 #include <thread>
 
 #include "rtl/Streams.h"
