@@ -1,6 +1,7 @@
 #include "vorad/core/VoraD.Core.EventSink.h"
 
 #include <algorithm>
+#include <atomic>
 #include <utility>
 
 namespace {

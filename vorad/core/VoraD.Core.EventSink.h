@@ -7,7 +7,6 @@
 // Operations: any thread. Detach: the thread that destroys the control (the main thread).
 #include <windows.h>
 
-#include <atomic>
 #include <cstdint>
 #include <mutex>
 #include <vector>
