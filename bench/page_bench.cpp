@@ -39,7 +39,8 @@ using bench::NowUs;
 
 // ---- the window at the far end of both sends: returns 0 at once
 
-double gReadingUs = 0;  // the CPU time a reading of it adds to a span (subtracted)
+double gReadingUs = 0;  // what one reading of the prefix's CPU time adds to a span (subtracted)
+constexpr size_t kStretch = 50;  // calls in a stretch for the fastest-stretch figures
 
 // The span from the first to the last of `expected` arrivals, in wall-clock and in the prefix's
 // CPU time; both are read inside the window procedure while the sender waits, so the start of a
@@ -47,10 +48,15 @@ double gReadingUs = 0;  // the CPU time a reading of it adds to a span (subtract
 struct TArrivals {
   int expected = 0, count = 0;
   double wall0 = 0, wall1 = 0, cpu0 = 0, cpu1 = 0;
-  void Reset(int calls) { *this = TArrivals{calls + 1}; }
+  std::vector<double> stamps;  // every arrival's clock
+  void Reset(int calls) {
+    *this = TArrivals{calls + 1};
+    stamps.reserve(size_t(expected));
+  }
   void Note() {
     ++count;
     if (expected == 0) return;  // counting only
+    stamps.push_back(NowUs());
     if (count == 1) {
       cpu0 = bench::PrefixCpuUs();
       wall0 = NowUs();
@@ -62,6 +68,7 @@ struct TArrivals {
   bool Complete() const { return count == expected; }
   double WallPerCallUs() const { return (wall1 - wall0) / (expected - 1); }
   double CpuPerCallUs() const { return (cpu1 - cpu0 - gReadingUs) / (expected - 1); }
+  double FastestPerCallUs() const { return bench::FastestStretchPerCall(stamps, kStretch); }
 };
 
 TArrivals gArrivals;
@@ -158,27 +165,38 @@ struct THost {
   }
 };
 
+// Per round and per call: wall-clock over the whole phase, the fastest stretch, CPU time.
+struct TPhase {
+  double wall = 0, fastest = 0, cpu = 0;
+};
+
 struct TFigures {
-  std::vector<double> floorWall, floorCpu, pathWall, pathCpu, wallRatio, cpuRatio;
-  void Add(double fw, double fc, double pw, double pc) {
-    floorWall.push_back(fw);
-    floorCpu.push_back(fc);
-    pathWall.push_back(pw);
-    pathCpu.push_back(pc);
-    wallRatio.push_back(pw / fw);
-    cpuRatio.push_back(pc / fc);
+  std::vector<double> floorWall, floorFast, floorCpu, pathWall, pathFast, pathCpu, wallRatio, fastRatio, cpuRatio;
+  void Add(const TPhase& floor, const TPhase& path) {
+    floorWall.push_back(floor.wall);
+    floorFast.push_back(floor.fastest);
+    floorCpu.push_back(floor.cpu);
+    pathWall.push_back(path.wall);
+    pathFast.push_back(path.fastest);
+    pathCpu.push_back(path.cpu);
+    wallRatio.push_back(path.wall / floor.wall);
+    fastRatio.push_back(path.fastest / floor.fastest);
+    cpuRatio.push_back(path.cpu / floor.cpu);
   }
   void Print(const char* floorName, const char* pathName) const {
     std::printf("  CPU time: %zu processes of the prefix; a reading costs %.0f us, subtracted\n",
                 bench::PrefixProcesses().size(), gReadingUs);
     std::printf("  %s, us per call:\n", floorName);
-    bench::PrintSpread("  wall-clock", floorWall, 2);
+    bench::PrintSpread("  wall-clock, whole round", floorWall, 2);
+    bench::PrintSpread("  wall-clock, fastest 50 calls", floorFast, 2);
     bench::PrintSpread("  CPU time (all processes and wineserver)", floorCpu, 2);
     std::printf("  %s, us per call:\n", pathName);
-    bench::PrintSpread("  wall-clock", pathWall, 2);
+    bench::PrintSpread("  wall-clock, whole round", pathWall, 2);
+    bench::PrintSpread("  wall-clock, fastest 50 calls", pathFast, 2);
     bench::PrintSpread("  CPU time (all processes and wineserver)", pathCpu, 2);
-    bench::PrintRatio("ratio of wall-clock times", wallRatio, 1.5);
+    bench::PrintRatio("ratio of wall-clock times, whole round", wallRatio, 1.5);
     bench::PrintRatio("ratio of CPU times", cpuRatio, 1.5);
+    bench::PrintRatio("ratio of the fastest 50 calls", fastRatio, 1.5);
   }
 };
 
@@ -223,7 +241,8 @@ bool BridgeRounds(THost& host, HWND window, int rounds, int calls) {
       gReadingUs = bench::PrefixCpuReadingUs();
       continue;
     }
-    figures.Add(floor.WallPerCallUs(), floor.CpuPerCallUs(), gArrivals.WallPerCallUs(), gArrivals.CpuPerCallUs());
+    figures.Add({floor.WallPerCallUs(), floor.FastestPerCallUs(), floor.CpuPerCallUs()},
+                {gArrivals.WallPerCallUs(), gArrivals.FastestPerCallUs(), gArrivals.CpuPerCallUs()});
     scriptUs.push_back(script);
     gArrivals = TArrivals();
     readUs.push_back(ScriptTimed(host, L"var o;", L"o=TApp;", calls, 10));
@@ -255,17 +274,22 @@ bool EventRounds(THost& host, HWND window, int rounds, int calls) {
 
   TFigures figures;
   for (int r = -1; r < rounds; ++r) {  // the first round warms both paths up and is not counted
-    double floorWall = 0, floorCpu = 0, pathWall = 0, pathCpu = 0;
+    TPhase floorPhase, pathPhase;
     std::atomic<bool> done{false};
     host.events = 0;
     gArrivals = TArrivals();
     std::thread runtimeThread([&] {
-      // Measures calls runs of send() into wall and cpu (per call).
-      auto measure = [&](auto send, double& wall, double& cpu) {
-        const double c0 = bench::PrefixCpuUs(), t0 = NowUs();
-        for (int i = 0; i < calls; ++i) send();
-        wall = (NowUs() - t0) / calls;
-        cpu = (bench::PrefixCpuUs() - c0 - gReadingUs) / calls;
+      std::vector<double> stamps(size_t(calls) + 1);
+      auto measure = [&](auto send, TPhase& phase) {
+        const double c0 = bench::PrefixCpuUs();
+        stamps[0] = NowUs();
+        for (int i = 1; i <= calls; ++i) {
+          send();
+          stamps[size_t(i)] = NowUs();
+        }
+        phase.cpu = (bench::PrefixCpuUs() - c0 - gReadingUs) / calls;
+        phase.wall = (stamps.back() - stamps.front()) / calls;
+        phase.fastest = bench::FastestStretchPerCall(stamps, kStretch);
       };
       auto floor = [&] { SendMessageW(window, WM_BRIDGE_MINIMIZE, 0, 0); };
       auto path = [&] {
@@ -274,11 +298,11 @@ bool EventRounds(THost& host, HWND window, int rounds, int calls) {
       };
       // Rounds alternate which goes first.
       if (r % 2) {
-        measure(path, pathWall, pathCpu);
-        measure(floor, floorWall, floorCpu);
+        measure(path, pathPhase);
+        measure(floor, floorPhase);
       } else {
-        measure(floor, floorWall, floorCpu);
-        measure(path, pathWall, pathCpu);
+        measure(floor, floorPhase);
+        measure(path, pathPhase);
       }
       done = true;
       PostMessageW(window, WM_NULL, 0, 0);
@@ -294,7 +318,7 @@ bool EventRounds(THost& host, HWND window, int rounds, int calls) {
       return false;
     }
     if (r >= 0) {
-      figures.Add(floorWall, floorCpu, pathWall, pathCpu);
+      figures.Add(floorPhase, pathPhase);
     } else {
       bench::ScanPrefixProcesses();
       gReadingUs = bench::PrefixCpuReadingUs();
