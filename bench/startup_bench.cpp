@@ -17,25 +17,41 @@ namespace {
 
 using bench::NowUs;
 
-bool FileHas(const std::wstring& path, const char* needle) {
-  HANDLE f = CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
-                         OPEN_EXISTING, 0, nullptr);
-  if (f == INVALID_HANDLE_VALUE) return false;
-  if (!needle) {
+// A file read as it grows: each complete line is kept with the time it was first seen.
+struct TWatchedFile {
+  std::wstring path;
+  std::string pending;
+  long long offset = 0;
+  std::vector<std::pair<double, std::string>> lines;
+
+  // True once the file exists (needle null) or a line holding `needle` has come.
+  bool Poll(const char* needle, double now) {
+    HANDLE f = CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                           nullptr, OPEN_EXISTING, 0, nullptr);
+    if (f == INVALID_HANDLE_VALUE) return false;
+    bool found = !needle;
+    LARGE_INTEGER at;
+    at.QuadPart = offset;
+    SetFilePointerEx(f, at, nullptr, FILE_BEGIN);
+    char buf[65536];
+    DWORD n = 0;
+    while (!found && offset < (64ll << 20) && ReadFile(f, buf, sizeof(buf), &n, nullptr) && n > 0) {
+      offset += n;
+      pending.append(buf, n);
+      for (size_t eol; (eol = pending.find('\n')) != std::string::npos; pending.erase(0, eol + 1)) {
+        lines.emplace_back(now, pending.substr(0, eol));
+        if (lines.back().second.find(needle) != std::string::npos) found = true;
+      }
+    }
     CloseHandle(f);
-    return true;
+    return found;
   }
-  std::string text;
-  char buf[65536];
-  DWORD n = 0;
-  while (text.size() < (64u << 20) && ReadFile(f, buf, sizeof(buf), &n, nullptr) && n > 0) text.append(buf, n);
-  CloseHandle(f);
-  return text.find(needle) != std::string::npos;
-}
+};
 
 struct TStart {
   double wallUs = -1;  // -1: not there within a minute
   double cpuUs = 0;    // of every process of the prefix but this one, wineserver included
+  std::vector<std::pair<double, std::string>> lines;  // of the file, with the microseconds they came at
 };
 
 // Starts cmd in a job of its own and measures the span until `path` exists (needle null) or
@@ -43,6 +59,7 @@ struct TStart {
 // returns.
 TStart TimeUntilFile(std::wstring cmd, const std::wstring& path, const char* needle) {
   DeleteFileW(path.c_str());
+  TWatchedFile watched{path};
   HANDLE job = CreateJobObjectW(nullptr, nullptr);
   JOBOBJECT_EXTENDED_LIMIT_INFORMATION limits{};
   limits.BasicLimitInformation.LimitFlags = JOB_OBJECT_LIMIT_KILL_ON_JOB_CLOSE;
@@ -58,7 +75,7 @@ TStart TimeUntilFile(std::wstring cmd, const std::wstring& path, const char* nee
     AssignProcessToJobObject(job, pi.hProcess);
     ResumeThread(pi.hThread);
     while (NowUs() - t0 < 60e6 && WaitForSingleObject(pi.hProcess, 1) == WAIT_TIMEOUT) {
-      if (FileHas(path, needle)) {
+      if (watched.Poll(needle, NowUs() - t0)) {
         result.wallUs = NowUs() - t0;
         bench::ScanPrefixProcesses(false);
         result.cpuUs = bench::PrefixCpuUs() - c0;
@@ -72,6 +89,7 @@ TStart TimeUntilFile(std::wstring cmd, const std::wstring& path, const char* nee
   }
   CloseHandle(job);
   Sleep(300);  // lets the ended processes' windows and kernel objects go before the next start
+  result.lines = std::move(watched.lines);
   return result;
 }
 
@@ -81,6 +99,7 @@ int RunStartup(int rounds, const std::wstring& client, const std::wstring& trivi
   const std::wstring ready = trace + L".paint";
   SetEnvironmentVariableW(L"STANDIN_CEF_TRACE", trace.c_str());
   std::vector<double> floorMs, clientMs, floorCpuMs, clientCpuMs, wallRatios, cpuRatios;
+  TStart last;
   for (int r = -1; r < rounds; ++r) {  // the first round fills the file caches and is not counted
     const TStart f = TimeUntilFile(Quoted(trivial) + L" paint " + Quoted(ready), ready, nullptr);
     const TStart c = TimeUntilFile(Quoted(client), trace, "callback on_load_end");
@@ -96,7 +115,11 @@ int RunStartup(int rounds, const std::wstring& client, const std::wstring& trivi
     clientCpuMs.push_back(c.cpuUs / 1000);
     wallRatios.push_back(c.wallUs / f.wallUs);
     cpuRatios.push_back(c.cpuUs / f.cpuUs);
+    last = c;
   }
+  // Where the time goes: the runtime's trace of the last round, each line with when it came.
+  std::printf("== the client's last start, trace lines by the time they came (ms)\n");
+  for (const auto& [us, line] : last.lines) std::printf("  %6.0f  %.110s\n", us / 1000, line.c_str());
   std::printf("== startup: %d rounds\n", rounds);
   std::printf("  floor: a trivial window, start to first paint, ms:\n");
   bench::PrintSpread("  wall-clock", floorMs, 0);

@@ -9,6 +9,7 @@
 #include <string>
 
 namespace {
+
 std::wstring gReadyFile;
 bool gPainted = false;
 
