@@ -8,8 +8,6 @@
 
 namespace standin {
 
-namespace {
-
 std::wstring DecodeEntities(const std::wstring& s) {
   std::wstring out;
   for (size_t i = 0; i < s.size(); ++i) {
@@ -42,6 +40,8 @@ std::wstring DecodeEntities(const std::wstring& s) {
   }
   return out;
 }
+
+namespace {
 
 std::wstring Collapse(const std::wstring& s) {
   std::wstring out;

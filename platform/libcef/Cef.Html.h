@@ -22,6 +22,8 @@ struct THtmlDocument {
 };
 
 THtmlDocument ParseHtml(const std::wstring& html);
+// Character references (&amp; &#39; &#x4e2d; ...) in text or an attribute value.
+std::wstring DecodeEntities(const std::wstring& s);
 // Text as bytes in the given charset ("" = UTF-8, falling back to the system code page).
 std::wstring DecodeText(const std::string& bytes, const std::wstring& charset);
 

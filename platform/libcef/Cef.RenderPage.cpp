@@ -3,8 +3,10 @@
 // The page's requests (console, dialogs, title, window.open/close) go to the browser process.
 #include <map>
 #include <memory>
+#include <utility>
 
 #include "Cef.Browser.h"
+#include "Cef.Dom.h"
 #include "Cef.Parse.h"
 #include "Cef.Threads.h"
 #include "Cef.Trace.h"
@@ -28,7 +30,8 @@ int gDialogDepth = 0;
 
 class TPageHost : public script::IScriptHost {
 public:
-  TPageHost(std::shared_ptr<TBrowserState> st, std::wstring url) : FState(std::move(st)), FUrl(std::move(url)) {}
+  TPageHost(std::shared_ptr<TBrowserState> st, std::wstring url, std::wstring html)
+      : FState(std::move(st)), FUrl(std::move(url)), FHtml(std::move(html)) {}
 
   void PostDelayed(std::function<void()> task, int64_t delayMs) override {
     if (auto q = QueueFor(TID_RENDERER)) q->Post(std::move(task), delayMs);
@@ -101,6 +104,12 @@ public:
                                    add(exception), add(stackTrace));
   }
   std::wstring Url() override { return FUrl; }
+  std::wstring DocumentHtml() override { return std::exchange(FHtml, std::wstring()); }
+  bool ParseHtml(const std::wstring& html, bool fragment, TDomNode& out) override {
+    out = fragment ? ParseFragment(html) : ParseDocument(html);
+    return true;
+  }
+  std::wstring ResolveLink(const std::wstring& url) override { return ResolveUrl(FUrl, url); }
   cef_browser_t* Browser() override { return NewBrowserStruct(FState); }
   cef_frame_t* Frame() override { return NewFrameStruct(FState); }
   cef_task_runner_t* TaskRunner() override { return NewTaskRunner(TID_RENDERER); }
@@ -108,6 +117,7 @@ public:
 private:
   std::shared_ptr<TBrowserState> FState;
   std::wstring FUrl;
+  std::wstring FHtml;  // until the context built its tree from it
 };
 
 struct TRenderPage {
@@ -163,7 +173,7 @@ void RenderPageFrame(const std::shared_ptr<TBrowserState>& st, TFrameKind kind, 
   if (kind != TFrameKind::Navigate) return;
   const unsigned seq = r.U32();
   const std::wstring url = r.Str();
-  r.Str();  // the document itself: its scripts come separately, in order
+  std::wstring html = r.Str();  // its scripts come separately, in order
   const std::uint32_t n = r.U32();
   std::vector<std::tuple<std::wstring, std::wstring, int>> scripts;
   for (std::uint32_t i = 0; i < n && r.Ok(); ++i) {
@@ -179,7 +189,7 @@ void RenderPageFrame(const std::shared_ptr<TBrowserState>& st, TFrameKind kind, 
     st->hasDocument = true;
   }
   TRenderPage page;
-  page.host = std::make_unique<TPageHost>(st, url);
+  page.host = std::make_unique<TPageHost>(st, url, std::move(html));
   page.context = script::CreateContext(page.host.get());
   Trace("script", L"context for " + url);
   cef_v8context_t* context = page.context;
