@@ -7,6 +7,7 @@
 
 #include "Cef.Browser.h"
 #include "Cef.Dom.h"
+#include "Cef.PageView.h"
 #include "Cef.Parse.h"
 #include "Cef.Threads.h"
 #include "Cef.Trace.h"
@@ -27,6 +28,8 @@ std::map<std::uint32_t, TDialogAnswer>& Dialogs() {
 }
 std::uint32_t gNextDialog = 1;
 int gDialogDepth = 0;
+
+void ScheduleLayout(int id);
 
 class TPageHost : public script::IScriptHost {
 public:
@@ -110,6 +113,13 @@ public:
     return true;
   }
   std::wstring ResolveLink(const std::wstring& url) override { return ResolveUrl(FUrl, url); }
+  void DocumentChanged() override {
+    if (FLayoutDue) return;
+    FLayoutDue = true;
+    ScheduleLayout(FState->id);
+  }
+  // Set from the first change until the layout took it: one layout per task, however many changes.
+  bool FLayoutDue = false;
   cef_browser_t* Browser() override { return NewBrowserStruct(FState); }
   cef_frame_t* Frame() override { return NewFrameStruct(FState); }
   cef_task_runner_t* TaskRunner() override { return NewTaskRunner(TID_RENDERER); }
@@ -123,10 +133,76 @@ private:
 struct TRenderPage {
   std::unique_ptr<TPageHost> host;
   cef_v8context_t* context = nullptr;  // one reference
+  unsigned seq = 0;                    // the browser side's load sequence of the document
+  TLayout layout;                      // as last painted
 };
 std::map<int, TRenderPage>& Pages() {
   static auto* m = new std::map<int, TRenderPage>();
   return *m;
+}
+
+// The page windows' client sizes, by browser id.
+std::map<int, std::pair<int, int>>& Viewports() {
+  static auto* m = new std::map<int, std::pair<int, int>>();
+  return *m;
+}
+
+// Lays the page out now if its document changed since, and sends the display list.
+void LayOut(int id) {
+  auto it = Pages().find(id);
+  if (it == Pages().end() || !it->second.context || !it->second.host->FLayoutDue) return;
+  TRenderPage& page = it->second;
+  page.host->FLayoutDue = false;
+  TDomNode root;
+  if (!script::SnapshotDocument(page.context, root)) return;
+  auto vp = Viewports().find(id);
+  const int width = vp != Viewports().end() && vp->second.first > 0 ? vp->second.first : 800;
+  static TGdiMeasure* measure = new TGdiMeasure();  // the render thread's
+  page.layout = LayoutDocument(root, width, *measure);
+  std::string wire;
+  EncodeDisplayList(page.layout.list, wire);
+  SendToBrowser(TFrameWriter(TFrameKind::DisplayList).I32(id).U32(page.seq).Bytes(wire).Take());
+}
+
+void ScheduleLayout(int id) {
+  if (auto q = QueueFor(TID_RENDERER)) q->Post([id] { GuardVoid([id] { LayOut(id); }); }, 0);
+}
+
+// A click or key on the render side: the page's context held for the call, a fresh layout.
+cef_v8context_t* InputContext(int id) {
+  auto it = Pages().find(id);
+  if (it == Pages().end() || !it->second.context) return nullptr;
+  LayOut(id);
+  it = Pages().find(id);
+  if (it == Pages().end() || !it->second.context) return nullptr;
+  it->second.context->base.add_ref(&it->second.context->base);
+  return it->second.context;
+}
+
+void Mouse(const std::shared_ptr<TBrowserState>& st, bool press, int x, int y) {
+  cef_v8context_t* context = InputContext(st->id);
+  if (!context) return;
+  const int key = HitTest(Pages()[st->id].layout.boxes, x, y);
+  const std::wstring link =
+      script::DispatchMouse(context, key, press ? script::TMouseKind::Down : script::TMouseKind::Up, x, y);
+  if (!link.empty()) SendToBrowser(TFrameWriter(TFrameKind::FollowLink).I32(st->id).Str(link).Take());
+  context->base.release(&context->base);
+}
+
+void Key(const std::shared_ptr<TBrowserState>& st, script::TKeyKind kind, int code, bool shift) {
+  cef_v8context_t* context = InputContext(st->id);
+  if (!context) return;
+  if (script::DispatchKey(context, kind, code, shift) == script::TKeyResult::Tab) {
+    // Focus moves in the order of the page as it is now laid out.
+    context->base.release(&context->base);
+    context = InputContext(st->id);
+    if (!context) return;
+    const TLayout& layout = Pages()[st->id].layout;
+    const int next = NextFocus(layout.focusOrder, layout.focused, !shift);
+    script::FocusKey(context, next);
+    if (next < 0) SendToBrowser(TFrameWriter(TFrameKind::TakeFocus).I32(st->id).U32(shift ? 0 : 1).Take());
+  }
+  context->base.release(&context->base);
 }
 
 void ReleasePage(const std::shared_ptr<TBrowserState>& st) {
@@ -170,6 +246,31 @@ void RenderPageFrame(const std::shared_ptr<TBrowserState>& st, TFrameKind kind, 
         TFrameWriter(TFrameKind::BeforeUnloadReply).I32(st->id).U32(request).U32(ask ? 1 : 0).Str(message).Take());
     return;
   }
+  if (kind == TFrameKind::Viewport) {
+    const int w = r.I32(), h = r.I32();
+    if (!r.Ok()) return;
+    const auto old = Viewports()[st->id];
+    Viewports()[st->id] = {w, h};
+    auto it = Pages().find(st->id);
+    if (old.first != w && it != Pages().end() && it->second.host) {
+      it->second.host->FLayoutDue = false;
+      it->second.host->DocumentChanged();
+    }
+    return;
+  }
+  if (kind == TFrameKind::MouseInput) {
+    const bool press = r.U32() == 0;
+    const int x = r.I32(), y = r.I32();
+    if (r.Ok()) Mouse(st, press, x, y);
+    return;
+  }
+  if (kind == TFrameKind::KeyInput) {
+    const std::uint32_t k = r.U32();
+    const int code = r.I32();
+    const bool shift = r.U32() != 0;
+    if (r.Ok() && k <= 2) Key(st, static_cast<script::TKeyKind>(k), code, shift);
+    return;
+  }
   if (kind != TFrameKind::Navigate) return;
   const unsigned seq = r.U32();
   const std::wstring url = r.Str();
@@ -189,6 +290,7 @@ void RenderPageFrame(const std::shared_ptr<TBrowserState>& st, TFrameKind kind, 
     st->hasDocument = true;
   }
   TRenderPage page;
+  page.seq = seq;
   page.host = std::make_unique<TPageHost>(st, url, std::move(html));
   page.context = script::CreateContext(page.host.get());
   Trace("script", L"context for " + url);
@@ -240,7 +342,10 @@ void RenderPageExecute(const std::shared_ptr<TBrowserState>& st, const std::wstr
   context->base.release(&context->base);
 }
 
-void RenderPageGone(const std::shared_ptr<TBrowserState>& st) { ReleasePage(st); }
+void RenderPageGone(const std::shared_ptr<TBrowserState>& st) {
+  ReleasePage(st);
+  Viewports().erase(st->id);
+}
 
 bool RenderDialogOpen() { return gDialogDepth > 0; }
 
