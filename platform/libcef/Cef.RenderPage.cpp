@@ -147,6 +147,37 @@ std::map<int, std::pair<int, int>>& Viewports() {
   return *m;
 }
 
+// For tests that act on a page as a person would: where its named and focusable elements are,
+// with the start of their text ("layout button#pause 10 20 60 24 Pause").
+void TraceLayout(const TDomNode& root, const TLayout& layout) {
+  std::map<int, const THitBox*> boxes;
+  for (const auto& b : layout.boxes) boxes.emplace(b.key, &b);
+  std::vector<const TDomNode*> stack = {&root};
+  while (!stack.empty()) {
+    const TDomNode* n = stack.back();
+    stack.pop_back();
+    if (n->text) continue;
+    for (auto it = n->children.rbegin(); it != n->children.rend(); ++it) stack.push_back(&*it);
+    const std::wstring id = n->AttrOr(L"id");
+    const bool control = n->tag == L"button" || n->tag == L"input" || n->tag == L"a";
+    auto box = boxes.find(n->key);
+    if ((id.empty() && !control) || box == boxes.end()) continue;
+    std::wstring text = n->tag == L"input" ? n->value : std::wstring();
+    std::vector<const TDomNode*> inner = {n};
+    while (!inner.empty() && text.size() < 60) {
+      const TDomNode* t = inner.back();
+      inner.pop_back();
+      if (t->text) text += t->data;
+      for (auto it = t->children.rbegin(); it != t->children.rend(); ++it) inner.push_back(&*it);
+    }
+    for (auto& c : text)
+      if (c == L'\n' || c == L'\r' || c == L'\t') c = L' ';
+    const THitBox& b = *box->second;
+    Trace("layout", n->tag + (id.empty() ? L"" : L"#" + id) + L" " + std::to_wstring(b.x) + L" " + std::to_wstring(b.y) +
+                        L" " + std::to_wstring(b.w) + L" " + std::to_wstring(b.h) + L" " + text.substr(0, 60));
+  }
+}
+
 // Lays the page out now if its document changed since, and sends the display list.
 void LayOut(int id) {
   auto it = Pages().find(id);
@@ -159,6 +190,7 @@ void LayOut(int id) {
   const int width = vp != Viewports().end() && vp->second.first > 0 ? vp->second.first : 800;
   static TGdiMeasure* measure = new TGdiMeasure();  // the render thread's
   page.layout = LayoutDocument(root, width, *measure);
+  if (TraceEnabled()) TraceLayout(root, page.layout);
   std::string wire;
   EncodeDisplayList(page.layout.list, wire);
   SendToBrowser(TFrameWriter(TFrameKind::DisplayList).I32(id).U32(page.seq).Bytes(wire).Take());
