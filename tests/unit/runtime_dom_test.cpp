@@ -90,7 +90,8 @@ struct TDomHost : IScriptHost {
   bool OpenWindow(const std::wstring&, const std::wstring&, const TWindowFeatures&) override { return false; }
   void CloseWindow() override {}
   void SetTitle(const std::wstring&) override {}
-  std::wstring Url() override { return L"http://127.0.0.1/dir/page.html"; }
+  std::wstring url = L"http://127.0.0.1/dir/page.html";
+  std::wstring Url() override { return url; }
   std::wstring DocumentHtml() override { return html; }
   bool ParseHtml(const std::wstring& text, bool fragment, TDomNode& out) override {
     out = fragment ? ParseFragment(text) : ParseDocument(text);
@@ -198,6 +199,17 @@ TEST_F(DomTest, TreeChangesAndTheirTextAndHtml) {
             L"width: 50%; background-color: red");
   EXPECT_EQ(Js(L"m.setAttribute('style', 'color: blue; font-size: 20px'); m.style.fontSize + m.style.color"),
             L"20pxblue");
+}
+
+TEST_F(DomTest, LocationGivesTheAddressInParts) {
+  host.url = L"http://127.0.0.1:8088/index.php/PC/?a=1#top";
+  Load(L"<p>x</p>");
+  EXPECT_EQ(Js(L"[location.protocol, location.host, location.hostname, location.port, location.pathname,"
+               L" location.search, location.hash, location.origin].join('|')"),
+            L"http:|127.0.0.1:8088|127.0.0.1|8088|/index.php/PC/|?a=1|#top|http://127.0.0.1:8088");
+  EXPECT_EQ(Js(L"location.protocol + '//' + location.host + '/x'"), L"http://127.0.0.1:8088/x");
+  host.url = L"about:blank";
+  EXPECT_EQ(Js(L"location.protocol + location.host + location.pathname"), L"about:blank");
 }
 
 TEST_F(DomTest, FormControlsKeepValueAndDisabled) {

@@ -81,6 +81,19 @@ const char kBootstrap[] = R"JS((function (g, h) {
 
   var loc = {};
   Object.defineProperty(loc, 'href', { get: function () { return h.url(); }, enumerable: true });
+  // The parts of the address, as the page's own address has them now.
+  function part(i) {
+    var m = /^([a-z][a-z0-9+.\-]*:)(?:\/\/([^\/?#]*))?([^?#]*)(\?[^#]*)?(#.*)?$/i.exec(h.url()) || [];
+    return m[i] || '';
+  }
+  [['protocol', 1], ['host', 2], ['pathname', 3], ['search', 4], ['hash', 5]].forEach(function (p) {
+    Object.defineProperty(loc, p[0], { get: function () { return part(p[1]); }, enumerable: true });
+  });
+  Object.defineProperty(loc, 'hostname', { get: function () { return part(2).replace(/:\d+$/, ''); }, enumerable: true });
+  Object.defineProperty(loc, 'port', {
+    get: function () { var m = /:(\d+)$/.exec(part(2)); return m ? m[1] : ''; }, enumerable: true });
+  Object.defineProperty(loc, 'origin', {
+    get: function () { return part(1) + '//' + part(2); }, enumerable: true });
   loc.toString = function () { return h.url(); };
   hide(g, 'location', loc);
   g.navigator = { userAgent: '', language: 'zh-CN', platform: 'Win32', onLine: true };
