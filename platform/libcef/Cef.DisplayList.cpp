@@ -23,12 +23,16 @@ bool ReadI32(const std::string& in, size_t& pos, int& v) {
 
 }  // namespace
 
-void EncodeDisplayList(const TDisplayList& list, std::string& out) {
+void EncodeDisplayList(const TDisplayList& list, std::string& out, size_t maxBytes) {
   I32(list.width, out);
   I32(list.height, out);
   EncodeU32(list.canvas, out);
-  EncodeU32(static_cast<std::uint32_t>(list.items.size()), out);
+  const size_t countAt = out.size();
+  EncodeU32(0, out);
+  std::uint32_t count = 0;
   for (const auto& it : list.items) {
+    if (out.size() > maxBytes || count == kMaxItems) break;
+    ++count;
     EncodeU32(it.kind, out);
     I32(it.x, out);
     I32(it.y, out);
@@ -41,6 +45,9 @@ void EncodeDisplayList(const TDisplayList& list, std::string& out) {
       EncodeString(it.text, out);
     }
   }
+  std::string n;
+  EncodeU32(count, n);
+  out.replace(countAt, n.size(), n);
 }
 
 bool DecodeDisplayList(const std::string& in, size_t& pos, TDisplayList& list) {

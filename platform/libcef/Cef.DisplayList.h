@@ -26,7 +26,8 @@ struct TDisplayList {
 
 // The wire form: u32 width, height, canvas, count, then per item u32 kind, x, y, w, h, color and
 // for text u32 size, u32 bold, string. Decoding refuses truncated or oversized lists.
-void EncodeDisplayList(const TDisplayList& list, std::string& out);
+// Items that would take the form past `maxBytes` are left out (a page that large is cut short).
+void EncodeDisplayList(const TDisplayList& list, std::string& out, size_t maxBytes = 32u << 20);
 bool DecodeDisplayList(const std::string& in, size_t& pos, TDisplayList& list);
 
 // Where input lands: the border boxes of elements and the runs of text nodes, by the node's key,

@@ -115,16 +115,20 @@ bool MatchStep(const TDomNode& el, const TSelectorStep& st) {
   return true;
 }
 
-// Matches steps[0..k] with steps[k] at `el`, whose ancestors are anc[0..depth).
+// Matches steps[0..k] with steps[k] at `el`, whose ancestors are anc[0..depth). Descendant
+// combinators try every ancestor, which a hostile sheet on a deep tree could make take forever:
+// `budget` bounds the tries, and a selector that exhausts it does not match.
 bool Match(const std::vector<TSelectorStep>& steps, size_t k, const TDomNode& el,
-           const std::vector<const TDomNode*>& anc, size_t depth) {
-  if (!MatchStep(el, steps[k])) return false;
+           const std::vector<const TDomNode*>& anc, size_t depth, int& budget) {
+  if (--budget < 0 || !MatchStep(el, steps[k])) return false;
   if (k == 0) return true;
-  if (steps[k].child) return depth > 0 && Match(steps, k - 1, *anc[depth - 1], anc, depth - 1);
+  if (steps[k].child) return depth > 0 && Match(steps, k - 1, *anc[depth - 1], anc, depth - 1, budget);
   for (size_t d = depth; d-- > 0;)
-    if (Match(steps, k - 1, *anc[d], anc, d)) return true;
+    if (Match(steps, k - 1, *anc[d], anc, d, budget)) return true;
   return false;
 }
+
+constexpr int kMatchBudget = 20000;
 
 // A length in px; em against `em`, % against `percentBase`. False for anything else.
 bool ParsePx(const std::wstring& v, int em, int percentBase, int& out) {
@@ -386,7 +390,7 @@ TStyle TStyler::Compute(const TDomNode& el, const std::vector<const TDomNode*>& 
       if ((name == L"font-size" || name == L"font") == (pass == 0)) ApplyDeclaration(s, name, value, parent);
     };
     for (const auto& r : FRules)
-      if (Match(r.steps, r.steps.size() - 1, el, ancestors, ancestors.size()))
+      if (int budget = kMatchBudget; Match(r.steps, r.steps.size() - 1, el, ancestors, ancestors.size(), budget))
         for (const auto& [name, value] : r.declarations) apply(name, value);
     if (const std::wstring* inlineStyle = el.Attr(L"style"))
       for (const auto& [name, value] : ParseDeclarations(*inlineStyle)) apply(name, value);

@@ -154,6 +154,16 @@ TEST(PageLayout, ButtonsInputsListsTablesAndLinks) {
   EXPECT_EQ(FindText(l, L"link")->color, 0xFF0000EEu);
 }
 
+TEST(PageStyle, DeepTreesAndLongSelectorsStayBounded) {
+  // No span: every way of matching the divs to the ancestors fails.
+  std::wstring html = L"<style>span div div div div div div div div div div p { color: red }</style>";
+  for (int i = 0; i < 150; ++i) html += L"<div>";
+  html += L"<p>deep</p>";
+  const TLayout l = Lay(html);  // would not finish if every ancestor combination were tried
+  ASSERT_NE(FindText(l, L"deep"), nullptr);
+  EXPECT_EQ(FindText(l, L"deep")->color, 0xFF000000u);
+}
+
 TEST(PageLayout, HitBoxesAndFocusOrder) {
   const TLayout l = Lay(
       L"<body style='margin: 0'><div id=d style='height: 50px'><button>B</button></div>"
@@ -196,6 +206,13 @@ TEST(PageLayout, TheDisplayListCrossesTheWireWhole) {
     size_t p = 0;
     EXPECT_FALSE(DecodeDisplayList(wire.substr(0, cut), p, back));
   }
+  // A list too large for its bound is cut short, and still reads back.
+  std::string cut;
+  EncodeDisplayList(l.list, cut, 60);
+  pos = 0;
+  ASSERT_TRUE(DecodeDisplayList(cut, pos, back));
+  EXPECT_GT(back.items.size(), 0u);
+  EXPECT_LT(back.items.size(), l.list.items.size());
   std::string lying = wire;
   lying[12] = '\xFF';
   lying[13] = '\xFF';
