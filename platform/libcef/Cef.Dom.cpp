@@ -110,39 +110,14 @@ private:
     kids.push_back(std::move(t));
   }
 
-  // Reads a tag at FPos == '<'; FPos ends after '>'.
   void Tag() {
-    size_t i = FPos + 1;
-    const bool closing = FHtml[i] == L'/';
-    if (closing) ++i;
-    std::wstring name;
-    while (i < FHtml.size() && (iswalnum(FHtml[i]) || FHtml[i] == L'-' || FHtml[i] == L':')) name += FHtml[i++];
-    name = Lower(name);
+    THtmlTag tag = ReadHtmlTag(FHtml, FPos);
+    const std::wstring name = tag.name;
     TDomNode el;
     el.tag = name;
-    while (i < FHtml.size() && FHtml[i] != L'>') {
-      while (i < FHtml.size() && (iswspace(FHtml[i]) || FHtml[i] == L'/')) ++i;
-      std::wstring attr;
-      while (i < FHtml.size() && !iswspace(FHtml[i]) && FHtml[i] != L'=' && FHtml[i] != L'>' && FHtml[i] != L'/')
-        attr += FHtml[i++];
-      while (i < FHtml.size() && iswspace(FHtml[i])) ++i;
-      std::wstring value;
-      if (i < FHtml.size() && FHtml[i] == L'=') {
-        ++i;
-        while (i < FHtml.size() && iswspace(FHtml[i])) ++i;
-        if (i < FHtml.size() && (FHtml[i] == L'"' || FHtml[i] == L'\'')) {
-          const wchar_t q = FHtml[i++];
-          const size_t end = FHtml.find(q, i);
-          value = FHtml.substr(i, end == std::wstring::npos ? std::wstring::npos : end - i);
-          i = end == std::wstring::npos ? FHtml.size() : end + 1;
-        } else {
-          while (i < FHtml.size() && !iswspace(FHtml[i]) && FHtml[i] != L'>') value += FHtml[i++];
-        }
-      }
-      attr = Lower(attr);
-      if (!attr.empty() && !el.Attr(attr)) el.attrs.emplace_back(attr, DecodeEntities(value));
-    }
-    FPos = i < FHtml.size() ? i + 1 : FHtml.size();
+    for (auto& a : tag.attrs)
+      if (!el.Attr(a.first)) el.attrs.push_back(std::move(a));  // the first of a name counts
+    const bool closing = tag.closing;
     if (name.empty()) return;
     if (closing) {
       Close(name);
