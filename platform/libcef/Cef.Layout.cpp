@@ -80,6 +80,7 @@ public:
     const int bx = x + ml, by = y + s.margin[0];
     const int cx = bx + bl + s.padding[3], cy = by + bt + s.padding[0];
     const size_t bg = Out.list.items.size(), box = Out.boxes.size();
+    const int listIndex = FListIndex;  // its own number, before nested lists change it
     if (s.background >> 24) PushFill(bx, by, 0, 0, s.background);  // its size comes below
     Out.boxes.push_back({bx, by, 0, 0, el.key});
     int ch = Content(el, s, cx, cy, w);
@@ -96,7 +97,7 @@ public:
     Fill(bx, by + bt, bl, bh - bt - bb, s.borderColor);
     Fill(bx + bw - br, by + bt, br, bh - bt - bb, s.borderColor);
     if (el.focused) Ring(bx, by, bw, bh);
-    if (s.display == TDisplay::ListItem) Marker(el, s, cx, cy);
+    if (s.display == TDisplay::ListItem) Marker(listIndex, s, cx, cy);
     return s.margin[0] + bh + s.margin[2];
   }
 
@@ -209,13 +210,13 @@ public:
   int Measure(const TDomNode& el, const TStyle& s) {
     if (el.tag == L"input" || el.tag == L"textarea" || el.tag == L"select") return 160;
     Ancestors.push_back(&el);
-    TLines lines(*this, 0, 0, kMaxMeasure, TTextAlign::Left);
+    TLines lines(*this, 0, 0, kMeasureWidth, TTextAlign::Left);
     int y = 0, listIndex = 0, widest = 0;
     for (const auto& c : el.children) {
       const size_t boxes = Out.boxes.size();
-      y = Child(c, s, lines, 0, y, kMaxMeasure, listIndex);
+      y = Child(c, s, lines, 0, y, kMeasureWidth, listIndex);
       for (size_t b = boxes; b < Out.boxes.size(); ++b)
-        if (Out.boxes[b].w < kMaxMeasure / 2) widest = std::max(widest, Out.boxes[b].x + Out.boxes[b].w);
+        if (Out.boxes[b].w < kMeasureWidth / 2) widest = std::max(widest, Out.boxes[b].x + Out.boxes[b].w);
     }
     lines.Flush();
     Ancestors.pop_back();
@@ -276,16 +277,15 @@ public:
     return h;
   }
 
-  void Marker(const TDomNode& el, const TStyle& s, int x, int y) {
-    (void)el;
-    const std::wstring mark = FListIndex > 0 && Ancestors.size() && Ancestors.back()->tag == L"ol"
-                                  ? std::to_wstring(FListIndex) + L"."
+  // The bullet, or the number in an ordered list, left of the item's first line.
+  void Marker(int index, const TStyle& s, int x, int y) {
+    const std::wstring mark = index > 0 && !Ancestors.empty() && Ancestors.back()->tag == L"ol"
+                                  ? std::to_wstring(index) + L"."
                                   : std::wstring(1, L'\x2022');
     const int mw = Width(mark, s);
     TextItem(x - mw - 6, y, mw, LineHeight(s), mark, s, s.color);
   }
 
-  static constexpr int kMaxMeasure = kMeasureWidth;
   TStyler Styler;
   ITextMeasure& M;
   TLayout& Out;

@@ -131,7 +131,7 @@ TEST(PageLayout, ButtonsInputsListsTablesAndLinks) {
   const TLayout l = Lay(
       L"<body style='margin: 0'><button style='padding: 0 4px; border: 1px solid #111111; font-size: 16px'>Go</button>"
       L" <input value='typed' style='width: 80px; padding: 0; border: 0; font-size: 16px'>"
-      L"<ul style='margin: 0'><li>one</li><li>two</li></ul><ol style='margin: 0'><li>x</li></ol>"
+      L"<ul style='margin: 0'><li>one</li><li>two</li></ul><ol style='margin: 0'><li>x</li><li>y<ol><li>z</ol></li></ol>"
       L"<table><tr><td style='padding: 0'>c1</td><td style='padding: 0'>c2</td></tr></table>"
       L"<a href='/next'>link</a></body>");
   // The button shrinks to its text plus padding and border; the input follows after a space.
@@ -145,6 +145,7 @@ TEST(PageLayout, ButtonsInputsListsTablesAndLinks) {
   ASSERT_NE(FindText(l, L"\x2022"), nullptr);
   EXPECT_LT(FindText(l, L"\x2022")->x, 40);
   ASSERT_NE(FindText(l, L"1."), nullptr);
+  ASSERT_NE(FindText(l, L"2."), nullptr);  // a nested list does not renumber its item
   // Table cells share the row.
   const TDisplayItem* c1 = FindText(l, L"c1");
   const TDisplayItem* c2 = FindText(l, L"c2");
