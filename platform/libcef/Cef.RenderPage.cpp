@@ -223,7 +223,11 @@ void Mouse(const std::shared_ptr<TBrowserState>& st, bool press, int x, int y) {
 
 void Key(const std::shared_ptr<TBrowserState>& st, script::TKeyKind kind, int code, bool shift) {
   cef_v8context_t* context = InputContext(st->id);
-  if (!context) return;
+  if (!context) {  // no document to take it: Tab leaves the page
+    if (kind == script::TKeyKind::Down && code == VK_TAB)
+      SendToBrowser(TFrameWriter(TFrameKind::TakeFocus).I32(st->id).U32(shift ? 0 : 1).Take());
+    return;
+  }
   if (script::DispatchKey(context, kind, code, shift) == script::TKeyResult::Tab) {
     // Focus moves in the order of the page as it is now laid out.
     context->base.release(&context->base);
