@@ -244,6 +244,10 @@ TEST_F(DomTest, EventsBubbleWithHandlersFromAttributesAndListeners) {
             L"after,attr:outer:click,body,doc,win");
   EXPECT_TRUE(std::any_of(host.console.begin(), host.console.end(),
                           [](const std::wstring& m) { return m.find(L"Error: h") != std::wstring::npos; }));
+  // So is an attribute handler that does not compile; the event goes on.
+  EXPECT_EQ(Js(L"log = []; document.getElementById('outer').setAttribute('onclick', 'if (');"
+               L"inner.click(); log.join()"),
+            L"after,body,doc,win");
 }
 
 TEST_F(DomTest, ChangesAreReportedOnceUntilTheSnapshotTakesThem) {

@@ -363,9 +363,13 @@ R"JS((function (g, h, doc) {
       return code === null ? null : handlerOf(this, code);
     }, function (f) { hide(this, '_on' + t, typeof f === 'function' ? f : null); });
   });
-  var compiled = {};
+  // Attribute handlers are compiled once per text; a page that keeps making new texts only
+  // empties the cache now and then.
+  var compiled = {}, compiledCount = 0;
   function handlerOf(el, code) {
-    return compiled[code] || (compiled[code] = new Function('event', code));
+    if (compiled[code]) return compiled[code];
+    if (++compiledCount > 500) { compiled = {}; compiledCount = 1; }
+    return (compiled[code] = new Function('event', code));
   }
   function Event(type, init) {
     this.type = type; this.bubbles = true; this.cancelable = true; this.defaultPrevented = false;
@@ -378,8 +382,9 @@ R"JS((function (g, h, doc) {
   Event.prototype.stopImmediatePropagation = function () { this._stop = true; };
   function callAt(node, ev) {
     ev.currentTarget = node;
-    var on = node === g ? g['on' + ev.type] : node['on' + ev.type],
-        fs = (typeof on === 'function' ? [on] : []).concat((node._l[ev.type] || []).slice());
+    var on = null;
+    try { on = node['on' + ev.type]; } catch (e) { h.report(e); }  // an attribute that does not compile
+    var fs = (typeof on === 'function' ? [on] : []).concat((node._l[ev.type] || []).slice());
     for (var i = 0; i < fs.length; i++) {
       try {
         var f = fs[i], r = typeof f === 'function' ? f.call(node, ev) : f.handleEvent(ev);
