@@ -5,7 +5,9 @@
   /cse/search?s=&entry=&q=  a search result page showing the words
   /files/<N>/<name>         a generated demo file of N bytes (Range supported); the size is a
                             path element because the client names the file after everything
-                            that follows the last slash, a query included
+                            that follows the last slash, a query included. Each connection
+                            gets at most --rate bytes a second, so that a person can watch a
+                            download, pause and resume it
   /static/favicon.ico       the icon
 
 It stops by itself after --lifetime seconds.
@@ -15,11 +17,13 @@ import html
 import os
 import re
 import threading
+import time
 import urllib.parse
 from http.server import BaseHTTPRequestHandler, ThreadingHTTPServer
 
 HERE = os.path.dirname(os.path.abspath(__file__))
 MAX_FILE = 1 << 30
+RATE = float(1 << 20)
 
 
 def demo_bytes(start, end):
@@ -104,11 +108,15 @@ class Handler(BaseHTTPRequestHandler):
         if self.command == "HEAD":
             return
         pos = start
+        began = time.monotonic()
         try:
             while pos < end:
-                n = min(1 << 20, end - pos)
+                n = min(1 << 16, end - pos)
                 self.wfile.write(demo_bytes(pos, pos + n))
                 pos += n
+                ahead = (pos - start) / RATE - (time.monotonic() - began)
+                if ahead > 0:
+                    time.sleep(ahead)
         except (BrokenPipeError, ConnectionResetError):
             pass
 
@@ -117,7 +125,10 @@ def main():
     ap = argparse.ArgumentParser()
     ap.add_argument("--port", type=int, default=8088)
     ap.add_argument("--lifetime", type=float, default=4 * 3600)
+    ap.add_argument("--rate", type=float, default=1 << 20, help="bytes per second per connection")
     a = ap.parse_args()
+    global RATE
+    RATE = max(1.0, a.rate)
     server = ThreadingHTTPServer(("127.0.0.1", a.port), Handler)
     server.daemon_threads = True
     threading.Timer(a.lifetime, server.shutdown).start()

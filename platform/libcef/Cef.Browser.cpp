@@ -362,7 +362,10 @@ void OnFrameFromRender(const std::shared_ptr<TRenderHost>& host, const std::stri
     case TFrameKind::TitleChange:
     case TFrameKind::OpenWindow:
     case TFrameKind::CloseWindow:
-    case TFrameKind::BeforeUnloadReply: {
+    case TFrameKind::BeforeUnloadReply:
+    case TFrameKind::DisplayList:
+    case TFrameKind::FollowLink:
+    case TFrameKind::TakeFocus: {
       auto st = FindBrowser(r.I32());
       if (st && !st->closed && r.Ok()) PageFrameFromRender(st, r.Kind(), r);
       break;
@@ -437,7 +440,10 @@ void OnFrameFromBrowser(const std::string& frame) {
     }
     case TFrameKind::Navigate:
     case TFrameKind::ExecuteScript:
-    case TFrameKind::BeforeUnload: {
+    case TFrameKind::BeforeUnload:
+    case TFrameKind::Viewport:
+    case TFrameKind::MouseInput:
+    case TFrameKind::KeyInput: {
       // A script waiting for a dialog runs in the current document: a new one, or more script,
       // waits until the dialog was answered.
       if (RenderDialogOpen()) {

@@ -15,6 +15,8 @@
 
 namespace standin {
 
+struct TDisplayList;
+
 struct TBrowserState {
   int id = 0;
   bool renderSide = false;
@@ -31,7 +33,11 @@ struct TBrowserState {
   mutable std::mutex lock;
   std::wstring url;
   bool loading = false, canGoBack = false, canGoForward = false, hasDocument = false;
-  std::wstring title, text;  // what the page window paints
+  std::wstring title, text;  // what the page window paints until the render side laid the page out
+
+  // Browser side, UI thread: the page as laid out by the render side, and how far it is scrolled.
+  std::shared_ptr<const TDisplayList> display;
+  int scrollY = 0;
 
   // Browser side, UI thread: navigation.
   std::vector<std::wstring> history;

@@ -8,8 +8,6 @@
 
 namespace standin {
 
-namespace {
-
 std::wstring DecodeEntities(const std::wstring& s) {
   std::wstring out;
   for (size_t i = 0; i < s.size(); ++i) {
@@ -43,6 +41,8 @@ std::wstring DecodeEntities(const std::wstring& s) {
   return out;
 }
 
+namespace {
+
 std::wstring Collapse(const std::wstring& s) {
   std::wstring out;
   bool space = false;
@@ -58,25 +58,16 @@ std::wstring Collapse(const std::wstring& s) {
   return out;
 }
 
-struct TTag {
-  std::wstring name;
-  bool closing = false;
-  std::vector<std::pair<std::wstring, std::wstring>> attrs;
-  std::wstring Attr(const std::wstring& n) const {
-    for (const auto& [k, v] : attrs)
-      if (k == n) return v;
-    return {};
-  }
-  bool HasAttr(const std::wstring& n) const {
-    for (const auto& a : attrs)
-      if (a.first == n) return true;
-    return false;
-  }
-};
+}  // namespace
 
-// Reads a tag starting at html[pos] == '<'; pos ends after '>'.
-TTag ReadTag(const std::wstring& html, size_t& pos) {
-  TTag tag;
+std::wstring THtmlTag::Attr(const std::wstring& n) const {
+  for (const auto& [k, v] : attrs)
+    if (k == n) return v;
+  return {};
+}
+
+THtmlTag ReadHtmlTag(const std::wstring& html, size_t& pos) {
+  THtmlTag tag;
   size_t i = pos + 1;
   if (i < html.size() && html[i] == L'/') {
     tag.closing = true;
@@ -108,6 +99,8 @@ TTag ReadTag(const std::wstring& html, size_t& pos) {
   return tag;
 }
 
+namespace {
+
 int LineAt(const std::wstring& html, size_t pos, size_t& countedTo, int& line) {
   for (; countedTo < pos && countedTo < html.size(); ++countedTo)
     if (html[countedTo] == L'\n') ++line;
@@ -136,7 +129,7 @@ THtmlDocument ParseHtml(const std::wstring& html) {
       ++pos;
       continue;
     }
-    TTag tag = ReadTag(html, pos);
+    THtmlTag tag = ReadHtmlTag(html, pos);
     if (tag.closing) continue;
     if (tag.name == L"script" || tag.name == L"style" || tag.name == L"title" || tag.name == L"textarea") {
       const std::wstring close = L"</" + tag.name;
@@ -164,7 +157,7 @@ THtmlDocument ParseHtml(const std::wstring& html) {
       }
       if (end == std::wstring::npos) break;
       pos = end;
-      ReadTag(html, pos);
+      ReadHtmlTag(html, pos);
       continue;
     }
     if (tag.name == L"link") {

@@ -3,6 +3,7 @@
 // src) in document order, and its visible text. Not a full HTML parser: tags, comments,
 // attributes with or without quotes, and the raw-text elements script, style and title.
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace standin {
@@ -22,6 +23,17 @@ struct THtmlDocument {
 };
 
 THtmlDocument ParseHtml(const std::wstring& html);
+
+struct THtmlTag {
+  std::wstring name;  // lower case
+  bool closing = false;
+  std::vector<std::pair<std::wstring, std::wstring>> attrs;  // names in lower case, values decoded
+  std::wstring Attr(const std::wstring& n) const;            // the first of that name, else empty
+};
+// Reads the tag at html[pos] == '<'; pos ends after its '>'.
+THtmlTag ReadHtmlTag(const std::wstring& html, size_t& pos);
+// Character references (&amp; &#39; &#x4e2d; ...) in text or an attribute value.
+std::wstring DecodeEntities(const std::wstring& s);
 // Text as bytes in the given charset ("" = UTF-8, falling back to the system code page).
 std::wstring DecodeText(const std::string& bytes, const std::wstring& charset);
 

@@ -320,15 +320,26 @@ bool PageKey(const std::shared_ptr<TBrowserState>& st, HWND hwnd, UINT msg, WPAR
     Trace("callback", L"on_key_event " + std::to_wstring(e.type) + L" " + std::to_wstring(e.windows_key_code));
     consumed = handler->on_key_event(handler.Get(), NewBrowserStruct(st), &e, &os) != 0;
   }
-  // Tab leaves the page (it has no focusable elements of its own).
-  if (!consumed && e.type == KEYEVENT_RAWKEYDOWN && wp == VK_TAB) {
-    auto focus = HandlerOf(st->client, &cef_client_t::get_focus_handler);
-    if (STANDIN_HAS(focus.Get(), on_take_focus)) {
-      Trace("callback", std::string("on_take_focus"));
-      focus->on_take_focus(focus.Get(), NewBrowserStruct(st), (e.modifiers & EVENTFLAG_SHIFT_DOWN) ? 0 : 1);
-    }
+  if (consumed || e.is_system_key) return consumed;
+  const bool shift = (e.modifiers & EVENTFLAG_SHIFT_DOWN) != 0;
+  // The page's document gets the key: events, typing, and Tab among its focusable elements
+  // (past the last one the render side answers TakeFocus). Without a render side Tab leaves.
+  if (st->host && st->host->Alive()) {
+    const std::uint32_t kind = e.type == KEYEVENT_KEYUP ? 1 : e.type == KEYEVENT_CHAR ? 2 : 0;
+    st->host->Send(
+        TFrameWriter(TFrameKind::KeyInput).I32(st->id).U32(kind).I32(static_cast<int>(wp)).U32(shift ? 1 : 0).Take());
+  } else if (e.type == KEYEVENT_RAWKEYDOWN && wp == VK_TAB) {
+    PageTakeFocus(st, !shift);
   }
   return consumed;
+}
+
+void PageTakeFocus(const std::shared_ptr<TBrowserState>& st, bool next) {
+  auto focus = HandlerOf(st->client, &cef_client_t::get_focus_handler);
+  if (STANDIN_HAS(focus.Get(), on_take_focus)) {
+    Trace("callback", std::string("on_take_focus"));
+    focus->on_take_focus(focus.Get(), NewBrowserStruct(st), next ? 1 : 0);
+  }
 }
 
 namespace {

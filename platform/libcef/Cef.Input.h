@@ -9,6 +9,8 @@ namespace standin {
 
 // True when the handler consumed the key (the window then does nothing more with it).
 bool PageKey(const std::shared_ptr<TBrowserState>& st, HWND hwnd, UINT msg, WPARAM wp, LPARAM lp);
+// The focus leaves the page: on_take_focus (next: Tab, else Shift+Tab).
+void PageTakeFocus(const std::shared_ptr<TBrowserState>& st, bool next);
 // The page window got the focus. False when the handler refused it.
 bool PageGotFocus(const std::shared_ptr<TBrowserState>& st);
 // A committed navigation focuses the page when its window is in the active window, unless

@@ -12,6 +12,7 @@
 #include "Cef.Html.h"
 #include "Cef.Input.h"
 #include "Cef.PageFetch.h"
+#include "Cef.PageView.h"
 #include "Cef.Parse.h"
 #include "Cef.Request.h"
 #include "Cef.Threads.h"
@@ -57,33 +58,16 @@ std::shared_ptr<TBrowserState> BrowserOfWindow(HWND hwnd) {
 
 LRESULT CALLBACK PageWindowProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
   switch (msg) {
-    case WM_PAINT: {
-      PAINTSTRUCT ps;
-      HDC dc = BeginPaint(hwnd, &ps);
-      RECT rc;
-      GetClientRect(hwnd, &rc);
-      FillRect(dc, &rc, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
-      std::wstring title, text;
-      if (auto st = FindBrowser(static_cast<int>(reinterpret_cast<intptr_t>(GetPropW(hwnd, kBrowserIdProp))))) {
-        std::lock_guard<std::mutex> l(st->lock);
-        title = st->title;
-        text = st->text;
-      }
-      SetBkMode(dc, TRANSPARENT);
-      HFONT big = CreateFontW(-22, 0, 0, 0, FW_BOLD, 0, 0, 0, DEFAULT_CHARSET, 0, 0, 0, 0, L"Tahoma");
-      HFONT small = CreateFontW(-14, 0, 0, 0, FW_NORMAL, 0, 0, 0, DEFAULT_CHARSET, 0, 0, 0, 0, L"Tahoma");
-      HGDIOBJ old = SelectObject(dc, big);
-      RECT head = {rc.left + 12, rc.top + 10, rc.right - 12, rc.top + 44};
-      DrawTextW(dc, title.c_str(), static_cast<int>(title.size()), &head, DT_SINGLELINE | DT_END_ELLIPSIS | DT_NOPREFIX);
-      SelectObject(dc, small);
-      RECT body = {rc.left + 12, rc.top + 50, rc.right - 12, rc.bottom - 8};
-      DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), &body, DT_WORDBREAK | DT_NOPREFIX | DT_END_ELLIPSIS);
-      SelectObject(dc, old);
-      DeleteObject(big);
-      DeleteObject(small);
-      EndPaint(hwnd, &ps);
+    case WM_PAINT:
+      PageViewPaint(FindBrowser(static_cast<int>(reinterpret_cast<intptr_t>(GetPropW(hwnd, kBrowserIdProp)))), hwnd);
       return 0;
-    }
+    case WM_SIZE:
+      if (auto st = BrowserOfWindow(hwnd)) GuardVoid([&] { PageViewSize(st); });
+      return 0;
+    case WM_MOUSEWHEEL:
+    case WM_VSCROLL:
+      if (auto st = BrowserOfWindow(hwnd)) GuardVoid([&] { PageViewScroll(st, msg, wp); });
+      return 0;
     case WM_ERASEBKGND: return 1;
     case WM_KEYDOWN:
     case WM_KEYUP:
@@ -99,6 +83,10 @@ LRESULT CALLBACK PageWindowProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
       if (auto st = BrowserOfWindow(hwnd)) GuardVoid([&] { PageGotFocus(st); });
       return 0;
     case WM_LBUTTONDOWN:
+    case WM_LBUTTONUP:
+      if (msg == WM_LBUTTONDOWN) SetFocus(hwnd);
+      if (auto st = BrowserOfWindow(hwnd)) GuardVoid([&] { PageViewMouse(st, msg, lp); });
+      return 0;
     case WM_RBUTTONDOWN:
       SetFocus(hwnd);
       return 0;
@@ -285,6 +273,8 @@ void LoadFailed(const std::shared_ptr<TBrowserState>& st, cef_errorcode_t error,
     std::lock_guard<std::mutex> l(st->lock);
     st->text = L"This page could not be shown (" + ErrorName(error) + L"): " + url;
   }
+  // A load that was stopped or replaced leaves the page as it was.
+  if (error != ERR_ABORTED) PageViewClear(st);
   Repaint(st);
   auto load = HandlerOf(st->client, &cef_client_t::get_load_handler);
   if (STANDIN_HAS(load.Get(), on_load_error)) {
@@ -329,6 +319,7 @@ void Commit(const std::shared_ptr<TBrowserState>& st, unsigned seq, TLoaded load
     st->text = doc.text;
     st->pendingStatus = loaded.status;
   }
+  PageViewClear(st);
   auto load = HandlerOf(st->client, &cef_client_t::get_load_handler);
   if (STANDIN_HAS(load.Get(), on_load_start)) {
     Trace("callback", L"on_load_start " + loaded.url);
@@ -357,6 +348,7 @@ void Commit(const std::shared_ptr<TBrowserState>& st, unsigned seq, TLoaded load
     display->on_favicon_urlchange(display.Get(), B(st), list);
     cef_string_list_free(list);
   }
+  PageViewSize(st);  // the render side lays the new document out to the window's width
   TFrameWriter w(TFrameKind::Navigate);
   w.I32(st->id).U32(seq).Str(loaded.url).Str(isHtml ? loaded.html : L"").U32(static_cast<std::uint32_t>(loaded.scripts.size()));
   for (size_t i = 0; i < loaded.scripts.size(); ++i)
@@ -731,6 +723,23 @@ void PageFrameFromRender(const std::shared_ptr<TBrowserState>& st, TFrameKind ki
       break;
     }
     case TFrameKind::CloseWindow: PageClose(st, false); break;
+    case TFrameKind::DisplayList: {
+      const unsigned seq = r.U32();
+      const std::string list = r.Bytes();
+      if (r.Ok() && seq == st->loadSeq) PageViewDisplayList(st, list);
+      break;
+    }
+    case TFrameKind::FollowLink: {
+      const std::wstring url = r.Str();
+      // Script links run nothing here: a page's script runs only as the page itself.
+      if (r.Ok() && Lower(url).rfind(L"javascript:", 0) != 0) PageLoad(st, url);
+      break;
+    }
+    case TFrameKind::TakeFocus: {
+      const bool next = r.U32() != 0;
+      if (r.Ok()) PageTakeFocus(st, next);
+      break;
+    }
     case TFrameKind::BeforeUnloadReply: {
       const std::uint32_t id = r.U32();
       const bool ask = r.U32() != 0;

@@ -634,6 +634,8 @@ bool ParseHexColor(const std::wstring& hex, cef_color_t& color) {
   return true;
 }
 
+}  // namespace
+
 bool ParseCssColor(std::wstring text, bool strict, cef_color_t& color) {
   size_t a = 0, b = text.size();
   while (a < b && iswspace(text[a])) ++a;
@@ -691,6 +693,8 @@ bool ParseCssColor(std::wstring text, bool strict, cef_color_t& color) {
   // Quirks mode takes hex digits without the '#'.
   return !strict && ParseHexColor(text, color);
 }
+
+namespace {
 
 void FillPart(cef_string_t& field, const std::wstring& value) { SetCefString(&field, value); }
 

@@ -23,5 +23,8 @@ struct TUrlParts {
 bool ParseUrl(const std::wstring& text, TUrlParts& parts);
 // A URL resolved against a base (for relative links and redirects).
 std::wstring ResolveUrl(const std::wstring& base, const std::wstring& relative);
+// A CSS colour (#rgb, #rrggbb, names, rgb(), rgba(), transparent) as ARGB; strict refuses hex
+// without '#'.
+bool ParseCssColor(std::wstring text, bool strict, cef_color_t& color);
 
 }  // namespace standin

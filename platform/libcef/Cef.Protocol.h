@@ -20,6 +20,9 @@ enum class TFrameKind : std::uint8_t {
   OpenWindow,          // i32 browser id, string url, string name, string features, 8 x i32 (x, xSet, y, ySet, w, wSet, h, hSet)
   CloseWindow,         // i32 browser id
   BeforeUnloadReply,   // i32 browser id, u32 request id, u32 ask the user, string message
+  DisplayList,         // i32 browser id, u32 load sequence, bytes: the page laid out (Cef.DisplayList.h)
+  FollowLink,          // i32 browser id, string url: a link was clicked
+  TakeFocus,           // i32 browser id, u32 next: Tab went past the page's last (first) element
   // browser -> render
   Init = 32,           // value (list) extra info for on_render_thread_created
   BrowserCreated,      // i32 browser id, u32 is popup, string url
@@ -30,6 +33,9 @@ enum class TFrameKind : std::uint8_t {
   ExecuteScript,       // i32 browser id, string code, string url, i32 start line
   DialogReply,         // u32 dialog id, u32 ok, string text
   BeforeUnload,        // i32 browser id, u32 request id: ask the page's onbeforeunload
+  Viewport,            // i32 browser id, i32 width, i32 height: the page window's client size
+  MouseInput,          // i32 browser id, u32 0 press / 1 release (left button), i32 x, i32 y (page)
+  KeyInput,            // i32 browser id, u32 0 down / 1 up / 2 character, i32 key code or character, u32 shift
 };
 
 class TFrameWriter {

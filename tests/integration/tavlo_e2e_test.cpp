@@ -187,6 +187,14 @@ public:
   // Serves the test page with the scenario and starts the program. False with a reason when the
   // portal host is not one this test can serve.
   bool Start(const std::string& scenario, std::string& why) {
+    std::string page = ts::ReadFileBytes(ts::SourceDir() + L"tests\\pages\\tavlo_portal.html");
+    page = Replace(page, "{{HTTPD}}", "127.0.0.1:" + std::to_string(ts::HttpServerPort()));
+    page = Replace(page, "{{SCENARIO}}", scenario);
+    return StartPage(page, why);
+  }
+
+  // Serves `page` as the start page and starts the program.
+  bool StartPage(const std::string& page, std::string& why) {
     const int port = PortalPort();
     if (!port) {
       why = "the build's portal host " TAVLO_PORTAL_HOST " is not on 127.0.0.1";
@@ -196,9 +204,6 @@ public:
       why = "the local test server is not running";
       return false;
     }
-    std::string page = ts::ReadFileBytes(ts::SourceDir() + L"tests\\pages\\tavlo_portal.html");
-    page = Replace(page, "{{HTTPD}}", "127.0.0.1:" + std::to_string(ts::HttpServerPort()));
-    page = Replace(page, "{{SCENARIO}}", scenario);
     if (!FServer.Start(port, page, why)) return false;
     WriteShareMainWindow(nullptr);
     FProcess = StartTavlo();
@@ -782,6 +787,110 @@ TEST_F(Tavlo, ClipboardLinkAtStartIsReportedOnceThePageHasLoaded) {
   EXPECT_TRUE(ts::ReadFileBytes(run.Downloads() + L"early.bin") == PatternBytes(65536));
   PostMessageW(run.MainWindow(), WM_CLOSE, 0, 0);
   EXPECT_EQ(WaitExit(run), 0);
+}
+
+// ---- the demo portal, used with the pointer as a person would
+
+// The last place the runtime's layout gave an element ("layout <tag>#<id> x y w h text").
+struct TPlaced {
+  int x = 0, y = 0, w = 0, h = 0;
+  std::wstring text;
+  bool found = false;
+};
+TPlaced Placed(const TTavloRun& run, const std::wstring& element) {
+  TPlaced p;
+  const std::wstring key = L" layout " + element + L" ";
+  for (const std::wstring& line : run.TraceLines()) {
+    const size_t at = line.find(key);
+    if (at == std::wstring::npos) continue;
+    int used = 0;
+    if (swscanf(line.c_str() + at + key.size(), L"%d %d %d %d %n", &p.x, &p.y, &p.w, &p.h, &used) < 4) continue;
+    p.text = line.substr(at + key.size() + static_cast<size_t>(used));
+    p.found = true;
+  }
+  return p;
+}
+
+bool Heard(const TTavloRun& run, const std::wstring& console) {
+  for (const std::wstring& line : run.TraceLines())
+    if (line.find(L" console " + console) != std::wstring::npos) return true;
+  return false;
+}
+
+BOOL CALLBACK FindPageWindow(HWND wnd, LPARAM out) {
+  wchar_t cls[64] = {};
+  GetClassNameW(wnd, cls, 64);
+  if (wcscmp(cls, L"StandInCefPage") != 0) return TRUE;
+  *reinterpret_cast<HWND*>(out) = wnd;
+  return FALSE;
+}
+
+// A left click with the mouse at the middle of the element: real input, through the system's
+// queue to whatever window is under the pointer.
+bool Press(const TTavloRun& run, HWND page, const std::wstring& element) {
+  const TPlaced p = Placed(run, element);
+  if (!p.found) return false;
+  POINT pt{p.x + p.w / 2, p.y + p.h / 2};
+  ClientToScreen(page, &pt);
+  SetCursorPos(pt.x, pt.y);
+  std::this_thread::sleep_for(100ms);
+  INPUT in[2] = {};
+  in[0].type = in[1].type = INPUT_MOUSE;
+  in[0].mi.dwFlags = MOUSEEVENTF_LEFTDOWN;
+  in[1].mi.dwFlags = MOUSEEVENTF_LEFTUP;
+  SendInput(1, &in[0], sizeof(INPUT));
+  std::this_thread::sleep_for(50ms);
+  SendInput(1, &in[1], sizeof(INPUT));
+  return true;
+}
+
+TEST_F(Tavlo, ThePortalsButtonsDownloadPauseAndResumeWithThePointer) {
+  constexpr size_t size = 4 * 1024 * 1024;
+  // The demo portal as it ships, its first film served by the test server (slowly, so that
+  // there is time to pause it).
+  std::string page = ts::ReadFileBytes(ts::SourceDir() + L"portal\\index.html");
+  ASSERT_NE(page.find("var FILES = location.protocol + '//' + location.host;"), std::string::npos);
+  page = Replace(page, "var FILES = location.protocol + '//' + location.host;",
+                 "var FILES = 'http://127.0.0.1:" + std::to_string(ts::HttpServerPort()) + "';");
+  page = Replace(page, "/files/67108864/film.mp4", "/bytes/" + std::to_string(size) + ";throttle=150000/film.mp4");
+  TTavloRun run;
+  std::string why;
+  ASSERT_TRUE(run.StartPage(page, why)) << why;
+  ASSERT_TRUE(ts::WaitFor([&] { return Heard(run, L"portal ready; TApp is object"); }, 60s));
+  ASSERT_TRUE(ts::WaitFor([&] { return Placed(run, L"button#dl-film").found; }, 20s));
+  HWND pageWnd = nullptr;
+  EnumChildWindows(run.MainWindow(), &FindPageWindow, reinterpret_cast<LPARAM>(&pageWnd));
+  ASSERT_NE(pageWnd, nullptr);
+  SetForegroundWindow(run.MainWindow());
+
+  ASSERT_TRUE(Press(run, pageWnd, L"button#dl-film"));
+  ASSERT_TRUE(ts::WaitFor([&] { return Heard(run, L"taskStartSuccess(\"film.mp4\")"); }, 30s))
+      << "the Download button was pressed";
+  // The page shows the progress: its bar fills and its text says how far.
+  const int full = Placed(run, L"div#progress").w;
+  ASSERT_GT(full, 0);
+  ASSERT_TRUE(ts::WaitFor([&] { return Placed(run, L"div#bar-fill").w > 0; }, 30s));
+  EXPECT_NE(Placed(run, L"div#progress-text").text.find(L"% ("), std::wstring::npos);
+
+  ASSERT_TRUE(Press(run, pageWnd, L"button#pause"));
+  ASSERT_TRUE(ts::WaitFor([&] { return Heard(run, L"taskStopSuccess()"); }, 30s)) << "Pause was pressed";
+  std::this_thread::sleep_for(1500ms);
+  const TPlaced paused = Placed(run, L"div#bar-fill");
+  EXPECT_LT(paused.w, full) << "paused before the end";
+  EXPECT_EQ(Placed(run, L"p#status").text, L"Paused");
+  std::this_thread::sleep_for(1500ms);
+  EXPECT_EQ(Placed(run, L"div#bar-fill").w, paused.w) << "no progress while paused";
+  EXPECT_FALSE(ts::FileExists(run.Downloads() + L"film.mp4"));
+
+  ASSERT_TRUE(Press(run, pageWnd, L"button#resume"));
+  ASSERT_TRUE(ts::WaitFor([&] { return Heard(run, L"taskStartSuccess() (resumed)"); }, 30s)) << "Resume was pressed";
+  ASSERT_TRUE(ts::WaitFor([&] { return Heard(run, L"DwonloadComplate()"); }, 180s));
+  ASSERT_TRUE(ts::WaitFor([&] { return Placed(run, L"div#bar-fill").w == full; }, 10s));
+  EXPECT_EQ(Placed(run, L"p#status").text, L"Download complete");
+  EXPECT_TRUE(ts::ReadFileBytes(run.Downloads() + L"film.mp4") == PatternBytes(size));
+
+  ASSERT_TRUE(Press(run, pageWnd, L"button#close"));
+  EXPECT_EQ(WaitExit(run), 0) << "the close button ends the program";
 }
 
 }  // namespace

@@ -502,6 +502,10 @@ TOwn<cef_focus_handler_t>* NewFocusHandler() {
     gEvents->Add(L"gotfocus");
     Release(b);
   };
+  h->s.on_take_focus = [](cef_focus_handler_t*, cef_browser_t* b, int next) CEF_CALLBACK {
+    gEvents->Add(L"takefocus " + std::to_wstring(next));
+    Release(b);
+  };
   return h;
 }
 
@@ -791,6 +795,67 @@ void LeaveSteps(TEvents& events, cef_browser_t* browser, cef_frame_t* frame, con
 
 // A popup the application allows gets the window information it left, and its own
 // on_after_created; closed without force it asks the page, then do_close, then on_before_close.
+// The colour the page window shows at (x, y), read back from the screen.
+COLORREF PixelAt(HWND page, int x, int y) {
+  RedrawWindow(page, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
+  HDC dc = GetDC(page);
+  const COLORREF c = GetPixel(dc, x, y);
+  ReleaseDC(page, dc);
+  return c;
+}
+
+// A person's input in the page window: a laid-out page repainted after script changed it,
+// clicks on what is under the pointer, Tab through its controls and out, typing, scrolling.
+void InputSteps(TEvents& events, cef_browser_t* browser, cef_frame_t* frame, const TCheck& check) {
+  events.log.clear();
+  const std::wstring page = HttpUrl(L"/pages/runtime_input.html");
+  cef_string_t p = View(page);
+  frame->load_url(frame, &p);
+  check(PumpUntil([&] { return events.Has(L"end"); }), "input page did not load");
+  cef_browser_host_t* host = browser->get_host(browser);
+  HWND wnd = host->get_window_handle(host);
+  Release(host);
+  ShowWindow(TestParent(), SW_SHOWNOACTIVATE);
+  // The button's background, changed by a timer after the load, is painted where layout put it.
+  check(PumpUntil([&] { return PixelAt(wnd, 100, 30) == RGB(255, 0, 0); }, 5000),
+        "the changed button was not repainted red at its place");
+  auto click = [&](int x, int y) {
+    SendMessageW(wnd, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(x, y));
+    SendMessageW(wnd, WM_LBUTTONUP, 0, MAKELPARAM(x, y));
+  };
+  click(100, 30);
+  check(PumpUntil([&] { return events.title == L"clicked 1"; }), "button click: " + Narrow(events.title));
+  click(400, 200);  // nothing there to click
+  click(10, 10);
+  check(PumpUntil([&] { return events.title == L"clicked 2"; }), "second click: " + Narrow(events.title));
+  // The link whose handler prevents the default stays on the page.
+  click(130, 30);
+  check(PumpUntil([&] { return events.title == L"link"; }), "prevented link: " + Narrow(events.title));
+  // Tab from the link (focused by the press on it) to the input; typing goes there.
+  events.log.clear();
+  SendMessageW(wnd, WM_KEYDOWN, VK_TAB, 0x000F0001);
+  SendMessageW(wnd, WM_CHAR, 'o', 0x00180001);
+  SendMessageW(wnd, WM_CHAR, 'k', 0x00250001);
+  check(PumpUntil([&] { return events.title == L"typed ok"; }), "typing: " + Narrow(events.title));
+  check(events.Has(L"prekey 0 9 1") && events.Has(L"key 3 111"), "keys reach the handlers first: " + Narrow(Joined(events.log)));
+  // Past the last control the focus leaves the page; Shift+Tab goes back from the start.
+  SendMessageW(wnd, WM_KEYDOWN, VK_TAB, 0x000F0001);
+  SendMessageW(wnd, WM_KEYDOWN, VK_TAB, 0x000F0001);
+  check(PumpUntil([&] { return events.Has(L"takefocus 1"); }), "Tab did not leave the page: " + Narrow(Joined(events.log)));
+  // The page is taller than the window: the wheel scrolls it.
+  check((GetWindowLongW(wnd, GWL_STYLE) & WS_VSCROLL) != 0, "no scroll bar on a tall page");
+  SendMessageW(wnd, WM_MOUSEWHEEL, MAKEWPARAM(0, static_cast<WORD>(-WHEEL_DELTA * 2)), MAKELPARAM(10, 10));
+  check(GetScrollPos(wnd, SB_VERT) > 0, "the wheel did not scroll");
+  check(PixelAt(wnd, 100, 30) != RGB(255, 0, 0), "the scrolled page still shows the button at the top");
+  SendMessageW(wnd, WM_VSCROLL, SB_TOP, 0);
+  check(GetScrollPos(wnd, SB_VERT) == 0, "the scroll bar did not go back to the top");
+  // A link without a handler loads its page.
+  events.log.clear();
+  click(220, 70);
+  check(PumpUntil([&] { return events.title == L"Basic page" && events.Has(L"end"); }),
+        "the link was not followed: " + Narrow(events.title));
+}
+
 void PopupSteps(TEvents& events, cef_frame_t* frame, const TCheck& check) {
   events.log.clear();
   events.allowPopup = true;
@@ -921,7 +986,7 @@ std::string PageScenario(const std::wstring& folder, const std::wstring& control
   const std::wstring opener = HttpUrl(L"/pages/runtime_popup.html");
   cef_string_t o = View(opener);
   frame->load_url(frame, &o);
-  // The opener's own load end as well, or it could land in the next step's log.
+  // The opener's own load ends after its script asked for the popup: wait for both.
   check(PumpUntil([&] { return events.Has(L"popup") && events.Has(L"end"); }), "no popup");
   const cef_popup_features_t& f = events.popup;
   check(f.xSet && f.x == 10 && f.ySet && f.y == 20 && f.widthSet && f.width == 300 && f.heightSet && f.height == 200,
@@ -967,6 +1032,7 @@ std::string PageScenario(const std::wstring& folder, const std::wstring& control
 
   RequestSteps(events, browser, frame, check);
   PopupSteps(events, frame, check);
+  InputSteps(events, browser, frame, check);
 
   // The test control runs script in the page; the trace shows what the page and runtime did.
   if (!controlFile.empty()) {

@@ -106,12 +106,18 @@ bool RunCode(TContext* c, const std::wstring& code, const std::wstring& url, int
   return ok;
 }
 
-// Calls helper.<name>(args...) of the context's page helper; leaves the result on the stack.
+}  // namespace
+
 bool CallPageHelper(TContext* c, const char* name, const std::function<int(duk_context*)>& args,
-                    duk_context** out) {
+                    duk_context** out, const char* object) {
   duk_context* ctx = c ? c->Duk() : nullptr;
   if (!ctx || !c->FPageStash || !duk_check_stack(ctx, 8)) return false;
   StashPush(ctx, c->FPageStash);
+  if (object) {
+    duk_get_prop_string(ctx, -1, object);
+    duk_swap_top(ctx, -2);
+    duk_pop(ctx);
+  }
   duk_get_prop_string(ctx, -1, name);
   duk_swap_top(ctx, -2);
   int n = args(ctx);
@@ -124,6 +130,8 @@ bool CallPageHelper(TContext* c, const char* name, const std::function<int(duk_c
   *out = ctx;
   return true;
 }
+
+namespace {
 
 // ---- cef_v8context_t entries
 

@@ -6,6 +6,7 @@
 // throw runs inside duk_safe_call, in a frame that holds no object with a destructor, and native
 // functions called by script throw only from frames without such objects.
 #include <cstdint>
+#include <functional>
 #include <map>
 #include <mutex>
 #include <string>
@@ -228,6 +229,21 @@ extern const char* const kInternalFile;
 // Runs the bootstrap in a fresh context: global helpers, window, document, console, timers,
 // dialogs. Leaves nothing on the stack; false on failure.
 bool InstallPage(duk_context* ctx, TContext* context);
+// The live context whose thread `ctx` is, or null.
+TContext* ContextOf(duk_context* ctx);
+// A native's body with its context and host; natives never throw into Duktape: they only read
+// their (script-converted) arguments and push plain results, so C++ objects in their frames
+// are safe.
+template <class F>
+duk_ret_t HostNative(duk_context* ctx, F&& body) {
+  try {
+    TContext* c = ContextOf(ctx);
+    if (!c || !c->FHost) return 0;
+    return body(c, c->FHost);
+  } catch (...) {
+    return 0;
+  }
+}
 // Native called by extension code: __nativeCall(index, name, this, arguments).
 duk_ret_t NativeExtensionCall(duk_context* ctx);
 // The trampoline of functions created by cef_v8value_create_function.
@@ -240,6 +256,21 @@ bool ObjectCall(TValue* value, duk_context*& ctx, duk_ret_t (*body)(duk_context*
                 void* udata);
 // Records the error at the stack top (popping it) as the value's exception.
 void RecordException(duk_context* ctx, TValue* value);
+
+// ---- The document tree (ScriptDom.cpp)
+// Pushes the function that builds a context's document (see ScriptDom.js.h); false on failure.
+bool PushDomInstaller(duk_context* ctx);
+// Natives of the tree: parse(html, fragment) -> nested arrays, html() -> the document's text,
+// changed() -> the host hears the document changed, resolve(url) -> an absolute URL.
+duk_ret_t NativeParseHtml(duk_context* ctx);
+duk_ret_t NativeDocumentHtml(duk_context* ctx);
+duk_ret_t NativeDocumentChanged(duk_context* ctx);
+duk_ret_t NativeResolveUrl(duk_context* ctx);
+// Calls helper.<name>(args...) of the context's page helper, or helper.<object>.<name>(...);
+// leaves the result on the stack of *out (the caller pops it). An exception is reported as
+// uncaught; false then.
+bool CallPageHelper(TContext* c, const char* name, const std::function<int(duk_context*)>& args,
+                    duk_context** out, const char* object = nullptr);
 
 // Time conversions between the runtime's UTC record and ms since 1970.
 double TimeToMs(const cef_time_t& t);

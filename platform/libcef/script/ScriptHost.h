@@ -14,6 +14,7 @@
 #include <string>
 
 #include "platform/libcef/Cef.Common.h"
+#include "platform/libcef/Cef.Dom.h"
 
 namespace standin::script {
 
@@ -75,6 +76,19 @@ public:
   // The page's title as the document gave it (<title>), for reading document.title before the
   // page assigned one.
   virtual std::wstring Title() { return {}; }
+  // The document's HTML, which the context's tree is built from when it is created.
+  virtual std::wstring DocumentHtml() { return {}; }
+  // HTML as a tree: the whole document (an html element) or a fragment's nodes under a nameless
+  // element. False leaves the tree empty.
+  virtual bool ParseHtml(const std::wstring& html, bool fragment, TDomNode& out) {
+    (void)html, (void)fragment, (void)out;
+    return false;
+  }
+  // The tree changed (first after the context was created, then after page script changed it):
+  // called once until SnapshotDocument took the changes, so the host lays out once per task.
+  virtual void DocumentChanged() {}
+  // A link's address against the page's (a.href).
+  virtual std::wstring ResolveLink(const std::wstring& url) { return url; }
   // For cef_v8context_t.get_browser / get_frame / get_task_runner: a new reference each call
   // (the caller releases it), or null.
   virtual cef_browser_t* Browser() { return nullptr; }
@@ -105,6 +119,28 @@ void FireEvent(cef_v8context_t* context, bool atDocument, const std::wstring& ty
 // wants the user asked: the handler returned a value other than undefined/null, or set the
 // event's returnValue; `message` is that text.
 bool AskBeforeUnload(cef_v8context_t* context, std::wstring& message);
+
+// ---- The document tree (ScriptDom.cpp)
+
+// The tree as page script left it, for layout: element and text nodes in document order, each
+// with its number (`key`) for the calls below; script and its text are left out. Clears the
+// change mark, so the next change calls DocumentChanged again. False when there is no tree.
+bool SnapshotDocument(cef_v8context_t* context, TDomNode& root);
+
+enum class TMouseKind { Down, Up };
+// A mouse button pressed (mousedown, and the focus moves to the focusable element pressed) or
+// released (mouseup, then click) on the node with that key (-1: the body). `x`, `y` are the
+// page position. Returns the address of a link to follow after the click, else empty.
+std::wstring DispatchMouse(cef_v8context_t* context, int key, TMouseKind kind, int x, int y);
+
+enum class TKeyKind { Down = 0, Up = 1, Char = 2 };
+enum class TKeyResult { Default = 0, Prevented = 1, Tab = 2 };
+// A key event at the focused element (else the body): keydown, keyup or keypress; typing into a
+// focused text input (input event; change when it loses the focus). Tab is returned for the
+// runtime to move the focus (FocusKey), unless the page prevented it.
+TKeyResult DispatchKey(cef_v8context_t* context, TKeyKind kind, int code, bool shift);
+// Focuses the node with that key (blur/change/focus events); -1 takes the focus away.
+void FocusKey(cef_v8context_t* context, int key);
 
 // The page goes away: pending timers are dropped, the host is forgotten, is_valid turns 0 for
 // the context and for every value from it. The caller's reference stays the caller's.

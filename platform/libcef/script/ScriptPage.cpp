@@ -81,130 +81,65 @@ const char kBootstrap[] = R"JS((function (g, h) {
 
   var loc = {};
   Object.defineProperty(loc, 'href', { get: function () { return h.url(); }, enumerable: true });
+  // The parts of the address, as the page's own address has them now.
+  function part(i) {
+    var m = /^([a-z][a-z0-9+.\-]*:)(?:\/\/([^\/?#]*))?([^?#]*)(\?[^#]*)?(#.*)?$/i.exec(h.url()) || [];
+    return m[i] || '';
+  }
+  [['protocol', 1], ['host', 2], ['pathname', 3], ['search', 4], ['hash', 5]].forEach(function (p) {
+    Object.defineProperty(loc, p[0], { get: function () { return part(p[1]); }, enumerable: true });
+  });
+  Object.defineProperty(loc, 'hostname', { get: function () { return part(2).replace(/:\d+$/, ''); }, enumerable: true });
+  Object.defineProperty(loc, 'port', {
+    get: function () { var m = /:(\d+)$/.exec(part(2)); return m ? m[1] : ''; }, enumerable: true });
+  Object.defineProperty(loc, 'origin', {
+    get: function () { return part(1) + '//' + part(2); }, enumerable: true });
   loc.toString = function () { return h.url(); };
   hide(g, 'location', loc);
   g.navigator = { userAgent: '', language: 'zh-CN', platform: 'Win32', onLine: true };
 
-  // Events at window and document: on<type> first, then the listeners in order.
-  function Listeners() { this.map = {}; }
-  Listeners.prototype.add = function (t, f) {
-    if (typeof f !== 'function' && !(f && typeof f.handleEvent === 'function')) return;
-    var l = this.map[t] || (this.map[t] = []);
-    if (l.indexOf(f) < 0) l.push(f);
-  };
-  Listeners.prototype.remove = function (t, f) {
-    var l = this.map[t], i = l ? l.indexOf(f) : -1;
-    if (i >= 0) l.splice(i, 1);
-  };
-  Listeners.prototype.list = function (t) { return (this.map[t] || []).slice(); };
-  var winL = new Listeners(), docL = new Listeners();
-  g.addEventListener = function (t, f) { winL.add(String(t), f); };
-  g.removeEventListener = function (t, f) { winL.remove(String(t), f); };
-  g.onbeforeunload = null;
-  g.onload = null;
-  function makeEvent(type, target) {
-    return { type: type, target: target, currentTarget: target, defaultPrevented: false,
-             returnValue: undefined, preventDefault: function () { this.defaultPrevented = true; },
-             stopPropagation: function () {} };
-  }
-  function dispatch(listeners, obj, ev) {
-    var on = obj['on' + ev.type], all = typeof on === 'function' ? [on] : [], result;
-    all = all.concat(listeners.list(ev.type));
-    for (var i = 0; i < all.length; i++) {
-      try {
-        var f = all[i], r = typeof f === 'function' ? f.call(obj, ev) : f.handleEvent(ev);
-        if (r !== undefined) result = r;
-      } catch (e) { h.report(e); }
-    }
-    return result;
-  }
-
-  // A document without a tree: elements asked for by id are plain objects kept per id.
-  function Element(tag, id) {
-    this.tagName = String(tag).toUpperCase(); this.id = id || ''; this.className = '';
-    this.style = {}; this.textContent = ''; this.innerHTML = ''; this.innerText = '';
-    this.value = ''; this.childNodes = []; this.attributes = {};
-  }
-  Element.prototype.appendChild = function (c) { this.childNodes.push(c); return c; };
-  Element.prototype.removeChild = function (c) {
-    var i = this.childNodes.indexOf(c); if (i >= 0) this.childNodes.splice(i, 1); return c;
-  };
-  Element.prototype.insertBefore = function (c) { this.childNodes.unshift(c); return c; };
-  Element.prototype.setAttribute = function (n, v) { this.attributes[n] = String(v); };
-  Element.prototype.getAttribute = function (n) {
-    return Object.prototype.hasOwnProperty.call(this.attributes, n) ? this.attributes[n] : null;
-  };
-  Element.prototype.addEventListener = function () {};
-  Element.prototype.removeEventListener = function () {};
-  Element.prototype.querySelector = function () { return null; };
-  Element.prototype.querySelectorAll = function () { return []; };
-  Element.prototype.getElementsByTagName = function () { return []; };
-  Element.prototype.focus = function () {};
-  Element.prototype.blur = function () {};
-  Element.prototype.click = function () {};
-
-  var doc = {}, byId = {}, title = null;
+  // The document and its tree (ScriptDom.js.h); window's and the document's events go through it.
+  var doc = {}, title = null;
   Object.defineProperty(doc, 'title', {
-    get: function () { return title !== null ? title : h.getTitle(); },
+    get: function () {
+      if (title !== null) return title;
+      var t = h.getTitle(), el = t ? null : doc.querySelector('title');
+      return el ? el.textContent.replace(/\s+/g, ' ').trim() : t;
+    },
     set: function (v) { title = String(v); h.setTitle(title); },
     enumerable: true, configurable: true
   });
   Object.defineProperty(doc, 'URL', { get: function () { return h.url(); }, enumerable: true });
   doc.location = loc;
   doc.readyState = 'loading';
-  doc.documentElement = new Element('html');
-  doc.head = new Element('head');
-  doc.body = new Element('body');
-  doc.getElementById = function (id) {
-    id = String(id);
-    return byId[id] || (byId[id] = new Element('div', id));
-  };
-  doc.createElement = function (tag) { return new Element(tag); };
-  doc.createTextNode = function (t) { return { nodeValue: String(t), textContent: String(t) }; };
-  doc.querySelector = function () { return null; };
-  doc.querySelectorAll = function () { return []; };
-  doc.getElementsByTagName = function () { return []; };
-  doc.getElementsByClassName = function () { return []; };
-  doc.addEventListener = function (t, f) { docL.add(String(t), f); };
-  doc.removeEventListener = function (t, f) { docL.remove(String(t), f); };
-  doc.write = function () {};
-  doc.writeln = function () {};
   hide(g, 'document', doc);
+  g.onbeforeunload = null;
+  g.onload = null;
+  var dom = h.installDom(g, h, doc);
 
   return {
     runTimer: runTimer,
+    dom: dom,
     fire: function (atDocument, type) {
       if (type === 'DOMContentLoaded') doc.readyState = 'interactive';
       if (type === 'load') doc.readyState = 'complete';
-      var target = atDocument ? doc : g;
-      dispatch(atDocument ? docL : winL, target, makeEvent(type, target));
+      dom.fire(atDocument, type);
     },
     beforeUnload: function () {
-      var ev = makeEvent('beforeunload', g), r = dispatch(winL, g, ev);
+      var ev = { type: 'beforeunload', target: g, currentTarget: g, returnValue: undefined,
+                 preventDefault: function () {}, stopPropagation: function () {} },
+          on = g.onbeforeunload, all = (typeof on === 'function' ? [on] : []).concat((g._l.beforeunload || []).slice()), r;
+      for (var i = 0; i < all.length; i++) {
+        try {
+          var f = all[i], v = typeof f === 'function' ? f.call(g, ev) : f.handleEvent(ev);
+          if (v !== undefined) r = v;
+        } catch (e) { h.report(e); }
+      }
       if (r === undefined || r === null) r = ev.returnValue;
       return r === undefined || r === null ? null : String(r);
     }
   };
 }))JS";
-
-TContext* ContextOf(duk_context* ctx) {
-  for (auto& [id, c] : LiveContexts())
-    if (c->FThread == ctx && c->Valid()) return c;
-  return nullptr;
-}
-
-// Natives never throw into Duktape: they only read their (script-converted) arguments and
-// push plain results, so C++ objects in their frames are safe.
-template <class F>
-duk_ret_t HostNative(duk_context* ctx, F&& body) {
-  try {
-    TContext* c = ContextOf(ctx);
-    if (!c || !c->FHost) return 0;
-    return body(c, c->FHost);
-  } catch (...) {
-    return 0;
-  }
-}
 
 // The innermost page frame (the layer's own script left out): source and line.
 void CallerPosition(duk_context* ctx, std::wstring& source, int& line) {
@@ -350,6 +285,12 @@ void RunTimer(int contextId, int timerId) {
 
 }  // namespace
 
+TContext* ContextOf(duk_context* ctx) {
+  for (auto& [id, c] : LiveContexts())
+    if (c->FThread == ctx && c->Valid()) return c;
+  return nullptr;
+}
+
 bool InstallPage(duk_context* ctx, TContext* context) {
   if (!duk_check_stack(ctx, 8)) return false;
   duk_push_global_object(ctx);
@@ -378,11 +319,18 @@ bool InstallPage(duk_context* ctx, TContext* context) {
       {"open", &NativeOpen, 3},                {"close", &NativeClose, 0},
       {"setTitle", &NativeSetTitle, 1},        {"getTitle", &NativeGetTitle, 0},
       {"url", &NativeUrl, 0},                  {"report", &NativeReport, 1},
+      {"parse", &NativeParseHtml, 2},          {"html", &NativeDocumentHtml, 0},
+      {"changed", &NativeDocumentChanged, 0},  {"resolve", &NativeResolveUrl, 1},
   };
   for (const auto& n : natives) {
     duk_push_c_function(ctx, n.fn, n.nargs);
     duk_put_prop_string(ctx, -2, n.name);
   }
+  if (!PushDomInstaller(ctx)) {
+    duk_pop_3(ctx);
+    return false;
+  }
+  duk_put_prop_string(ctx, -2, "installDom");
   duk_push_heap_stash(ctx);
   duk_get_prop_string(ctx, -1, "throwHook");
   duk_put_prop_string(ctx, -3, "throwHook");
