@@ -2,6 +2,7 @@
 // The little a page needs to be understood: its title, icon links, scripts (inline or with a
 // src) in document order, and its visible text. Not a full HTML parser: tags, comments,
 // attributes with or without quotes, and the raw-text elements script, style and title.
+// Pure (no Win32): the fuzz targets build it natively.
 #include <string>
 #include <vector>
 
@@ -22,7 +23,5 @@ struct THtmlDocument {
 };
 
 THtmlDocument ParseHtml(const std::wstring& html);
-// Text as bytes in the given charset ("" = UTF-8, falling back to the system code page).
-std::wstring DecodeText(const std::string& bytes, const std::wstring& charset);
 
 }  // namespace standin
