@@ -201,10 +201,12 @@ bool ParseUrl(const std::wstring& input, TUrlParts& p) {
   size_t i = 0;
   while (i < rest.size() && rest[i] == L'/') ++i;
   if (scheme != L"file" && i == 0) return false;
+  // "file:///path": an empty host, the path from the third slash on.
+  if (scheme == L"file" && i > 2) i = 2;
   const size_t authEnd = rest.find_first_of(L"/?", i);
   std::wstring authority = rest.substr(i, authEnd == std::wstring::npos ? std::wstring::npos : authEnd - i);
   std::wstring tail = authEnd == std::wstring::npos ? L"" : rest.substr(authEnd);
-  if (scheme == L"file" && authority.size() == 2 && authority[1] == L':') {
+  if (scheme == L"file" && authority.size() == 2 && iswalpha(authority[0]) && authority[1] == L':') {
     // file:///C:/x written as file://C:/x
     tail = L"/" + authority + tail;
     authority.clear();

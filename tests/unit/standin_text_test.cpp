@@ -62,3 +62,22 @@ TEST(StandinUrl, ResolvingKeepsWhatTheBaseHas) {
   EXPECT_EQ(L"https://o.example/", ResolveUrl(L"http://u:p@h.example/x", L"https://o.example"));
   EXPECT_EQ(L"http://o.example/a", ResolveUrl(L"http://u:p@h.example/x", L"//o.example/a"));
 }
+
+TEST(StandinUrl, FileUrlsWithThreeSlashesHaveNoHost) {
+  standin::TUrlParts p;
+  ASSERT_TRUE(standin::ParseUrl(L"file:///etc/passwd", p));
+  EXPECT_EQ(L"", p.host);
+  EXPECT_EQ(L"/etc/passwd", p.path);
+  EXPECT_EQ(L"file:///etc/passwd", p.spec);
+  ASSERT_TRUE(standin::ParseUrl(L"file:///C:/dir/a.txt", p));
+  EXPECT_EQ(L"/C:/dir/a.txt", p.path);
+  ASSERT_TRUE(standin::ParseUrl(L"file://C:/dir/a.txt", p));
+  EXPECT_EQ(L"file:///C:/dir/a.txt", p.spec);
+  ASSERT_TRUE(standin::ParseUrl(L"file://server/share/a.txt", p));
+  EXPECT_EQ(L"server", p.host);
+  // What the parser gives parses again to itself.
+  ASSERT_TRUE(standin::ParseUrl(L"file:///%0F://x", p));
+  standin::TUrlParts again;
+  ASSERT_TRUE(standin::ParseUrl(p.spec, again));
+  EXPECT_EQ(p.spec, again.spec);
+}
