@@ -14,10 +14,11 @@ inline constexpr wchar_t AdvertisingDomainText[] = L"www.vellumo.com";
 // "a"-"z". Every other byte (line breaks, blanks, anything else) is dropped without error.
 std::string FilterBase64Chars(std::string_view text);
 
-// The portal's decoder: filter, then decode the first 4 * (n div 4) characters in groups of four
-// ("=" counts as value 0 and does not stop decoding; the last n mod 4 characters are ignored).
-// With removeTrailingZeros, zero bytes are removed from the end of the output, which turns the
-// padding of well-formed base64 back into standard decoding. Never reads past its input.
+// The portal's decoder: filter, then decode in groups of four ("=" counts as value 0 and does not
+// stop decoding). Two or three characters left over after the last group decode as the partial
+// group of unpadded base64 (one or two bytes); a single one is ignored. With
+// removeTrailingZeros, zero bytes are removed from the end of the output, which turns the padding
+// of well-formed base64 back into standard decoding. Never reads past its input.
 std::string Base64DecodeText(std::string_view text, bool removeTrailingZeros);
 
 // Steps 3 and 4 of StartLinkDownload for the text after the five-letter prefix (already 8-bit):
@@ -29,7 +30,13 @@ std::wstring DecodeLinkAddress(std::string_view base64Text);
 // Every "/" replaced by "\"; back slashes are left alone.
 std::wstring SlashesToBackslashes(std::wstring_view text);
 
-// Slashes to backslashes, the part after the last "\" or ":" (the whole text if it has
-// neither), then every occurrence of AdvertisingDomainText removed. An address ending in a slash
-// gives an empty name.
+// "%XX" escapes decoded as UTF-8 bytes, leniently: an escape without two hex digits stays as it
+// stands, and bytes that do not form UTF-8 become U+FFFD.
+std::wstring PercentDecodeUtf8(std::wstring_view text);
+
+// The address up to its first "?" or "#" (the query and fragment never name the file),
+// percent-decoded (PercentDecodeUtf8), slashes to backslashes, the part after the last "\" or
+// ":" (the whole text if it has neither), then every occurrence of AdvertisingDomainText
+// removed. An address whose path ends in a slash gives an empty name; so does an escaped
+// separator at the end ("%2F"), since decoding comes before the split.
 std::wstring FileNameFromAddress(std::wstring_view address);

@@ -12,6 +12,40 @@ std::optional<std::wstring> ChangeDownProgressScript(int64_t downloaded, int64_t
   return rtl::Format(L"changeDownProgress(%.2f,%.2d,%d)", percent, downloaded, total);
 }
 
+TProgressTick ProgressTick(const TXlTaskInfo& info) {
+  switch (info.Status) {
+    case XL_STATUS_DOWNLOADING: return {ChangeDownProgressScript(info.Received, info.TotalSize), true};
+    case XL_STATUS_COMPLETE: return {L"DwonloadComplate()", false};
+    case XL_STATUS_FAILED: return {L"taskStartFail()", false};
+    default: return {};
+  }
+}
+
+namespace {
+
+constexpr std::wstring_view ProgressScriptStart = L"changeDownProgress(";
+
+bool IsProgressScript(std::wstring_view script) {
+  return script.substr(0, ProgressScriptStart.size()) == ProgressScriptStart;
+}
+
+}  // namespace
+
+void TPendingPageScripts::Add(std::wstring script) {
+  if (!FScripts.empty() && IsProgressScript(script) && IsProgressScript(FScripts.back())) {
+    FScripts.back() = std::move(script);
+    return;
+  }
+  if (FScripts.size() == Capacity) FScripts.pop_front();
+  FScripts.push_back(std::move(script));
+}
+
+std::vector<std::wstring> TPendingPageScripts::Take() {
+  std::vector<std::wstring> scripts(std::make_move_iterator(FScripts.begin()), std::make_move_iterator(FScripts.end()));
+  FScripts.clear();
+  return scripts;
+}
+
 std::wstring EscapeScriptString(std::wstring_view text) {
   std::wstring out;
   out.reserve(text.size() + 8);

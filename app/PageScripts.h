@@ -2,9 +2,13 @@
 // The page callback scripts the main window runs, and the texts it builds from page input.
 // Pure functions (no Win32), so they are tested and fuzzed directly.
 #include <cstdint>
+#include <deque>
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
+
+#include "app/DownloadSDKUnits.h"
 
 namespace tavlo {
 
@@ -12,6 +16,33 @@ namespace tavlo {
 // bytes; nothing while the total is unknown (0 or less). The quotient is rounded to single
 // precision before it is scaled to percent, as the portal expects.
 std::optional<std::wstring> ChangeDownProgressScript(int64_t downloaded, int64_t total);
+
+// One timer tick of the polled task: what the page hears, and whether polling goes on. Progress
+// while it downloads (nothing while its size is unknown); once complete "DwonloadComplate()", and
+// once the engine gave up "taskStartFail()", each ending the polling so it is said once (the
+// page's resume starts the same task again). Any other status says nothing and polls on.
+struct TProgressTick {
+  std::optional<std::wstring> Script;
+  bool KeepPolling = true;
+};
+TProgressTick ProgressTick(const TXlTaskInfo& info);
+
+// Page callbacks issued before the active page has loaded, kept in order for its first load end
+// (before that the page's functions do not exist yet, and a callback run there is lost). Bounded:
+// a progress report replaces one queued just before it (only the latest counts), and beyond
+// Capacity the oldest entry goes.
+class TPendingPageScripts {
+public:
+  static constexpr size_t Capacity = 64;
+  void Add(std::wstring script);
+  // Every queued script, in order; the queue is empty afterwards.
+  std::vector<std::wstring> Take();
+  void Clear() { FScripts.clear(); }
+  size_t Size() const { return FScripts.size(); }
+
+private:
+  std::deque<std::wstring> FScripts;
+};
 
 // "taskStartSuccess(\"<name>\")" with the name escaped as a script string literal, so a name
 // holding quotes, backslashes, line breaks or U+2028/U+2029 arrives as the same text and can

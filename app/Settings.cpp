@@ -20,12 +20,34 @@ TDriveQueries SystemDriveQueries() {
 
 std::wstring FindLargestFreeDrive() { return FindLargestFreeDrive(SystemDriveQueries()); }
 
+namespace {
+
+// While a drive is probed, an empty removable drive must fail the query instead of asking the
+// user for a disk. Per thread, so no other thread's error mode changes meanwhile.
+class TQuietDriveErrors {
+public:
+  TQuietDriveErrors() { FSet = SetThreadErrorMode(SEM_FAILCRITICALERRORS | SEM_NOOPENFILEERRORBOX, &FOld); }
+  TQuietDriveErrors(const TQuietDriveErrors&) = delete;
+  TQuietDriveErrors& operator=(const TQuietDriveErrors&) = delete;
+  ~TQuietDriveErrors() {
+    if (FSet) SetThreadErrorMode(FOld, nullptr);
+  }
+
+private:
+  DWORD FOld = 0;
+  BOOL FSet = FALSE;
+};
+
+}  // namespace
+
 std::wstring FindLargestFreeDrive(const TDriveQueries& queries) {
+  const TQuietDriveErrors quiet;
   wchar_t best = L'C';
   uint32_t bestFree = 0;
   for (wchar_t letter = L'A'; letter <= L'Z'; ++letter) {
     const unsigned type = queries.DriveType(std::wstring{letter, L':', L'\\'});
-    const bool candidate = type == DRIVE_REMOVABLE || (type == DRIVE_FIXED && letter != L'C');
+    // No C: drive is a candidate, whatever its type: the system's own drive is not for films.
+    const bool candidate = letter != L'C' && (type == DRIVE_REMOVABLE || type == DRIVE_FIXED);
     if (!candidate) continue;
     uint32_t freeClusters = 0;
     if (queries.FreeClusters(std::wstring{letter, L':'}, freeClusters) && freeClusters > bestFree) {
@@ -98,16 +120,33 @@ void PrepareUnicodeSettingsFile(const std::wstring& path, const std::wstring& va
 
 }  // namespace
 
+std::optional<std::wstring> UsableDownloadDir(std::wstring_view value) {
+  const size_t first = value.find_first_not_of(L" \t"), last = value.find_last_not_of(L" \t");
+  if (first == std::wstring_view::npos) return std::nullopt;
+  const std::wstring_view folder = value.substr(first, last - first + 1);
+  const wchar_t drive = wchar_t(folder[0] | 0x20);
+  if (folder.size() < 3 || drive < L'a' || drive > L'z' || folder[1] != L':' ||
+      (folder[2] != L'\\' && folder[2] != L'/'))
+    return std::nullopt;
+  for (const wchar_t c : folder.substr(2))
+    if (c < 0x20 || (c >= 0x7F && c <= 0x9F) || std::wstring_view(L"\"<>|?*:").find(c) != std::wstring_view::npos)
+      return std::nullopt;
+  return std::wstring(folder);
+}
+
 std::wstring ReadDownloadDirFrom(const std::wstring& settingsPath, const TDriveQueries& queries) {
   wchar_t buffer[DownloadDirBufferUnits];
   const DWORD length = GetPrivateProfileStringW(SettingsSection, DownloadDirKey, L"", buffer,
                                                 DownloadDirBufferUnits, settingsPath.c_str());
   std::wstring value(buffer, length);
-  if (value.empty()) {
-    value = FindLargestFreeDrive(queries) + DefaultDownloadFolderTail;
-    PrepareUnicodeSettingsFile(settingsPath, value);
-    if (!WritePrivateProfileStringW(SettingsSection, DownloadDirKey, value.c_str(), settingsPath.c_str()))
-      throw EIniFileException(rtl::Format(L"Unable to write to %s", settingsPath));
+  if (!value.empty()) {
+    // A value that is no local folder is not used, but stays stored as it is.
+    const std::optional<std::wstring> usable = UsableDownloadDir(value);
+    return usable ? *usable : FindLargestFreeDrive(queries) + DefaultDownloadFolderTail;
   }
+  value = FindLargestFreeDrive(queries) + DefaultDownloadFolderTail;
+  PrepareUnicodeSettingsFile(settingsPath, value);
+  if (!WritePrivateProfileStringW(SettingsSection, DownloadDirKey, value.c_str(), settingsPath.c_str()))
+    throw EIniFileException(rtl::Format(L"Unable to write to %s", settingsPath));
   return value;
 }

@@ -6,7 +6,9 @@
 // user-interface thread (window creation).
 #include <cstdint>
 #include <functional>
+#include <optional>
 #include <string>
+#include <string_view>
 
 #include "rtl/SysUtils.h"
 
@@ -35,8 +37,10 @@ struct TDriveQueries {
 // GetDriveTypeW and GetDiskFreeSpaceW of the machine.
 TDriveQueries SystemDriveQueries();
 
-// The drive letter (as a one-letter text) of the removable drive, or fixed drive other than C,
-// with the most free clusters; earlier letters win ties; "C" when no candidate has a free cluster.
+// The drive letter (as a one-letter text) of the removable or fixed drive with the most free
+// clusters, never C: whatever its type; earlier letters win ties; "C" when no candidate has a free
+// cluster. The queries run with the thread's error mode set to fail critical errors, so an empty
+// removable drive never makes Windows ask for a disk.
 std::wstring FindLargestFreeDrive();
 std::wstring FindLargestFreeDrive(const TDriveQueries& queries);
 
@@ -45,11 +49,18 @@ std::wstring SettingsFilePath();
 
 // The download folder from the real settings file (SettingsFilePath) with the machine's drives.
 std::wstring ReadDownloadDir();
+// A stored download folder as it can be used: blanks around it trimmed, then an absolute local
+// folder path ("X:\..." or "X:/...") without '"', '<', '>', '|', '?', '*', control characters or a
+// ':' after the drive's. Nothing for anything else (relative, empty, network or device paths).
+std::optional<std::wstring> UsableDownloadDir(std::wstring_view value);
+
 // The same from any settings file with any drive queries (tests point it at a temporary file).
-// A stored value is returned as it is and the file is left untouched. When the key is missing
-// or empty, the default (FindLargestFreeDrive + DefaultDownloadFolderTail) is written back and
-// returned; EIniFileException "Unable to write to %s" when that write fails (for example when
-// the settings folder does not exist: it is not created here).
+// A stored value is returned as UsableDownloadDir gives it and the file is left untouched; a
+// stored value it refuses gives the default folder for this run, still without touching the
+// file (the value stays for the user to mend). When the key is missing or empty, the default
+// (FindLargestFreeDrive + DefaultDownloadFolderTail) is written back and returned;
+// EIniFileException "Unable to write to %s" when that write fails (for example when the settings
+// folder does not exist: it is not created here).
 //
 // Deliberate detail (the profile functions alone would write the file in the ANSI code page): before the
 // default is written, a settings file that does not exist yet is created holding only a UTF-16LE

@@ -73,18 +73,34 @@ void OpenUrlInShell(const std::wstring& text) {
   ShellExecuteW(nullptr, nullptr, text.c_str(), nullptr, nullptr, SW_SHOWNORMAL);
 }
 
-std::wstring ExplorerCommandLine(const std::wstring& path) {
-  return rtl::Format(L"EXPLORER.EXE /e, \"%s\"", path);
+std::wstring ExplorerProgramPath() {
+  wchar_t folder[MAX_PATH] = {};
+  const UINT n = GetSystemWindowsDirectoryW(folder, MAX_PATH);
+  if (n == 0 || n >= MAX_PATH) return {};
+  std::wstring path(folder, n);
+  if (path.back() != L'\\') path += L'\\';
+  return path + L"explorer.exe";
 }
 
-bool StartProgram(const std::wstring& commandLine) {
+std::wstring ExplorerCommandLine(const std::wstring& path) {
+  const std::wstring program = ExplorerProgramPath();
+  if (program.empty() || path.empty()) return {};
+  for (const wchar_t c : path)
+    if (c == L'"' || c < 0x20 || (c >= 0x7F && c <= 0x9F)) return {};
+  // By the C runtime's rules backslashes are literal except before a quote, where each pair
+  // gives one: so the closing quote needs the trailing ones doubled or it would be escaped.
+  const size_t trailing = path.size() - 1 - path.find_last_not_of(L'\\');
+  return L"\"" + program + L"\" /e, \"" + path + std::wstring(trailing, L'\\') + L"\"";
+}
+
+bool StartProgram(const std::wstring& program, const std::wstring& commandLine) {
   std::wstring buffer = commandLine;  // CreateProcessW may write into its command line
   STARTUPINFOW startup{};
   startup.cb = sizeof startup;
   startup.dwFlags = STARTF_USESHOWWINDOW;
   startup.wShowWindow = SW_SHOWNORMAL;
   PROCESS_INFORMATION process{};
-  if (!CreateProcessW(nullptr, buffer.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
+  if (!CreateProcessW(program.c_str(), buffer.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
                       &process))
     return false;
   CloseHandle(process.hThread);
@@ -92,4 +108,7 @@ bool StartProgram(const std::wstring& commandLine) {
   return true;
 }
 
-void OpenFolderInExplorer(const std::wstring& path) { StartProgram(ExplorerCommandLine(path)); }
+void OpenFolderInExplorer(const std::wstring& path) {
+  const std::wstring commandLine = ExplorerCommandLine(path);
+  if (!commandLine.empty()) StartProgram(ExplorerProgramPath(), commandLine);
+}

@@ -28,15 +28,22 @@ std::wstring ExtractFilePath(const std::wstring& path);
 // normally. Reports nothing; a failed start is silent.
 void OpenUrlInShell(const std::wstring& text);
 
-// EXPLORER.EXE /e, "<path>": the folder in Explorer's folder-tree view.
+// Explorer by its full path in the Windows folder (never searched for: the program's own
+// folder and the current folder come first in that search). Empty when the Windows folder is
+// unknown.
+std::wstring ExplorerProgramPath();
+// "<ExplorerProgramPath>" /e, "<path>": the folder in Explorer's folder-tree view, quoted by the
+// rules the C runtime splits a command line by (the backslashes before the closing quote
+// doubled, so a folder ending in "\" stays one argument). Empty for an empty folder or one that
+// holds '"' or a control character: no quoting carries those safely.
 std::wstring ExplorerCommandLine(const std::wstring& path);
-// Starts a command line with its window shown normally, searching the program as WinExec does,
-// but in UTF-16 (CreateProcessW), so that no character of it is lost to the ANSI code page.
-// True when the program started; the process is not waited for.
-bool StartProgram(const std::wstring& commandLine);
+// Starts `program` (a full path, not searched for) with the command line (the program's name
+// first, by convention), window shown normally, in UTF-16 (CreateProcessW) so that no character
+// is lost to the ANSI code page. True when the program started; it is not waited for.
+bool StartProgram(const std::wstring& program, const std::wstring& commandLine);
 
-// Starts ExplorerCommandLine(path) with StartProgram, window shown normally. The command
-// line is passed as UTF-16 (CreateProcessW) instead of being converted to the ANSI
-// code page for WinExec, because the default folder's name is not ASCII and that conversion
-// breaks it on every machine whose code page lacks its characters. Reports nothing.
+// Starts ExplorerCommandLine(path) with StartProgram: the command line stays UTF-16 instead of
+// being converted to the ANSI code page for WinExec, because the default folder's name is not
+// ASCII and that conversion breaks it on every machine whose code page lacks its characters.
+// Reports nothing; a folder ExplorerCommandLine refuses opens nothing.
 void OpenFolderInExplorer(const std::wstring& path);

@@ -1,5 +1,8 @@
 #include "app/UntDwonMain.h"
 
+#include <algorithm>
+#include <iterator>
+
 #include "app/LinkDecode.h"
 #include "app/PageScripts.h"
 #include "app/ShellHelpers.h"
@@ -33,9 +36,10 @@ namespace {
 // through the engine instead, into DownloadDir).
 constexpr wchar_t StoredDownLoadPath[] = L"C:\\Users\\Public\\Downloads\\";
 
+// A text with a zero code unit inside would reach the engine cut short: refused like one too long.
 template <size_t N>
 bool CopyIntoArea(std::wstring_view text, wchar_t (&area)[N]) {
-  if (text.size() >= N) return false;
+  if (text.size() >= N || text.find(L'\0') != std::wstring_view::npos) return false;
   text.copy(area, text.size());
   area[text.size()] = 0;
   return true;
@@ -65,6 +69,15 @@ bool ReadClipboardText(HWND owner, std::wstring& text) {
   }
   CloseClipboard();
   return ok;
+}
+
+// The name the engine saves the task under (it takes "film (1).mp4" when "film.mp4" exists);
+// `requested` when the engine does not tell.
+std::wstring SavedNameOf(TXlTaskHandle task, const std::wstring& requested) {
+  TXlTaskInfo info{};
+  if (!XL_QueryTaskInfoEx(task, &info)) return requested;
+  const std::wstring name(info.SavedName, std::find(std::begin(info.SavedName), std::end(info.SavedName), L'\0'));
+  return name.empty() ? requested : name;
 }
 
 }  // namespace
@@ -124,6 +137,13 @@ TFrmMain::TFrmMain() {
                                          const rtl::TRef<ICefContextMenuParams>& params,
                                          const rtl::TRef<ICefMenuModel>& model) {
     cefMainBeforeContextMenu(browser, frame, params, model);
+  };
+  FcefMain->OnLoadEnd = [this](PBrowser browser, PFrame frame, int32_t httpStatusCode) {
+    cefMainLoadEnd(browser, frame, httpStatusCode);
+  };
+  FcefMain->OnLoadError = [this](PBrowser browser, PFrame frame, int32_t errorCode, const std::wstring& errorText,
+                                 const std::wstring& failedUrl, bool& CancelDefaultEvent) {
+    cefMainLoadError(browser, frame, errorCode, errorText, failedUrl, CancelDefaultEvent);
   };
 
   Fbtn1 = std::make_unique<toolkit::TButton>(this);
@@ -259,9 +279,25 @@ void TFrmMain::WMChangeCBChain(toolkit::TMessage& msg) {
 void TFrmMain::ExecutePageScript(const std::wstring& script) {
   if (!FcefMain) return;
   const rtl::TRef<ICefBrowser> browser = FcefMain->GetActiveBrowser();
-  if (!browser) return;
+  if (!browser || browser->GetIdentifier() != FLoadedPageId) {
+    FPendingScripts.Add(script);
+    return;
+  }
   if (const rtl::TRef<ICefFrame> frame = browser->GetMainFrame())
     frame->ExecuteJavaScript(script, L"about:blank", 0);
+}
+
+void TFrmMain::cefMainLoadEnd(PBrowser browser, PFrame frame, int32_t) {
+  if (!browser || !frame || !frame->IsMain() || browser->GetIdentifier() != FcefMain->ActiveBrowserId()) return;
+  FLoadedPageId = browser->GetIdentifier();
+  for (const std::wstring& script : FPendingScripts.Take()) ExecutePageScript(script);
+}
+
+void TFrmMain::cefMainLoadError(PBrowser browser, PFrame frame, int32_t, const std::wstring&, const std::wstring&,
+                                bool&) {
+  // The page the callbacks were meant for did not come; the error page has no use for them.
+  if (browser && frame && frame->IsMain() && browser->GetIdentifier() == FcefMain->ActiveBrowserId())
+    FPendingScripts.Clear();
 }
 
 void TFrmMain::cefMainBeforeContextMenu(PBrowser, PFrame, const rtl::TRef<ICefContextMenuParams>&,
@@ -283,23 +319,16 @@ void TFrmMain::StartLinkDownload(const std::wstring& link) {
   }
   DownloadTask = XL_CreateTask(&param);
   Ftmr1->SetEnabled(XL_StartTask(DownloadTask));
-  ExecutePageScript(Ftmr1->Enabled() ? tavlo::TaskStartSuccessScript(fileName) : L"taskStartFail()");
+  ExecutePageScript(Ftmr1->Enabled() ? tavlo::TaskStartSuccessScript(SavedNameOf(DownloadTask, fileName))
+                                     : L"taskStartFail()");
 }
 
 void TFrmMain::tmr1Timer(toolkit::TObject*) {
   TXlTaskInfo info{};
   if (!XL_QueryTaskInfoEx(DownloadTask, &info)) return;
-  switch (info.Status) {
-    case XL_STATUS_DOWNLOADING:
-      if (auto script = tavlo::ChangeDownProgressScript(info.Received, info.TotalSize))
-        ExecutePageScript(*script);
-      break;
-    case XL_STATUS_COMPLETE:
-      ExecutePageScript(L"DwonloadComplate()");
-      Ftmr1->SetEnabled(false);
-      break;
-    default: break;
-  }
+  const tavlo::TProgressTick tick = tavlo::ProgressTick(info);
+  if (!tick.KeepPolling) Ftmr1->SetEnabled(false);
+  if (tick.Script) ExecutePageScript(*tick.Script);
 }
 
 // ---- module initialisation and finalisation

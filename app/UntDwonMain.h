@@ -10,6 +10,7 @@
 #include <string_view>
 
 #include "app/DownloadSDKUnits.h"
+#include "app/PageScripts.h"
 #include "app/Settings.h"
 #include "skin/CometSkin.h"
 #include "toolkit/ExtCtrls.h"
@@ -55,8 +56,9 @@ public:
   TFrmMain();
   ~TFrmMain() override;
 
-  // Runs a page callback in the main frame of the active page ("about:blank", line 0); dropped
-  // when there is no page.
+  // Runs a page callback in the main frame of the active page ("about:blank", line 0). Until that
+  // page's first load end it is queued (TPendingPageScripts) and runs then; a load error of the
+  // page drops the queue.
   void ExecutePageScript(const std::wstring& script);
 
   TVoraDBrowser* cefMain() const { return FcefMain.get(); }
@@ -85,6 +87,9 @@ private:
   void cefMainBeforeContextMenu(PBrowser browser, PFrame frame,
                                 const rtl::TRef<ICefContextMenuParams>& params,
                                 const rtl::TRef<ICefMenuModel>& model);
+  void cefMainLoadEnd(PBrowser browser, PFrame frame, int32_t httpStatusCode);
+  void cefMainLoadError(PBrowser browser, PFrame frame, int32_t errorCode, const std::wstring& errorText,
+                        const std::wstring& failedUrl, bool& CancelDefaultEvent);
   void btn1Click(toolkit::TObject* sender);
   void tmr1Timer(toolkit::TObject* sender);
   void StartLinkDownload(const std::wstring& link);
@@ -93,6 +98,9 @@ private:
   std::unique_ptr<toolkit::TButton> Fbtn1;
   std::unique_ptr<toolkit::TTimer> Ftmr1;
   bool FInClipboardChain = false;
+  // The page that has had its first load end (-1: none yet), and the callbacks waiting for it.
+  int FLoadedPageId = -1;
+  tavlo::TPendingPageScripts FPendingScripts;
 };
 
 // Module initialisation of the main window (every process): registers TApp for publication to

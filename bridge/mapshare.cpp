@@ -46,6 +46,13 @@ void OpenShareBlock() {
                                           sizeof(TMapShareBlock), ShareBlockName));
   if (ShareMapping)
     ShareBlock = static_cast<TMapShareBlock*>(MapViewOfFile(ShareMapping.Get(), FILE_MAP_ALL_ACCESS, 0, 0, 0));
+  // Another process may have created a smaller block under the name first: a view that does not
+  // hold the whole format counts as no view, or the first write would run past it.
+  MEMORY_BASIC_INFORMATION view{};
+  if (ShareBlock && (!VirtualQuery(ShareBlock, &view, sizeof view) || view.RegionSize < sizeof(TMapShareBlock))) {
+    UnmapViewOfFile(ShareBlock);
+    ShareBlock = nullptr;
+  }
   if (!ShareBlock) {
     ShareMapping.Reset();
     ExitProcess(0);  // no block, no process, and no message

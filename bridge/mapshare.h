@@ -77,7 +77,8 @@ extern TMapShareBlock* ShareBlock;
 
 // Module initialisation, every process: opens the existing block or creates it (paging-file
 // backed, 400,016 bytes, all zero) and maps a read-write view of it. If the block can be neither
-// opened nor created, or the view cannot be mapped, the process ends at once with exit code 0.
+// opened nor created, or the view cannot be mapped or is smaller than TMapShareBlock (another
+// process created a smaller block under the name), the process ends at once with exit code 0.
 // Calling it again while the block is mapped does nothing.
 void OpenShareBlock();
 // Module finalisation: unmaps the view if there is one, closes the mapping handle if there is one.

@@ -252,6 +252,51 @@ TEST_F(ShareTextTest, HandleFieldHolds32BitHandles) {
   ShareBlock->MainWindow = saved;
 }
 
+// Another program of the desktop that creates a smaller block under the block's name first, and
+// holds it until told to stop.
+TAVLO_CHILD(block_squatter) {
+  if (args.size() != 3) return 2;
+  const DWORD size = DWORD(std::stoul(args[2]));
+  HANDLE mapping = CreateFileMappingW(INVALID_HANDLE_VALUE, nullptr, PAGE_READWRITE, 0, size, ShareBlockName);
+  if (!mapping || GetLastError() == ERROR_ALREADY_EXISTS) return 10;
+  HANDLE ready = OpenEventW(EVENT_MODIFY_STATE, FALSE, args[0].c_str());
+  HANDLE done = OpenEventW(SYNCHRONIZE, FALSE, args[1].c_str());
+  if (!ready || !done) return 15;
+  SetEvent(ready);
+  if (WaitForSingleObject(done, 60000) != WAIT_OBJECT_0) return 16;
+  CloseHandle(mapping);
+  return 0;
+}
+
+// A process of the program: maps the block, then does what the first page call does. 7 when it
+// got that far; OpenShareBlock ends it with 0 when the block is no use.
+TAVLO_CHILD(block_user) {
+  OpenShareBlock();
+  WriteShareText(L"tavloaHR0cDovL2gvZmlsbS5tcDQ=");
+  return ReadShareText() == L"tavloaHR0cDovL2gvZmlsbS5tcDQ=" ? 7 : 8;
+}
+
+TEST(ShareBlock, ABlockTooSmallForTheFormatIsNoBlock) {
+  CloseShareBlock();
+  ASSERT_FALSE(BlockExists()) << "another process holds the block";
+  // 4 KiB, and one page short of the format.
+  for (const DWORD size : {DWORD(4096), DWORD(sizeof(TMapShareBlock) / 4096 * 4096)}) {
+    const std::wstring readyName = UniqueName(L"ready"), doneName = UniqueName(L"done");
+    HANDLE ready = CreateEventW(nullptr, TRUE, FALSE, readyName.c_str());
+    HANDLE done = CreateEventW(nullptr, TRUE, FALSE, doneName.c_str());
+    TChildProcess squatter = StartChild(L"block_squatter", {readyName, doneName, std::to_wstring(size)});
+    ASSERT_TRUE(WaitReady(ready, squatter, 30000)) << "squatter exit code " << squatter.Wait(0);
+    // Ends quietly at start, as when no block can be had: no crash, no write past the view.
+    EXPECT_EQ(RunChild(L"block_user"), 0) << size;
+    SetEvent(done);
+    EXPECT_EQ(squatter.Wait(30000), 0);
+    CloseHandle(ready);
+    CloseHandle(done);
+  }
+  // With the name free again the block is the program's own.
+  EXPECT_EQ(RunChild(L"block_user"), 7);
+}
+
 TEST(ShareBlock, NothingHappensWithoutAMappedBlock) {
   CloseShareBlock();
   EXPECT_FALSE(WriteShareText(L"x"));

@@ -573,4 +573,92 @@ TEST_F(Tavlo, RightClickInThePageShowsNoMenu) {
   EXPECT_EQ(WaitExit(run), 0);
 }
 
+// ---- failed downloads, link forms, chosen names, callbacks before the page has loaded
+
+TEST_F(Tavlo, FailedDownloadIsReportedOnceAndResumeRetriesIt) {
+  TTavloRun run;
+  Launch(run,
+         "var fails = 0;"
+         "taskStartFail = function () { say('taskStartFail()'); fails++;"
+         "  later(3000, fails == 1 ? function () { say('resuming'); TApp.hDwonStart(); }"
+         "                         : function () { say('done'); }); };"
+         "TApp.hDwon(link('/no-such-film/film.mp4'));");
+  if (IsSkipped() || HasFatalFailure()) return;
+  ASSERT_TRUE(run.WaitSaid(L"done", 1, 60s)) << "the 404 was never reported";
+  std::vector<std::wstring> said = run.PageSaid();
+  said.erase(said.begin());  // "ready object"
+  EXPECT_EQ(said, (std::vector<std::wstring>{L"taskStartSuccess name=[film.mp4] type=string", L"taskStartFail()",
+                                             L"resuming", L"taskStartSuccess()", L"taskStartFail()", L"done"}));
+  EXPECT_FALSE(ts::FileExists(run.Downloads() + L"film.mp4"));
+  PostMessageW(run.MainWindow(), WM_CLOSE, 0, 0);
+  EXPECT_EQ(WaitExit(run), 0);
+}
+
+TEST_F(Tavlo, UnpaddedQueryAndEncodedLinksGetTheRightFileUnderTheNameTheEngineChose) {
+  // Unpadded base64 of an address whose length is no multiple of 3 ends in a partial group.
+  std::wstring unpadded;
+  size_t unpaddedSize = 0;
+  for (size_t size : {4000, 40000}) {
+    const std::wstring path = L"/bytes/" + std::to_wstring(size) + L"/film.mp4";
+    if (rtl::Utf16ToUtf8(ts::HttpUrl(path)).size() % 3 == 0) continue;
+    unpadded = LinkTo(path);
+    unpadded.erase(unpadded.find(L'='));
+    unpaddedSize = size;
+  }
+  ASSERT_FALSE(unpadded.empty());
+  TTavloRun run;
+  // The engine never overwrites: a file already named taken.mp4 makes it take "taken (1).mp4".
+  ASSERT_TRUE(CreateDirectoryTree(run.Downloads()));
+  ts::WriteFileBytes(run.Downloads() + L"taken.mp4", "already here");
+  const std::string links = "['" + rtl::Utf16ToUtf8(unpadded) + "','" +
+                            rtl::Utf16ToUtf8(LinkTo(L"/bytes/6000/clip.mkv?token=abc&x=1#t=5")) + "','" +
+                            rtl::Utf16ToUtf8(LinkTo(L"/bytes/7000/%E4%B8%AD%E6%96%87.mp4?sig=%2F")) + "','" +
+                            rtl::Utf16ToUtf8(LinkTo(L"/bytes/8000/taken.mp4")) + "']";
+  Launch(run,
+         "var links = " + links + ";"
+         "function next() { if (links.length) TApp.hDwon(links.shift()); else say('all done'); }"
+         "var complete = DwonloadComplate;"
+         "DwonloadComplate = function () { complete(); next(); };"
+         "taskStartFail = function () { say('taskStartFail()'); next(); };"
+         "next();");
+  if (IsSkipped() || HasFatalFailure()) return;
+  ASSERT_TRUE(run.WaitSaid(L"all done", 1, 120s));
+  const std::vector<std::wstring> said = run.PageSaid();
+  EXPECT_EQ(TTavloRun::Count(said, L"taskStartFail()"), 0u);
+  for (const wchar_t* name : {L"film.mp4", L"clip.mkv", L"\u4E2D\u6587.mp4", L"taken (1).mp4"})
+    EXPECT_EQ(TTavloRun::Count(said, L"taskStartSuccess name=[" + std::wstring(name) + L"] type=string"), 1u)
+        << rtl::Utf16ToUtf8(name);
+  EXPECT_TRUE(ts::ReadFileBytes(run.Downloads() + L"film.mp4") == PatternBytes(unpaddedSize));
+  EXPECT_TRUE(ts::ReadFileBytes(run.Downloads() + L"clip.mkv") == PatternBytes(6000));
+  EXPECT_TRUE(ts::ReadFileBytes(run.Downloads() + L"\u4E2D\u6587.mp4") == PatternBytes(7000));
+  EXPECT_TRUE(ts::ReadFileBytes(run.Downloads() + L"taken (1).mp4") == PatternBytes(8000));
+  EXPECT_EQ(ts::ReadFileBytes(run.Downloads() + L"taken.mp4"), "already here");
+  PostMessageW(run.MainWindow(), WM_CLOSE, 0, 0);
+  EXPECT_EQ(WaitExit(run), 0);
+}
+
+TEST_F(Tavlo, ClipboardLinkAtStartIsReportedOnceThePageHasLoaded) {
+  // The program joins the clipboard chain while its window is created, long before the start
+  // page has loaded, and the link already there starts at once.
+  struct TClearClipboard {
+    ~TClearClipboard() { SetClipboardText(L""); }
+  } clear;
+  ASSERT_TRUE(SetClipboardText(LinkTo(L"/bytes/65536/early.bin")));
+  TTavloRun run;
+  Launch(run, "");
+  if (IsSkipped() || HasFatalFailure()) return;
+  ASSERT_TRUE(run.WaitSaid(L"DwonloadComplate()", 1, 60s)) << "the completion was never reported";
+  std::this_thread::sleep_for(1500ms);  // nothing more comes
+  const std::vector<std::wstring> said = run.PageSaid();
+  ASSERT_GE(said.size(), 3u);
+  EXPECT_EQ(said[0], L"ready object");
+  EXPECT_EQ(said[1], L"taskStartSuccess name=[early.bin] type=string");
+  EXPECT_EQ(said.back(), L"DwonloadComplate()");
+  EXPECT_EQ(TTavloRun::Count(said, L"taskStartSuccess"), 1u);
+  EXPECT_EQ(TTavloRun::Count(said, L"DwonloadComplate()"), 1u);
+  EXPECT_TRUE(ts::ReadFileBytes(run.Downloads() + L"early.bin") == PatternBytes(65536));
+  PostMessageW(run.MainWindow(), WM_CLOSE, 0, 0);
+  EXPECT_EQ(WaitExit(run), 0);
+}
+
 }  // namespace

@@ -36,11 +36,6 @@ std::string RandomBytes(std::mt19937& rng, size_t length) {
   return bytes;
 }
 
-std::string StripTrailingZeros(std::string s) {
-  while (!s.empty() && s.back() == '\0') s.pop_back();
-  return s;
-}
-
 }  // namespace
 
 TEST(Base64DecodeText, MatchesStandardDecodingOnRandomBytesWithPadding) {
@@ -59,22 +54,30 @@ TEST(Base64DecodeText, PaddingBecomesZerosWithoutTheFlag) {
   EXPECT_EQ(Base64DecodeText("AAAA", false), std::string(3, '\0'));
 }
 
-TEST(Base64DecodeText, UnpaddedTextDecodesItsCompleteGroupsOnly) {
-  // Without padding the last 2 or 3 characters form no group of four and are ignored.
+TEST(Base64DecodeText, UnpaddedTextDecodesLikeStandardBase64) {
+  // The 2 or 3 characters after the last group of four are the partial group of unpadded base64.
   std::mt19937 rng(7);
   for (size_t length = 0; length < 300; ++length) {
     const std::string bytes = RandomBytes(rng, length);
-    const std::string expected = StripTrailingZeros(bytes.substr(0, length / 3 * 3));
-    ASSERT_EQ(Base64DecodeText(StandardEncode(bytes, false), true), expected) << "length " << length;
+    ASSERT_EQ(Base64DecodeText(StandardEncode(bytes, false), true), bytes) << "length " << length;
   }
 }
 
-TEST(Base64DecodeText, IgnoresOneToThreeTrailingCharacters) {
-  const std::string text = StandardEncode("film.mp4 ok", true);  // 16 characters
-  for (const char* tail : {"Q", "QU", "QUJ", "=", "==", "==="})
-    EXPECT_EQ(Base64DecodeText(text + tail, true), "film.mp4 ok") << tail;
+TEST(Base64DecodeText, LeftoverCharactersAfterTheLastGroup) {
+  const std::string text = StandardEncode("film.mp4 ok!", true);  // 16 characters, no padding
+  ASSERT_EQ(text.size(), 16u);
+  EXPECT_EQ(Base64DecodeText(text + "Q", true), "film.mp4 ok!");  // a single one carries no byte
+  EXPECT_EQ(Base64DecodeText(text + "QQ", true), "film.mp4 ok!A");
+  EXPECT_EQ(Base64DecodeText(text + "QUI", true), "film.mp4 ok!AB");
+  // The bits a partial group leaves over are dropped, as standard decoders drop them.
+  EXPECT_EQ(Base64DecodeText("QR", true), "A");
+  EXPECT_EQ(Base64DecodeText("QUJ", true), "AB");
+  EXPECT_EQ(Base64DecodeText("QUJ", false), "AB");
+  // Padding characters in the leftover count as zero bits, like everywhere else.
+  for (const char* tail : {"=", "==", "==="})
+    EXPECT_EQ(Base64DecodeText(text + tail, true), "film.mp4 ok!") << tail;
+  EXPECT_EQ(Base64DecodeText("QQ=", false), std::string("A\0", 2));
   EXPECT_EQ(Base64DecodeText("Q", true), "");
-  EXPECT_EQ(Base64DecodeText("QUJ", true), "");
   EXPECT_EQ(Base64DecodeText("", true), "");
 }
 
@@ -106,7 +109,8 @@ TEST(Base64DecodeText, NeverReadsPastItsInput) {
   const std::string buffer = "QUJDREVGR0hJ";  // "ABCDEFGHI"
   for (size_t n = 0; n <= buffer.size(); ++n) {
     const std::string_view view(buffer.data(), n);
-    EXPECT_EQ(Base64DecodeText(view, true), std::string("ABCDEFGHI").substr(0, n / 4 * 3)) << n;
+    const size_t bytes = n / 4 * 3 + (n % 4 ? n % 4 - 1 : 0);
+    EXPECT_EQ(Base64DecodeText(view, true), std::string("ABCDEFGHI").substr(0, bytes)) << n;
   }
   // A heap block of exactly the text's size (no terminator after it).
   const std::string text = StandardEncode("exact", true);
@@ -127,6 +131,15 @@ TEST(DecodeLinkAddress, PaddedLinkGivesAddressAndFileName) {
   std::string split = "  ";
   for (size_t i = 0; i < base64.size(); ++i) split += base64[i] + std::string(i % 7 == 6 ? "\r\n" : "");
   EXPECT_EQ(DecodeLinkAddress(split + "  \r\n"), decoded);
+}
+
+TEST(DecodeLinkAddress, UnpaddedLinkKeepsItsLastCharacters) {
+  // 25 and 23 bytes: their unpadded base64 ends in a group of 2 and of 3 characters.
+  for (const std::string address : {"http://127.0.0.1/film.mp4", "http://127.0.0.1/a.mp4x"}) {
+    ASSERT_NE(address.size() % 3, 0u);
+    EXPECT_EQ(rtl::Utf16ToUtf8(DecodeLinkAddress(StandardEncode(address, false))), address);
+  }
+  EXPECT_EQ(FileNameFromAddress(DecodeLinkAddress(StandardEncode("http://127.0.0.1/film.mp4", false))), L"film.mp4");
 }
 
 TEST(DecodeLinkAddress, Utf8AddressesAndMalformedBytes) {
@@ -152,6 +165,36 @@ TEST(FileNameFromAddress, PartAfterLastSeparatorWithoutTheAdvertisingDomain) {
   EXPECT_EQ(FileNameFromAddress(L"www.vellwww.vellumo.comumo.com"), L"www.vellumo.com");
   // The domain in the host part is not in the name at all.
   EXPECT_EQ(FileNameFromAddress(L"http://www.vellumo.com/f.mp4"), L"f.mp4");
+}
+
+TEST(FileNameFromAddress, QueryAndFragmentNeverNameTheFile) {
+  EXPECT_EQ(FileNameFromAddress(L"http://h/film.mp4?token=abc&x=1"), L"film.mp4");
+  EXPECT_EQ(FileNameFromAddress(L"http://h/film.mp4#t=10"), L"film.mp4");
+  EXPECT_EQ(FileNameFromAddress(L"http://h/film.mp4?next=/a/b.mkv#c:d"), L"film.mp4");
+  EXPECT_EQ(FileNameFromAddress(L"http://h/film.mp4#part?x"), L"film.mp4");
+  EXPECT_EQ(FileNameFromAddress(L"http://h/dir/?x=film.mp4"), L"");  // still no name
+  EXPECT_EQ(FileNameFromAddress(L"http://h/dir/film.mp4?"), L"film.mp4");
+}
+
+TEST(FileNameFromAddress, EscapedNamesAreDecodedAsUtf8) {
+  EXPECT_EQ(FileNameFromAddress(L"http://h/%E4%B8%AD%E6%96%87.mp4"), L"\u4E2D\u6587.mp4");
+  EXPECT_EQ(FileNameFromAddress(L"http://h/a%20b%2b.mp4?q=%41"), L"a b+.mp4");
+  // Decoding comes first: an escaped separator still separates, never lands in a name.
+  EXPECT_EQ(FileNameFromAddress(L"http://h/a%2Fb.mp4"), L"b.mp4");
+  EXPECT_EQ(FileNameFromAddress(L"http://h/a%5Cb%3Ac.mp4"), L"c.mp4");
+  EXPECT_EQ(FileNameFromAddress(L"http://h/a%2F"), L"");
+  EXPECT_EQ(FileNameFromAddress(L"http://h/www.%76ellumo.com.mp4"), L".mp4");
+}
+
+TEST(PercentDecodeUtf8, IsLenient) {
+  EXPECT_EQ(PercentDecodeUtf8(L"100%.mp4"), L"100%.mp4");
+  EXPECT_EQ(PercentDecodeUtf8(L"%zz%4%"), L"%zz%4%");
+  EXPECT_EQ(PercentDecodeUtf8(L"%4g%41"), L"%4gA");
+  EXPECT_EQ(PercentDecodeUtf8(L"%E4%B8.mp4"), L"\xFFFD.mp4");  // a cut sequence
+  EXPECT_EQ(PercentDecodeUtf8(L"%FF%e4%b8%ad"), L"\xFFFD\u4E2D");
+  EXPECT_EQ(PercentDecodeUtf8(L"\u7535%E5%BD%B1"), L"\u7535\u5F71");  // raw and escaped mixed
+  EXPECT_EQ(PercentDecodeUtf8(L"%25E4"), L"%E4");  // decoded once
+  EXPECT_EQ(PercentDecodeUtf8(L""), L"");
 }
 
 TEST(SlashesToBackslashes, ReplacesEverySlashAndKeepsBackslashes) {

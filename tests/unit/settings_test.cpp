@@ -131,6 +131,33 @@ TEST(FindLargestFreeDrive, CandidateRules) {
   }
 }
 
+TEST(FindLargestFreeDrive, NoDriveCIsACandidateWhateverItsType) {
+  TDriveTable t;
+  t.Drives = {{L'C', {DRIVE_REMOVABLE, 1000}}, {L'E', {DRIVE_REMOVABLE, 5}}};
+  EXPECT_EQ(FindLargestFreeDrive(t.Queries()), L"E");
+  EXPECT_EQ(t.FreeDrives, (std::vector<std::wstring>{L"E:"}));
+}
+
+TEST(FindLargestFreeDrive, ProbesWithCriticalErrorBoxesOff) {
+  // An empty removable drive must fail its query, not ask the user for a disk.
+  const DWORD before = GetThreadErrorMode();
+  std::vector<DWORD> modes;
+  TDriveQueries q;
+  q.DriveType = [&](const std::wstring&) {
+    modes.push_back(GetThreadErrorMode());
+    return unsigned(DRIVE_REMOVABLE);
+  };
+  q.FreeClusters = [&](const std::wstring&, uint32_t& n) {
+    modes.push_back(GetThreadErrorMode());
+    n = 1;
+    return true;
+  };
+  EXPECT_EQ(FindLargestFreeDrive(q), L"A");
+  ASSERT_EQ(modes.size(), 26u + 25u);
+  for (DWORD mode : modes) EXPECT_TRUE(mode & SEM_FAILCRITICALERRORS) << mode;
+  EXPECT_EQ(GetThreadErrorMode(), before) << "the mode is put back";
+}
+
 TEST(FindLargestFreeDrive, OnTheRealDrivesOfThePrefix) {
   const std::wstring letter = FindLargestFreeDrive();
   ASSERT_EQ(letter.size(), 1u);
@@ -142,7 +169,7 @@ TEST(FindLargestFreeDrive, OnTheRealDrivesOfThePrefix) {
   for (wchar_t l = L'A'; l <= L'Z'; ++l) {
     const wchar_t root[] = {l, L':', L'\\', 0}, drive[] = {l, L':', 0};
     const UINT type = GetDriveTypeW(root);
-    if (!(type == DRIVE_REMOVABLE || (type == DRIVE_FIXED && l != L'C'))) continue;
+    if (l == L'C' || !(type == DRIVE_REMOVABLE || type == DRIVE_FIXED)) continue;
     DWORD spc, bps, free, total;
     if (GetDiskFreeSpaceW(drive, &spc, &bps, &free, &total) && free > bestFree) {
       best = l;
@@ -238,6 +265,30 @@ TEST(Settings, StoredValueIsNeverRewritten) {
   EXPECT_EQ(ReadFileBytes(ini), content);
   ASSERT_TRUE(GetFileAttributesExW(ini.c_str(), GetFileExInfoStandard, &after));
   EXPECT_EQ(CompareFileTime(&before.ftLastWriteTime, &after.ftLastWriteTime), 0);
+}
+
+TEST(Settings, OnlyAbsoluteLocalFoldersAreUsable) {
+  for (const wchar_t* good : {L"E:\\Movies", L"e:\\", L"Z:/films/new", L"D:\\\u7535\u5F71\\", L"D:\\a b\\c.d"})
+    EXPECT_EQ(UsableDownloadDir(good), std::wstring(good)) << rtl::Utf16ToUtf8(good);
+  EXPECT_EQ(UsableDownloadDir(L"  D:\\films\\ \t"), L"D:\\films\\");  // blanks around it trimmed
+  for (const wchar_t* bad : {L"", L"   ", L"\t", L"films", L"films\\new", L"\\films", L"D:films", L"D:",
+                             L"\\\\server\\share\\films", L"\\\\?\\D:\\films", L"1:\\films", L"D:\\a\"b",
+                             L"D:\\a<b", L"D:\\a>b", L"D:\\a|b", L"D:\\a?", L"D:\\*", L"D:\\a:b",
+                             L"D:\\a\nb", L"D:\\a\x01", L"D:\\a\x7F", L"D:\\a\x85"})
+    EXPECT_FALSE(UsableDownloadDir(bad)) << rtl::Utf16ToUtf8(bad);
+}
+
+TEST(Settings, UnusableStoredValueGivesTheDefaultForThisRunAndStaysStored) {
+  TCommonAppDataDir dir;
+  const std::wstring ini = dir.Path() + L"setting.ini";
+  TDriveTable t;
+  t.Drives = {{L'D', {DRIVE_FIXED, 10}}};
+  for (const std::string stored : {"films", "\"   \"", "D:\\a\"b\"", "D:\\x|y", "..\\up", "\\\\srv\\share"}) {
+    const std::string content = "[Setting]\r\ndownpath=" + stored + "\r\n";
+    WriteFileBytes(ini, content);
+    EXPECT_EQ(ReadDownloadDirFrom(ini, t.Queries()), L"D" + DefaultTail) << stored;
+    EXPECT_EQ(ReadFileBytes(ini), content) << stored;
+  }
 }
 
 TEST(Settings, LongValuesAreCutTo2047CodeUnits) {

@@ -21,13 +21,6 @@ bool IsDirectory(const std::wstring& path) {
 
 }  // namespace
 
-// Writes this process's command line, as UTF-8, to the file named by its first argument.
-TAVLO_CHILD(record_command_line) {
-  if (args.empty()) return 2;
-  WriteFileBytes(args[0], rtl::Utf16ToUtf8(GetCommandLineW()));
-  return 0;
-}
-
 TEST(GetFileVersion, TestExecutableWithVersionResource) {
   // tests/unit/foundation_version.rc: FILEVERSION 3,14,15,9265; PRODUCTVERSION 9,8,7,6.
   const TFileVersionNumbers n = GetFileVersionNumbers(ExecutablePath());
@@ -85,19 +78,59 @@ TEST(CreateDirectoryTree, EdgeCases) {
   EXPECT_EQ(ExtractFilePath(L"name"), L"");
 }
 
-TEST(OpenFolderInExplorer, CommandLineKeepsTheFolderNameInUtf16) {
-  const std::wstring folder = L"D:\\Tavlo\u7535\u5F71\u4E0B\u8F7D\u76EE\u5F55\\";
-  EXPECT_EQ(ExplorerCommandLine(folder), L"EXPLORER.EXE /e, \"D:\\Tavlo\u7535\u5F71\u4E0B\u8F7D\u76EE\u5F55\\\"");
-  // The same kind of command line reaches a started program intact, which the ANSI code page
-  // of a Western machine would not allow.
+// Writes the arguments this process was given, one a line, as UTF-8, to the file named by its
+// first argument (which is not written).
+TAVLO_CHILD(record_arguments) {
+  if (args.empty()) return 2;
+  std::wstring lines;
+  for (size_t i = 1; i < args.size(); ++i) lines += args[i] + L"\n";
+  WriteFileBytes(args[0], rtl::Utf16ToUtf8(lines));
+  return 0;
+}
+
+TEST(OpenFolderInExplorer, ExplorerIsStartedByItsFullPathInTheWindowsFolder) {
+  wchar_t windows[MAX_PATH] = {};
+  ASSERT_GT(GetSystemWindowsDirectoryW(windows, MAX_PATH), 0u);
+  const std::wstring explorer = ExplorerProgramPath();
+  EXPECT_EQ(explorer, std::wstring(windows) + L"\\explorer.exe");
+  EXPECT_TRUE(FileExists(explorer));
+  EXPECT_EQ(ExplorerCommandLine(L"D:\\films"), L"\"" + explorer + L"\" /e, \"D:\\films\"");
+}
+
+TEST(OpenFolderInExplorer, EachFolderArrivesAsOneArgumentAsItStands) {
+  // Split by the C runtime's rules, the folder comes back whole: a trailing backslash does not
+  // escape the closing quote, and nothing else becomes an argument.
   TTempDir dir;
-  const std::wstring out = dir.Path() + L"cmdline.txt";
-  const std::wstring commandLine = QuoteArg(ExecutablePath()) + L" --child record_command_line " +
-                                   QuoteArg(out) + L" /e, \"" + folder + L"\"";
-  ASSERT_TRUE(StartProgram(commandLine));
+  const std::wstring out = dir.Path() + L"arguments.txt";
+  for (const std::wstring folder : {L"D:\\Tavlo\u7535\u5F71\u4E0B\u8F7D\u76EE\u5F55\\", L"D:\\films", L"C:\\a b\\\\",
+                                    L"D:\\x\\ /select,C:\\y\\", L"D:\\50% & more\\"}) {
+    const std::wstring commandLine = ExplorerCommandLine(folder);
+    ASSERT_EQ(commandLine.rfind(L"\"" + ExplorerProgramPath() + L"\" /e, ", 0), 0u);
+    // The same arguments given to a program that reports them.
+    DeleteFileW(out.c_str());
+    const std::wstring probe = QuoteArg(ExecutablePath()) + L" --child record_arguments " + QuoteArg(out) +
+                               commandLine.substr(commandLine.find(L" /e, "));
+    ASSERT_TRUE(StartProgram(ExecutablePath(), probe));
+    ASSERT_TRUE(WaitFor([&] { return !ReadFileBytes(out).empty(); }, std::chrono::seconds(30), false));
+    EXPECT_EQ(rtl::Utf8ToUtf16(ReadFileBytes(out)), L"/e,\n" + folder + L"\n") << rtl::Utf16ToUtf8(folder);
+  }
+}
+
+TEST(OpenFolderInExplorer, FoldersNoQuotingCarriesAreRefused) {
+  for (const std::wstring folder : {L"D:\\a\" /select,\"C:\\x", L"D:\\a\"", L"D:\\a\nb", L"D:\\a\tb", L"D:\\a\x7F", L""})
+    EXPECT_EQ(ExplorerCommandLine(folder), L"") << rtl::Utf16ToUtf8(folder);
+  OpenFolderInExplorer(L"D:\\a\" b");  // starts nothing
+}
+
+TEST(StartProgram, StartsTheProgramItIsGivenWithoutSearching) {
+  TTempDir dir;
+  const std::wstring out = dir.Path() + L"arguments.txt";
+  ASSERT_TRUE(StartProgram(ExecutablePath(), L"name --child record_arguments " + QuoteArg(out) + L" x"));
   ASSERT_TRUE(WaitFor([&] { return !ReadFileBytes(out).empty(); }, std::chrono::seconds(30), false));
-  EXPECT_EQ(rtl::Utf8ToUtf16(ReadFileBytes(out)), commandLine);
-  EXPECT_FALSE(StartProgram(L"no-such-program-tavlo.exe"));
+  EXPECT_EQ(ReadFileBytes(out), "x\n");
+  // A bare name is a path relative to the current folder, never looked up on the search path.
+  EXPECT_FALSE(StartProgram(L"cmd.exe", L"cmd.exe /c exit"));
+  EXPECT_FALSE(StartProgram(dir.Path() + L"no-such-program-tavlo.exe", L"x"));
 }
 
 TEST(OpenUrlInShell, OpensADocumentWithItsDefaultAction) {

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
+#include <vector>
 
 #include "app/PageScripts.h"
 #include "app/UntDwonMain.h"
@@ -28,6 +29,67 @@ TEST(ProgressScript, QuotientIsRoundedToSinglePrecisionFirst) {
   wchar_t buf[64];
   swprintf(buf, 64, L"changeDownProgress(%.2f,01,3)", expected);
   EXPECT_EQ(ChangeDownProgressScript(1, 3), std::wstring(buf));
+}
+
+TEST(ProgressTick, EachStatusTellsThePageOnceAndEndsPollingWhenDone) {
+  TXlTaskInfo info{};
+  info.Status = XL_STATUS_DOWNLOADING;
+  info.Received = 5;
+  info.TotalSize = 20;
+  TProgressTick tick = ProgressTick(info);
+  EXPECT_EQ(tick.Script, L"changeDownProgress(25.00,05,20)");
+  EXPECT_TRUE(tick.KeepPolling);
+  info.TotalSize = -1;  // size not known yet
+  tick = ProgressTick(info);
+  EXPECT_FALSE(tick.Script);
+  EXPECT_TRUE(tick.KeepPolling);
+
+  info.Status = XL_STATUS_COMPLETE;
+  tick = ProgressTick(info);
+  EXPECT_EQ(tick.Script, L"DwonloadComplate()");
+  EXPECT_FALSE(tick.KeepPolling);
+
+  // A task the engine gave up on (a 404, retries spent) is reported, not polled forever.
+  info.Status = XL_STATUS_FAILED;
+  info.FailCode = 404;
+  tick = ProgressTick(info);
+  EXPECT_EQ(tick.Script, L"taskStartFail()");
+  EXPECT_FALSE(tick.KeepPolling);
+
+  for (const uint8_t status : {uint8_t(XL_STATUS_CREATED), uint8_t(XL_STATUS_WAITING), uint8_t(XL_STATUS_PAUSED), uint8_t(99)}) {
+    info.Status = status;
+    tick = ProgressTick(info);
+    EXPECT_FALSE(tick.Script) << int(status);
+    EXPECT_TRUE(tick.KeepPolling) << int(status);
+  }
+}
+
+TEST(PendingPageScripts, KeepOrderAndOnlyTheLatestOfConsecutiveProgress) {
+  TPendingPageScripts pending;
+  pending.Add(L"taskStartSuccess(\"a.mp4\")");
+  pending.Add(L"changeDownProgress(1.00,01,100)");
+  pending.Add(L"changeDownProgress(2.00,02,100)");
+  pending.Add(L"taskStopSuccess()");
+  pending.Add(L"taskStartSuccess()");
+  pending.Add(L"changeDownProgress(3.00,03,100)");
+  pending.Add(L"DwonloadComplate()");
+  EXPECT_EQ(pending.Take(), (std::vector<std::wstring>{L"taskStartSuccess(\"a.mp4\")", L"changeDownProgress(2.00,02,100)",
+                                                       L"taskStopSuccess()", L"taskStartSuccess()",
+                                                       L"changeDownProgress(3.00,03,100)", L"DwonloadComplate()"}));
+  EXPECT_EQ(pending.Size(), 0u);
+  EXPECT_TRUE(pending.Take().empty());
+  pending.Add(L"taskStartFail()");
+  pending.Clear();
+  EXPECT_TRUE(pending.Take().empty());
+}
+
+TEST(PendingPageScripts, AreBoundedAndKeepTheLatest) {
+  TPendingPageScripts pending;
+  for (size_t i = 0; i < TPendingPageScripts::Capacity + 10; ++i) pending.Add(L"s" + std::to_wstring(i));
+  ASSERT_EQ(pending.Size(), TPendingPageScripts::Capacity);
+  const std::vector<std::wstring> kept = pending.Take();
+  EXPECT_EQ(kept.front(), L"s10");
+  EXPECT_EQ(kept.back(), L"s" + std::to_wstring(TPendingPageScripts::Capacity + 9));
 }
 
 TEST(StartScript, NamesReachThePageAsText) {
@@ -104,6 +166,10 @@ TEST(TaskParam, TextsThatDoNotFitAreRefusedNotCut) {
   EXPECT_FALSE(BuildTaskParam(L"http://h/a", std::wstring(520, L'n'), L"C:\\", param));
   EXPECT_TRUE(BuildTaskParam(L"http://h/a", L"a", std::wstring(391, L'd'), param));
   EXPECT_FALSE(BuildTaskParam(L"http://h/a", L"a", std::wstring(392, L'd'), param));
+  // A zero code unit inside (a decoded "%00") would cut the text short in the record.
+  EXPECT_FALSE(BuildTaskParam(L"http://h/a", std::wstring(L"film.mp4\0.exe", 13), L"C:\\", param));
+  EXPECT_FALSE(BuildTaskParam(std::wstring(L"http://h/a\0b", 12), L"a", L"C:\\", param));
+  EXPECT_EQ(param.FileName[0], 0);
 }
 
 TEST(DownloadDir, UnwritableSettingsKeepTheDefaultForThisRun) {
