@@ -115,10 +115,10 @@ bool Exists(const std::wstring& path) { return GetFileAttributesW(path.c_str()) 
 
 // The path itself, or "name (n).ext" beside it: the first whose file and partial file are both
 // absent. Empty when none of the first thousands is free.
-std::wstring FreePath(const std::wstring& path, int from = 0) {
+std::wstring FreePath(const std::wstring& path) {
   const size_t slash = path.find_last_of(L"\\/");
   const std::wstring folder = path.substr(0, slash + 1), name = path.substr(slash + 1);
-  for (int n = from; n < 10000; ++n) {
+  for (int n = 0; n < 10000; ++n) {
     const std::wstring candidate = folder + NumberedName(name, n);
     if (!Exists(candidate) && !Exists(candidate + L".part")) return candidate;
   }
