@@ -227,10 +227,7 @@ void TFrmMain::WndProc(toolkit::TMessage& msg) {
   msg.Result = 0;
 }
 
-void TFrmMain::_MoveWindow(toolkit::TMessage&) {
-  ReleaseCapture();
-  SendMessageW(Handle(), WM_NCLBUTTONDOWN, HTCAPTION, 0);
-}
+void TFrmMain::_MoveWindow(toolkit::TMessage&) { DragMove(); }
 
 void TFrmMain::_MinWindow(toolkit::TMessage&) { SendMessageW(Handle(), WM_SYSCOMMAND, SC_MINIMIZE, 0); }
 

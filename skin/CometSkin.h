@@ -1,7 +1,8 @@
 #pragma once
 // The skinned form: a frameless main window whose whole area is client area (the page), with a
 // resizing band at the edges that the system handles, and no frame or caption ever painted.
-// UI thread only.
+// The page covers the whole form, so the windows made inside it (on the form's thread) leave
+// the pointer over the band to the form. UI thread only.
 #include <windows.h>
 
 #include <optional>
@@ -22,6 +23,10 @@ class TSkinFormEx : public toolkit::TForm {
 public:
   TSkinFormEx();
 
+  // Starts the system's move of the window if the left button is down now; it runs until the
+  // button is released. False, at once, when the button is already up.
+  bool DragMove();
+
 protected:
   void CreateParams(toolkit::TCreateParams& params) override;
   void WndProc(toolkit::TMessage& msg) override;
@@ -33,4 +38,5 @@ protected:
   void WMNCActivate(toolkit::TMessage& msg);
   void WMNCUahDrawCaption(toolkit::TMessage& msg);
   void WMNCUahDrawFrame(toolkit::TMessage& msg);
+  void WMParentNotify(toolkit::TMessage& msg);
 };

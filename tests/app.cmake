@@ -6,5 +6,5 @@ if(TARGET tavlo)
   tavlo_add_test(NAME tavlo_e2e_test SOURCES tests/integration/tavlo_e2e_test.cpp
     LIBS app ws2_32 HTTPD TIMEOUT 900 DEPENDS tavlo libcef xldl)
   target_compile_definitions(tavlo_e2e_test PRIVATE TAVLO_PORTAL_HOST="${TAVLO_PORTAL_HOST}")
-  set_tests_properties(tavlo_e2e_test PROPERTIES RESOURCE_LOCK tavlo_kernel_objects)
+  set_tests_properties(tavlo_e2e_test PROPERTIES RESOURCE_LOCK "tavlo_kernel_objects;pointer")
 endif()

@@ -6,3 +6,5 @@ tavlo_add_test(NAME toolkit_test
           vorad/core/VoraD.Settings.cpp vorad/core/VoraD.CustomDialog.cpp
   LIBS skin toolkit rtl
   TIMEOUT 120)
+# Its real pointer input would disturb another test's.
+set_tests_properties(toolkit_test PROPERTIES RESOURCE_LOCK pointer)

@@ -57,12 +57,57 @@ prepare_prefix() {
   fi
 }
 
+# The prefix's drives. Z:, the host's root, is taken away, so that nothing the program picks by
+# itself lies outside the project: D: is a folder inside the build folder, and so the drive of
+# the default download folder (the fixed drive other than C: with the most free space). P: is
+# the project's folder (and Q: the build folder when it lies elsewhere) for the paths the tests
+# and scripts hand to Wine; both are network drives, which that rule never picks.
+map_drives() {  # $1 build dir
+  local build=$1 dev=$WINEPREFIX/dosdevices want
+  want="d:$build/downloads p:$ROOT"
+  case "$build/" in "$ROOT"/*) ;; *) want="$want q:$build" ;; esac
+  [ "$(cat "$WINEPREFIX/.tavlo-drives" 2>/dev/null)" != "$want" ] || return 0
+  # Wine reads the drive table when it starts: none of it may be running on the prefix.
+  wineserver -k >/dev/null 2>&1 || true
+  mkdir -p "$build/downloads"
+  rm -f "$dev/z:" "$dev/d:" "$dev/p:" "$dev/q:"
+  ln -s "$build/downloads" "$dev/d:"
+  ln -s "$ROOT" "$dev/p:"
+  case "$want" in *" q:"*) ln -s "$build" "$dev/q:" ;; esac
+  local letter
+  for letter in p: q:; do
+    $WINE reg add 'HKLM\Software\Wine\Drives' /v "$letter" /t REG_SZ /d network /f </dev/null >/dev/null 2>&1
+  done
+  # A download folder stored before may be on a drive that is gone now.
+  rm -f "$WINEPREFIX/drive_c/ProgramData/tavlo/setting.ini"
+  wineserver -w
+  echo "$want" >"$WINEPREFIX/.tavlo-drives"
+}
+
+# The host folder the client saves downloads in: the stored one, or the default on D:.
+download_folder() {
+  local ini=$WINEPREFIX/drive_c/ProgramData/tavlo/setting.ini value=
+  if [ -f "$ini" ]; then
+    # The client writes the file as UTF-16; an older one may be 8-bit.
+    if [ "$(od -An -tx1 -N2 "$ini" | tr -d ' ')" = fffe ]; then
+      value=$(iconv -f UTF-16 -t UTF-8 "$ini" | tr -d '\r' | sed -n 's/^downpath=//p')
+    else
+      value=$(tr -d '\r' <"$ini" | sed -n 's/^downpath=//p')
+    fi
+  fi
+  [ -n "$value" ] || value='D:\Tavlo电影下载目录\'
+  local unix
+  unix=$($WINE winepath -u "$value" </dev/null 2>/dev/null 9>&-) || unix=
+  if [ -n "$unix" ]; then readlink -m "$unix"; else echo "$value"; fi
+}
+
 # Start the wineserver before anything whose output is captured: a server started from inside
 # ctest inherits its pipes and every test then waits for it.
 start_wine() {  # $1 build dir
   wine_env "$1"
   [ -n "${DISPLAY:-}" ] && [ -z "${TAVLO_OWN_XVFB:-}" ] || start_xvfb
   prepare_prefix
+  map_drives "$1"
   wineserver -p </dev/null >/dev/null 2>&1 9>&-
   $WINE cmd /c exit </dev/null >/dev/null 2>&1 9>&- || true
 }

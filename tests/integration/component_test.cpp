@@ -745,6 +745,43 @@ TEST(ComponentKeys, KeysPressedInThePageWindow) {
   EXPECT_EQ(host.browser->BrowserCount(), 1);
 }
 
+// Developer tools closed by the user (their close box) open again on the next request.
+TEST(ComponentDevTools, TheyOpenAgainAfterTheUserClosedTheirWindow) {
+  REQUIRE_PAGES();
+  TPageHost host;
+  ASSERT_GE(host.Open(HttpUrl(L"/pages/component_a.html")), 0);
+  const rtl::TRef<ICefBrowser> page = host.browser->ActiveBrowser();
+  const auto toolsWindows = [] {
+    std::vector<HWND> found;
+    EnumWindows([](HWND w, LPARAM p) -> BOOL {
+      wchar_t caption[32] = {};
+      GetWindowTextW(w, caption, 32);
+      if (wcscmp(caption, L"DevTools") == 0) reinterpret_cast<std::vector<HWND>*>(p)->push_back(w);
+      return TRUE;
+    }, reinterpret_cast<LPARAM>(&found));
+    return found;
+  };
+  ASSERT_TRUE(toolsWindows().empty());
+  for (int round = 0; round < 3; ++round) {
+    host.browser->ShowDevTools(nullptr);
+    ASSERT_TRUE(host.browser->DevToolsView()->IsOpenedFor(page->GetIdentifier()));
+    ASSERT_TRUE(Pump([&] { return toolsWindows().size() == 1; }, 5s)) << "round " << round;
+    // The close box: the system menu's close command.
+    PostMessageW(toolsWindows()[0], WM_SYSCOMMAND, SC_CLOSE, 0);
+    ASSERT_TRUE(Pump([&] { return toolsWindows().empty(); }, 5s)) << "round " << round;
+    EXPECT_FALSE(host.browser->DevToolsView()->IsOpenedFor(page->GetIdentifier())) << "round " << round;
+  }
+  // Closed by the program, then opened again.
+  host.browser->ShowDevTools(nullptr);
+  host.browser->CloseDevTools(nullptr);
+  host.browser->ShowDevTools(nullptr);
+  PumpFor(300ms);
+  EXPECT_TRUE(host.browser->DevToolsView()->IsOpenedFor(page->GetIdentifier()));
+  EXPECT_EQ(toolsWindows().size(), 1u);
+  host.browser->CloseDevTools(nullptr);
+  EXPECT_TRUE(Pump([&] { return toolsWindows().empty(); }, 5s));
+}
+
 TEST(ComponentClose, ScriptCloseClosesThePageAsJs) {
   REQUIRE_PAGES();
   TPageHost host;

@@ -8,6 +8,8 @@
 
 #include <atomic>
 #include <chrono>
+#include <condition_variable>
+#include <cstdio>
 #include <map>
 #include <mutex>
 #include <set>
@@ -17,6 +19,7 @@
 #include "rtl/StrConv.h"
 #include "support/TestSupport.h"
 #include "integration/ComponentRuntime.h"
+#include "toolkit/ExtCtrls.h"
 #include "toolkit/Forms.h"
 #include "vorad/cef3/VoraD.Cef3.Classes.h"
 #include "vorad/cef3/VoraD.Core.App.h"
@@ -83,6 +86,9 @@ void LogRequest(const rtl::TRef<ICefBrowser>& browser, const rtl::TRef<ICefProce
 }
 
 int RendererMain() {
+  // Which process to kill when a test lets the render process die.
+  if (const std::wstring log = EnvText(kLogVariable); !log.empty())
+    AppendLine(log, L"renderer\t" + std::to_wstring(GetCurrentProcessId()));
   InitVoraDCoreJsExtention();
   SetMainThreadId(GetCurrentThreadId());
   VoraDBindingStart();
@@ -225,6 +231,34 @@ private:
   std::mutex FLock;
   std::vector<std::wstring> FTexts;
   HWND FLast = nullptr;
+  std::thread FThread;
+};
+
+// Ends the process with a message when a blocking call has not returned in time: without an
+// answer it would wait for ever, and a hanging test says nothing.
+class TWatchdog {
+public:
+  explicit TWatchdog(const char* what) : FThread([this, what] {
+    std::unique_lock<std::mutex> l(FLock);
+    if (!FDone.wait_for(l, 60s, [this] { return FReturned; })) {
+      std::fprintf(stderr, "watchdog: %s did not return\n", what);
+      std::fflush(stderr);
+      ExitProcess(3);
+    }
+  }) {}
+  ~TWatchdog() {
+    {
+      std::lock_guard<std::mutex> l(FLock);
+      FReturned = true;
+    }
+    FDone.notify_all();
+    FThread.join();
+  }
+
+private:
+  std::mutex FLock;
+  std::condition_variable FDone;
+  bool FReturned = false;
   std::thread FThread;
 };
 
@@ -381,6 +415,25 @@ TEST_F(ScriptAccess, UnconvertibleValuesAnswerWithAnErrorAndReleaseTheCaller) {
   EXPECT_EQ(Js().GetAsString(Page(), L"greeting"), L"hello");
 }
 
+TEST_F(ScriptAccess, CyclicValuesAndTheWindowAreAnsweredLikeAnyObject) {
+  TBoxWatcher boxes;
+  rtl::TRef<TRecorder> rec(new TRecorder());
+  Js().GetExecuteScriptResultProc(Page(), L"var o = {a: 1, list: [1, 2]}; o.self = o; o.list.push(o); o", rec);
+  Js().GetExecuteScriptResultProc(Page(), L"window", rec);
+  ASSERT_TRUE(Pump([&] { return rec->calls.size() == 2; }, 30s)) << "no answer";
+  // An object cannot travel in a process message: empty, without an error.
+  EXPECT_TRUE(rec->calls[0].first.IsEmpty());
+  EXPECT_EQ(rec->calls[0].second, L"");
+  // The window holds a date here, which has no variant form: that error, if any, and no other.
+  EXPECT_TRUE(rec->calls[1].first.IsEmpty());
+  EXPECT_TRUE(rec->calls[1].second.empty() || rec->calls[1].second == kNotConvertible)
+      << rtl::Utf16ToUtf8(rec->calls[1].second);
+  // The page goes on answering.
+  TWatchdog watchdog("GetAsString after a cyclic value");
+  EXPECT_EQ(Js().GetAsString(Page(), L"greeting"), L"hello");
+  EXPECT_TRUE(boxes.Texts().empty());
+}
+
 // ---- requests and replies ----------------------------------------------------------------------
 
 TEST_F(ScriptAccess, WithoutABrowserNothingIsSentAndBlockingFormsReturnAtOnce) {
@@ -475,6 +528,149 @@ TEST_F(ScriptAccess, RequestsCarryGuidIdsAndTheirArgumentLists) {
   }
 }
 
+// ---- pages that go while requests wait ---------------------------------------------------------
+
+// The render process that serves the pages now (the last one started).
+DWORD RenderProcessId() {
+  DWORD pid = 0;
+  for (const auto& row : LoggedRequests())
+    if (row.size() >= 2 && row[0] == L"renderer") pid = DWORD(std::stoul(row[1]));
+  return pid;
+}
+
+void KillProcess(DWORD pid) {
+  if (HANDLE process = OpenProcess(PROCESS_TERMINATE, FALSE, pid)) {
+    TerminateProcess(process, 9);
+    CloseHandle(process);
+  }
+}
+
+// Keeps the page's render side busy for `ms` milliseconds: requests sent meanwhile wait there.
+void MakeBusy(const rtl::TRef<ICefBrowser>& page, int ms) {
+  page->GetMainFrame()->ExecuteJavaScript(
+      L"var busyUntil = Date.now() + " + std::to_wstring(ms) + L"; while (Date.now() < busyUntil) {}", L"about:blank", 0);
+}
+
+TEST_F(ScriptAccess, ABlockingReadIsAnsweredWhenTheRenderProcessDies) {
+  TBoxWatcher boxes;
+  const DWORD pid = RenderProcessId();
+  ASSERT_NE(pid, 0u) << "the render process did not log its id";
+  const size_t pending = Js().PendingCount();
+  rtl::TRef<TRecorder> rec(new TRecorder());
+  MakeBusy(Page(), 30000);
+  Js().GetAsStringProc(Page(), L"greeting", rec);
+  // Killed while the blocking read below waits: both requests are pending by then.
+  std::thread killer([&] {
+    const auto end = std::chrono::steady_clock::now() + 20s;
+    while (Js().PendingCount() < pending + 2 && std::chrono::steady_clock::now() < end) std::this_thread::sleep_for(20ms);
+    std::this_thread::sleep_for(300ms);
+    KillProcess(pid);
+  });
+  std::wstring value = L"unset";
+  {
+    TWatchdog watchdog("GetAsString after the render process died");
+    value = Js().GetAsString(Page(), L"greeting");
+  }
+  killer.join();
+  EXPECT_EQ(value, L"");
+  ASSERT_TRUE(boxes.WaitCount(1));
+  EXPECT_EQ(boxes.Texts()[0], kJsRequestPageGone);
+  ASSERT_TRUE(Pump([&] { return !rec->calls.empty(); }));
+  WaitFor([] { return false; }, 500ms, true);
+  ASSERT_EQ(rec->calls.size(), 1u) << "the procedure is called once";
+  EXPECT_TRUE(rec->calls[0].first.IsEmpty());
+  EXPECT_EQ(rec->calls[0].second, kJsRequestPageGone);
+  EXPECT_EQ(Js().PendingCount(), pending);
+  EXPECT_EQ(boxes.Texts().size(), 1u);
+
+  // A new page gets a new render process, which answers.
+  host = std::make_unique<TPageHost>();
+  ASSERT_TRUE(host->Open(L"/pages/script_access.html"));
+  EXPECT_EQ(Js().GetAsString(Page(), L"greeting"), L"hello");
+}
+
+TEST_F(ScriptAccess, ABlockingReadIsAnsweredWhenItsPageCloses) {
+  TBoxWatcher boxes;
+  const size_t pending = Js().PendingCount();
+  const int32_t pageId = host->browser->ActiveBrowserId();
+  rtl::TRef<TRecorder> rec(new TRecorder());
+  MakeBusy(Page(), 2000);
+  Js().GetAsStringProc(Page(), L"greeting", rec);
+  // Closed from a timer that fires while the read waits (its wait dispatches messages).
+  toolkit::TTimer closer;
+  closer.SetInterval(300);
+  closer.OnTimer = [&](toolkit::TObject*) {
+    closer.SetEnabled(false);
+    host->browser->CloseBrowser(pageId, -1);
+  };
+  std::wstring value = L"unset";
+  {
+    TWatchdog watchdog("GetAsString after its page closed");
+    value = Js().GetAsString(Page(), L"greeting");
+  }
+  EXPECT_EQ(value, L"");
+  EXPECT_EQ(host->browser->BrowserCount(), 0);
+  ASSERT_TRUE(boxes.WaitCount(1));
+  EXPECT_EQ(boxes.Texts()[0], kJsRequestPageGone);
+  ASSERT_EQ(rec->calls.size(), 1u);
+  EXPECT_EQ(rec->calls[0].second, kJsRequestPageGone);
+  EXPECT_EQ(Js().PendingCount(), pending);
+  // The render side answers the closed page's requests once it is free again: nothing comes of it.
+  WaitFor([] { return false; }, 2500ms, true);
+  EXPECT_EQ(rec->calls.size(), 1u);
+  EXPECT_EQ(boxes.Texts().size(), 1u);
+}
+
+// Rounds of back-to-back reads, blocking and not, on a page whose render process is killed at a
+// different moment each round: no crash, no hang, every procedure answered exactly once (by the
+// destruction of the control at the latest), every report the page-gone text.
+TEST_F(ScriptAccess, StressKillingTheRenderProcessDuringBlockingReads) {
+  TBoxWatcher boxes;
+  const int killAfterMs[] = {50, 250, 600};
+  std::vector<rtl::TRef<TRecorder>> recorders;
+  for (const int delay : killAfterMs) {
+    if (!host) {
+      host = std::make_unique<TPageHost>();
+      ASSERT_TRUE(host->Open(L"/pages/script_access.html")) << "round " << delay;
+    }
+    const DWORD pid = RenderProcessId();
+    ASSERT_NE(pid, 0u);
+    std::atomic<bool> reading{false};
+    std::thread killer([&] {
+      const auto end = std::chrono::steady_clock::now() + 20s;
+      while (!reading && std::chrono::steady_clock::now() < end) std::this_thread::sleep_for(5ms);
+      std::this_thread::sleep_for(std::chrono::milliseconds(delay));
+      KillProcess(pid);
+    });
+    {
+      TWatchdog watchdog("reads of a page whose render process was killed");
+      reading = true;
+      for (int i = 0; i < 60; ++i) {
+        rtl::TRef<TRecorder> rec(new TRecorder());
+        recorders.push_back(rec);
+        Js().GetAsStringProc(Page(), L"greeting", rec);
+        const std::wstring value = Js().GetAsString(Page(), L"greeting");
+        EXPECT_TRUE(value == L"hello" || value.empty()) << rtl::Utf16ToUtf8(value);
+      }
+    }
+    killer.join();
+    // Requests that could not be sent wait until the control goes.
+    host.reset();
+  }
+  for (const auto& rec : recorders) {
+    ASSERT_EQ(rec->calls.size(), 1u);
+    const auto& [value, error] = rec->calls[0];
+    EXPECT_TRUE((value == rtl::TVariant(std::wstring(L"hello")) && error.empty()) ||
+                (value.IsEmpty() && error == kJsRequestPageGone))
+        << rtl::Utf16ToUtf8(error);
+  }
+  for (const auto& text : boxes.Texts()) EXPECT_EQ(text, kJsRequestPageGone);
+  // A page opened afterwards answers.
+  host = std::make_unique<TPageHost>();
+  ASSERT_TRUE(host->Open(L"/pages/script_access.html"));
+  EXPECT_EQ(Js().GetAsString(Page(), L"greeting"), L"hello");
+}
+
 // ---- running a procedure in the render side ----------------------------------------------------
 
 struct TRenderProc : rtl::TInterfacedObject, TRenderProcessCallbackA {
@@ -563,6 +759,74 @@ TEST(ScriptAccessSingleProcess, RunInRenderProcessRunsTheProcedureWithThePageCon
   EXPECT_EQ(RunChild(L"run_in_render_single_process", {}, 90000), 0)
       << "10 no runtime, 11 no page, 12 not run, 13 reference kept, 14 wrong page, 15 no context, 16 wrong data, "
          "17 run twice, 18 not freed";
+}
+
+// Holds the render thread until released: what is sent after it waits behind it.
+struct TBlockingRenderProc : rtl::TInterfacedObject, TRenderProcessCallbackA {
+  HANDLE release = CreateEventW(nullptr, TRUE, FALSE, nullptr);
+  std::atomic<bool> started{false};
+  ~TBlockingRenderProc() override { CloseHandle(release); }
+  void Invoke(const rtl::TRef<ICefBrowser>&, const rtl::TRef<ICefv8Context>&, void*) override {
+    started = true;
+    WaitForSingleObject(release, 30000);
+  }
+};
+
+long RefCountOf(const rtl::TRef<ICefBrowser>& page) {
+  const auto* counted = dynamic_cast<const rtl::TInterfacedObject*>(page.Get());
+  return counted ? counted->RefCount() : -1;
+}
+
+TAVLO_CHILD(run_in_render_holds_its_references) {
+  TTempDir temp;
+  StartRuntime(true, temp);
+  int code = gRuntimeUp ? 0 : 20;
+  if (!code) {
+    TPageHost host;
+    rtl::TRef<TBlockingRenderProc> blocker(new TBlockingRenderProc());
+    rtl::TRef<TRenderProc> proc(new TRenderProc());
+    if (!host.Open(L"/pages/script_access.html")) code = 21;
+    if (!code) {
+      host.browser->RunInRenderProcess(rtl::TRef<TRenderProcessCallbackA>(blocker.Get()), nullptr);
+      if (!Pump([&] { return blocker->started.load(); })) code = 22;
+    }
+    if (!code) {
+      // The message holds a reference on the page until the procedure has run, so the page may
+      // close before the render thread gets to it.
+      const int32_t pageId = host.browser->ActiveBrowserId();
+      const long before = RefCountOf(host.browser->ActiveBrowser());
+      host.browser->RunInRenderProcess(rtl::TRef<TRenderProcessCallbackA>(proc.Get()), nullptr);
+      if (RefCountOf(host.browser->ActiveBrowser()) != before + 1) code = 23;
+      host.browser->CloseBrowser(pageId, -1);
+      SetEvent(blocker->release);
+      if (!code && !Pump([&] { return proc->calls.load() > 0; })) code = 24;
+      if (!code && proc->pageId.load() != pageId) code = 25;
+    }
+    if (!code) {
+      // A page whose runtime browser is gone refuses the message: both references come back.
+      host.loadEnds = 0;
+      if (!host.Open(L"/pages/script_access.html")) code = 26;
+    }
+    if (!code) {
+      const rtl::TRef<ICefBrowser> page = host.browser->ActiveBrowser();
+      page->GetHost()->CloseBrowser(true);
+      const long before = RefCountOf(page);
+      rtl::TRef<TRenderProc> refused(new TRenderProc());
+      host.browser->RunInRenderProcess(rtl::TRef<TRenderProcessCallbackA>(refused.Get()), nullptr);
+      if (refused->RefCount() != 1) code = 27;
+      if (RefCountOf(page) != before) code = 28;
+    }
+    if (!code && !Pump([&] { return proc->RefCount() == 1 && blocker->RefCount() == 1; }, 5s)) code = 29;
+  }
+  StopRuntime();
+  return code;
+}
+
+TEST(ScriptAccessSingleProcess, RunInRenderProcessHoldsThePageAndGivesBackWhatARefusedSendTook) {
+  ASSERT_NE(HttpServerPort(), 0) << "test HTTP server not running";
+  EXPECT_EQ(RunChild(L"run_in_render_holds_its_references", {}, 90000), 0)
+      << "20 no runtime, 21 no page, 22 blocker not run, 23 page not held by the message, 24 not run, 25 wrong page, "
+         "26 no second page, 27 procedure reference leaked, 28 page reference leaked, 29 references kept";
 }
 
 }  // namespace

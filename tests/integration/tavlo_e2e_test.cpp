@@ -510,6 +510,129 @@ TEST_F(Tavlo, WindowCallsActOnTheWindowAndExitEndsTheProgram) {
     EXPECT_EQ(own[i].find(L" callback "), std::wstring::npos) << rtl::Utf16ToUtf8(own[i]);
 }
 
+// Lines appended to the stand-in runtime's control file: it runs each `script * <code>` once
+// in the page.
+void AppendLine(const std::wstring& file, const std::string& line) {
+  HANDLE h = CreateFileW(file.c_str(), FILE_APPEND_DATA, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_ALWAYS,
+                         FILE_ATTRIBUTE_NORMAL, nullptr);
+  ASSERT_NE(h, INVALID_HANDLE_VALUE);
+  const std::string data = line + "\n";
+  DWORD written = 0;
+  WriteFile(h, data.data(), DWORD(data.size()), &written, nullptr);
+  CloseHandle(h);
+}
+
+RECT WindowRect(HWND wnd) {
+  RECT r{};
+  GetWindowRect(wnd, &r);
+  return r;
+}
+
+bool HasRect(HWND wnd, const RECT& expected) {
+  const RECT r = WindowRect(wnd);
+  return EqualRect(&r, &expected) != FALSE;
+}
+
+std::string Show(const RECT& r) {
+  return std::to_string(r.left) + "," + std::to_string(r.top) + " " + std::to_string(r.right - r.left) + "x" +
+         std::to_string(r.bottom - r.top);
+}
+
+// A press at `from`, a drag to `to`, a release, as a user's mouse does it.
+void Drag(POINT from, POINT to) {
+  ts::PointerTo(from);
+  Sleep(100);
+  ts::LeftButton(true);
+  Sleep(200);
+  ts::PointerTo(POINT{(from.x + to.x) / 2, (from.y + to.y) / 2});
+  Sleep(100);
+  ts::PointerTo(to);
+  Sleep(200);
+  ts::LeftButton(false);
+}
+
+TEST_F(Tavlo, PointerResizesOverThePageAndMovesOnlyWhileTheButtonIsHeld) {
+  ts::TTempDir dir;
+  const std::wstring control = dir.Path() + L"control.txt";
+  ts::WriteFileBytes(control, "");
+  TTavloRun run;
+  SetEnvironmentVariableW(L"STANDIN_CEF_CONTROL", control.c_str());
+  Launch(run, "");
+  SetEnvironmentVariableW(L"STANDIN_CEF_CONTROL", nullptr);
+  if (IsSkipped() || HasFatalFailure()) return;
+  HWND wnd = run.MainWindow();
+  // Above the windows of tests running beside this one, which would take the pointer.
+  SetWindowPos(wnd, HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+  const DWORD uiThread = GetWindowThreadProcessId(wnd, nullptr);
+  const RECT start = WindowRect(wnd);
+  ASSERT_EQ(start.right - start.left, 1100);
+  ASSERT_EQ(start.bottom - start.top, 640);
+
+  // The bottom-right corner, over the page, grows the window; the left edge shrinks it no
+  // further than 1100 wide.
+  Drag(POINT{start.right - 2, start.bottom - 2}, POINT{start.right + 58, start.bottom + 38});
+  RECT grown = start;
+  grown.right += 60;
+  grown.bottom += 40;
+  EXPECT_TRUE(ts::WaitFor([&] { return HasRect(wnd, grown); }, 10s)) << Show(WindowRect(wnd));
+  Drag(POINT{grown.left + 2, grown.top + 300}, POINT{grown.left + 302, grown.top + 300});
+  EXPECT_TRUE(ts::WaitFor([&] { return !HasRect(wnd, grown); }, 10s));
+  Sleep(300);
+  const RECT shrunk = WindowRect(wnd);
+  // Wine's size loop may stop one pixel short of the limit on the left edge.
+  EXPECT_GE(shrunk.right - shrunk.left, 1100) << Show(shrunk);
+  EXPECT_LE(shrunk.right - shrunk.left, 1101) << Show(shrunk);
+  EXPECT_EQ(shrunk.right, grown.right);
+  EXPECT_EQ(shrunk.top, grown.top);
+  EXPECT_EQ(shrunk.bottom, grown.bottom);
+
+  // hWMove with the button up (a quick click on a drag area) returns at once, and page script
+  // goes on.
+  const RECT before = WindowRect(wnd);
+  const POINT middle{(before.left + before.right) / 2, (before.top + before.bottom) / 2};
+  ts::PointerTo(middle);
+  AppendLine(control, "script * TApp.hWMove(); say('move 1 returned');");
+  const bool returned = run.WaitSaid(L"move 1 returned", 1, 15s);
+  if (!returned) {  // end the stuck move so that the program can be closed
+    ts::LeftButton(true);
+    ts::LeftButton(false);
+  }
+  EXPECT_TRUE(returned);
+  EXPECT_TRUE(HasRect(wnd, before)) << Show(WindowRect(wnd));
+
+  // With the button held on the page the window follows the pointer, and the call returns when
+  // the button is released.
+  ts::LeftButton(true);
+  Sleep(200);
+  AppendLine(control, "script * TApp.hWMove(); say('move 2 returned');");
+  EXPECT_TRUE(ts::WaitFor([&] { return ts::InMoveSizeLoop(uiThread); }, 15s));
+  ts::PointerTo(POINT{middle.x + 20, middle.y + 15});
+  Sleep(100);
+  ts::PointerTo(POINT{middle.x + 40, middle.y + 30});
+  Sleep(500);
+  EXPECT_EQ(TTavloRun::Count(run.PageSaid(), L"move 2 returned"), 0u) << "returned while the button was held";
+  ts::LeftButton(false);
+  EXPECT_TRUE(run.WaitSaid(L"move 2 returned", 1, 15s));
+  RECT moved = before;
+  OffsetRect(&moved, 40, 30);
+  EXPECT_TRUE(HasRect(wnd, moved)) << Show(WindowRect(wnd));
+
+  PostMessageW(wnd, WM_CLOSE, 0, 0);
+  EXPECT_EQ(WaitExit(run), 0);
+}
+
+// The Wine prefix scripts/test prepares: the default download folder lands inside the build
+// folder, not on a drive of the host's root.
+TEST(TestPrefix, DefaultDownloadFolderIsInsideTheBuildFolder) {
+  const std::wstring drive = FindLargestFreeDrive();
+  ASSERT_EQ(drive, L"D");
+  const std::wstring name = L"prefix-check-" + std::to_wstring(GetCurrentProcessId());
+  ts::WriteFileBytes(drive + L":\\" + name, "here");
+  EXPECT_EQ(ts::ReadFileBytes(ts::BuildDir() + L"downloads\\" + name), "here");
+  DeleteFileW((drive + L":\\" + name).c_str());
+  EXPECT_EQ(GetDriveTypeW(L"Z:\\"), static_cast<UINT>(DRIVE_NO_ROOT_DIR));
+}
+
 TEST_F(Tavlo, FileNamesReachThePageAsTextAndNothingElseRuns) {
   TTavloRun run;
   Launch(run,

@@ -26,9 +26,18 @@ std::wstring EnvVar(const wchar_t* name) {
   return n && n < 32768 ? std::wstring(buffer, n) : std::wstring();
 }
 
-// ctest hands Unix paths through the environment; Wine maps the root as drive Z:.
+// ctest hands Unix paths through the environment; Wine's own mapping finds the drive that holds
+// them (the test prefix has no drive for the host's root).
 std::wstring UnixToWindowsPath(std::wstring path) {
-  if (!path.empty() && path[0] == L'/') path = L"Z:" + path;
+  using TDosFileName = WCHAR*(CDECL*)(const char*);
+  const auto dosFileName = reinterpret_cast<TDosFileName>(reinterpret_cast<void*>(
+      GetProcAddress(GetModuleHandleW(L"kernel32.dll"), "wine_get_dos_file_name")));
+  if (!path.empty() && path[0] == L'/' && dosFileName) {
+    if (WCHAR* dos = dosFileName(rtl::Utf16ToUtf8(path).c_str())) {
+      path = dos;
+      HeapFree(GetProcessHeap(), 0, dos);
+    }
+  }
   for (auto& c : path)
     if (c == L'/') c = L'\\';
   if (!path.empty() && path.back() != L'\\') path.push_back(L'\\');
@@ -224,6 +233,32 @@ bool WaitFor(const std::function<bool()>& cond, std::chrono::milliseconds timeou
 }
 
 std::wstring SourceDir() { return UnixToWindowsPath(EnvVar(L"TAVLO_SOURCE_DIR")); }
+std::wstring BuildDir() { return UnixToWindowsPath(EnvVar(L"TAVLO_BUILD_DIR")); }
+
+void PointerTo(POINT at) {
+  INPUT in{};
+  in.type = INPUT_MOUSE;
+  in.mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
+  // Normalised to 0..65535 over the primary screen, rounded up so that scaling back lands on the
+  // very pixel.
+  const int sw = GetSystemMetrics(SM_CXSCREEN), sh = GetSystemMetrics(SM_CYSCREEN);
+  in.mi.dx = (at.x * 65536 + sw - 1) / sw;
+  in.mi.dy = (at.y * 65536 + sh - 1) / sh;
+  SendInput(1, &in, sizeof(in));
+}
+
+void LeftButton(bool down) {
+  INPUT in{};
+  in.type = INPUT_MOUSE;
+  in.mi.dwFlags = down ? MOUSEEVENTF_LEFTDOWN : MOUSEEVENTF_LEFTUP;
+  SendInput(1, &in, sizeof(in));
+}
+
+bool InMoveSizeLoop(DWORD threadId) {
+  GUITHREADINFO info{};
+  info.cbSize = sizeof(info);
+  return GetGUIThreadInfo(threadId, &info) && (info.flags & GUI_INMOVESIZE);
+}
 
 bool TrustTestCertificate() {
   const std::string pem = ReadFileBytes(SourceDir() + L"tests\\servers\\tls-trusted-cert.pem");

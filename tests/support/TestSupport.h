@@ -86,5 +86,14 @@ bool WaitFor(const std::function<bool()>& cond, std::chrono::milliseconds timeou
 
 // The project's source folder (set by ctest), with a trailing backslash, as a Windows path.
 std::wstring SourceDir();
+// The test build folder (set by ctest), the same way.
+std::wstring BuildDir();
+
+// Real pointer input, as the system gets it from a mouse: the pointer to a screen position, the
+// left button down or up. Tests that use it hold the ctest resource lock "pointer".
+void PointerTo(POINT at);
+void LeftButton(bool down);
+// True while the thread runs the system's move or size loop for one of its windows.
+bool InMoveSizeLoop(DWORD threadId);
 
 }  // namespace testing_support

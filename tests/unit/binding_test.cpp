@@ -5,7 +5,9 @@
 #include <algorithm>
 #include <atomic>
 #include <chrono>
+#include <memory>
 #include <thread>
+#include <utility>
 
 #include "support/TestSupport.h"
 #include "rtl/Variant.h"
@@ -223,6 +225,75 @@ TEST(BindingAdapters, AnExceptionStopsAtTheBoundaryWithTheDefaultAnswer) {
   EXPECT_EQ(argument.refs, 1) << "the argument's reference was returned on the way out";
 }
 
+// In/out object arguments: when the handler raises, the slot still holds an object with one
+// reference for the runtime, so the runtime's later release frees nothing the program holds.
+class TRaisingPopupHandler : public TCefLifeSpanHandlerOwn {
+public:
+  TRef<ICefClient> replacement;
+  bool OnBeforePopup(const TRef<ICefBrowser>&, const TRef<ICefFrame>&, const std::wstring&, const std::wstring&,
+                     cef_window_open_disposition_t, bool, const cef_popup_features_t*, cef_window_info_t*,
+                     TRef<ICefClient>& client, cef_browser_settings_t*, int&) override {
+    if (replacement) client = replacement;
+    throw rtl::Exception(L"popup handler failed");
+  }
+};
+
+class TRaisingAccessor : public TCefV8AccessorOwn {
+public:
+  TRef<ICefv8Value> replacement;
+  bool Get(const std::wstring&, const TRef<ICefv8Value>&, TRef<ICefv8Value>& retval, std::wstring&) override {
+    if (replacement) retval = replacement;
+    throw rtl::Exception(L"accessor failed");
+  }
+};
+
+TEST(BindingAdapters, InOutObjectsEndAsTheRuntimeExpectsWhenTheHandlerRaises) {
+  BindRuntimeTable();
+  TCef3Helper::OnAdapterException = [](const std::wstring&, const std::wstring&) {};
+  TRef<TRaisingPopupHandler> popup(new TRaisingPopupHandler());
+  auto* life = static_cast<cef_life_span_handler_t*>(popup->Data());
+  TRef<TCefClientOwn> client(new TCefClientOwn()), other(new TCefClientOwn());
+  cef_client_t* slot = static_cast<cef_client_t*>(client->Wrap());  // the runtime's reference
+  EXPECT_EQ(life->on_before_popup(life, nullptr, nullptr, nullptr, nullptr, WOD_NEW_POPUP, 0, nullptr, nullptr, &slot,
+                                  nullptr, nullptr),
+            0);
+  EXPECT_EQ(slot, client->Data());
+  EXPECT_EQ(client->RefCount(), 2) << "ours and the runtime's, still in the slot";
+  // A handler that put another client in before it raised: that one goes to the runtime.
+  popup->replacement = other;
+  EXPECT_EQ(life->on_before_popup(life, nullptr, nullptr, nullptr, nullptr, WOD_NEW_POPUP, 0, nullptr, nullptr, &slot,
+                                  nullptr, nullptr),
+            0);
+  popup->replacement.Reset();
+  EXPECT_EQ(slot, other->Data());
+  EXPECT_EQ(client->RefCount(), 1);
+  EXPECT_EQ(other->RefCount(), 2);
+  if (slot == other->Data()) slot->base.release(&slot->base);  // the runtime is done with it
+
+  // The script handler's and the accessor's return value: the runtime's object goes back.
+  TFake<cef_v8value_t> in, out;
+  TRef<TRecordingHandler> handler(new TRecordingHandler());
+  handler->raise = true;
+  auto* h = static_cast<cef_v8handler_t*>(handler->Data());
+  cef_v8value_t* retval = in.Handed();
+  cef_string_t exception{};
+  EXPECT_EQ(h->execute(h, nullptr, nullptr, 0, nullptr, &retval, &exception), 0);
+  EXPECT_EQ(retval, &in.s);
+  EXPECT_EQ(in.refs, 2) << "the runtime's reference is back in the slot";
+
+  TRef<TRaisingAccessor> accessor(new TRaisingAccessor());
+  accessor->replacement = TCefv8ValueRef::UnWrap(out.Handed());
+  auto* a = static_cast<cef_v8accessor_t*>(accessor->Data());
+  EXPECT_EQ(a->get(a, nullptr, nullptr, &retval, &exception), 0);
+  accessor->replacement.Reset();
+  EXPECT_EQ(retval, &out.s);
+  EXPECT_EQ(out.refs, 2) << "the handler's value carries one reference for the runtime";
+  EXPECT_EQ(in.refs, 1) << "the runtime's value was given up once";
+  TCef3Helper::OnAdapterException = nullptr;
+  out.s.base.release(&out.s.base);
+  EXPECT_EQ(out.refs, 1);
+}
+
 // ---- strings and lists
 
 std::atomic<int> gListFrees{0};
@@ -403,6 +474,10 @@ struct TFakeV8 {
         if (p.first == TCef3Helper::CefString(key)) return p.second->fake.Handed();
       return nullptr;
     };
+    v.is_same = [](cef_v8value_t* s, cef_v8value_t* that) CALLBACK -> int {
+      if (that) that->base.release(&that->base);  // the argument's reference is the callee's
+      return s == that;
+    };
   }
   TRef<ICefv8Value> Ref() { return TCefv8ValueRef::UnWrap(fake.Handed()); }
 };
@@ -456,6 +531,41 @@ TEST(BindingValues, ScriptValuesToVariantsByTheFirstTestThatHolds) {
   // Every reference the conversion took was returned.
   for (TFakeV8* f : {&one, &letter, &yes, &fn, &date, &array, &object})
     EXPECT_EQ(f->fake.refs, 1) << "kind " << f->kind;
+}
+
+TEST(BindingValues, CyclesRepeatsAndDeepNestingEndAsNull) {
+  BindRuntimeTable();
+  // o = {a: 1, self: o, list: [shared, shared]}: the cycle and the second appearance are cut.
+  TFakeV8 one(TFakeV8::Int), o(TFakeV8::Object), list(TFakeV8::Array), shared(TFakeV8::Array);
+  one.i = 1;
+  shared.items = {&one};
+  list.items = {&shared, &shared};
+  o.props = {{L"a", &one}, {L"self", &o}, {L"list", &list}};
+  using A = rtl::TVariantArray;
+  TVariant v;
+  V8ValueToVariant(o.Ref(), v);
+  EXPECT_EQ(v, TVariant(A{TVariant(L"a"), TVariant(int32_t(1)), TVariant(L"self"), TVariant::Null(), TVariant(L"list"),
+                          TVariant(A{TVariant(A{TVariant(int32_t(1))}), TVariant::Null()})}));
+
+  // Arrays nested 40 deep: the 32 outer levels, then null.
+  std::vector<std::unique_ptr<TFakeV8>> chain;
+  for (int i = 0; i < 40; ++i) {
+    chain.push_back(std::make_unique<TFakeV8>(TFakeV8::Array));
+    if (i > 0) chain[size_t(i) - 1]->items = {chain.back().get()};
+  }
+  V8ValueToVariant(chain.front()->Ref(), v);
+  int levels = 0;
+  const TVariant* at = &v;
+  while (at->IsArray() && at->ArrayLength() == 1) {
+    ++levels;
+    at = &(*at)[0];
+  }
+  EXPECT_EQ(levels, 32);
+  EXPECT_TRUE(at->IsNull());
+
+  // Every reference the conversion took was returned.
+  for (TFakeV8* f : {&one, &o, &list, &shared}) EXPECT_EQ(f->fake.refs, 1) << "kind " << f->kind;
+  for (const auto& f : chain) EXPECT_EQ(f->fake.refs, 1);
 }
 
 constexpr int kOk = 0;  // what a child role answers when everything held
@@ -781,6 +891,69 @@ TEST(BindingApp, FlashSwitchesComeBeforeTheUserHook) {
   GlobalOnBeforeCommandLineProcessing = nullptr;
   EXPECT_EQ(hookCalls, 1);
   EXPECT_TRUE(hadBoth);
+}
+
+// ---- the favicon getter
+
+// A runtime URL request that never completes: it holds its client, as the runtime does, until
+// its last reference goes.
+struct TNeverEndingRequest {
+  cef_urlrequest_t s{};
+  std::atomic<int> refs{0};
+  cef_urlrequest_client_t* client = nullptr;
+  int cancels = 0;
+
+  static TNeverEndingRequest* From(void* p) { return reinterpret_cast<TNeverEndingRequest*>(p); }
+  TNeverEndingRequest() {
+    s.base.size = sizeof(s);
+    s.base.add_ref = [](cef_base_t* self) CALLBACK { ++From(self)->refs; };
+    s.base.release = [](cef_base_t* self) CALLBACK -> int {
+      TNeverEndingRequest* r = From(self);
+      if (--r->refs > 0) return 0;
+      if (cef_urlrequest_client_t* c = std::exchange(r->client, nullptr)) c->base.release(&c->base);
+      return 1;
+    };
+    s.base.has_one_ref = [](cef_base_t* self) CALLBACK -> int { return From(self)->refs == 1; };
+    s.cancel = [](cef_urlrequest_t* self) CALLBACK { ++From(self)->cancels; };
+  }
+};
+TNeverEndingRequest* gNeverEnding = nullptr;
+
+TEST(BindingFavicon, CancelAndShutdownLetGoOfARequestThatNeverCompletes) {
+  BindRuntimeTable();
+  const auto realCreate = CefApi.cef_urlrequest_create;
+  CefApi.cef_urlrequest_create = [](cef_request_t* request, cef_urlrequest_client_t* client,
+                                    cef_request_context_t*) -> cef_urlrequest_t* {
+    if (request) request->base.release(&request->base);
+    gNeverEnding->client = client;
+    ++gNeverEnding->refs;
+    return &gNeverEnding->s;
+  };
+  int calls = 0;
+  const auto count = [&](const std::wstring&, rtl::TMemoryStream&) { ++calls; };
+  TNeverEndingRequest cancelled, shutDown;
+  gNeverEnding = &cancelled;
+  TRef<TFaviconGetter> first = TFaviconGetter::Create(L"http://127.0.0.1:9/a.ico", count);
+  gNeverEnding = &shutDown;
+  TRef<TFaviconGetter> second = TFaviconGetter::Create(L"http://127.0.0.1:9/b.ico", count);
+  CefApi.cef_urlrequest_create = realCreate;
+  gNeverEnding = nullptr;
+  ASSERT_TRUE(first->Started() && second->Started());
+  EXPECT_EQ(first->RefCount(), 2) << "ours and the request's";
+
+  // A cancelled getter lets go of its request at once: the cycle is gone, nothing else holds it.
+  first->Cancel();
+  EXPECT_EQ(cancelled.cancels, 1);
+  EXPECT_EQ(cancelled.refs, 0);
+  EXPECT_EQ(first->RefCount(), 1);
+  EXPECT_FALSE(first->HasStream());
+  // The end of the runtime cancels what still runs; a cancelled getter is not cancelled twice.
+  CancelFaviconGetters();
+  EXPECT_EQ(cancelled.cancels, 1);
+  EXPECT_EQ(shutDown.cancels, 1);
+  EXPECT_EQ(shutDown.refs, 0);
+  EXPECT_EQ(second->RefCount(), 1);
+  EXPECT_EQ(calls, 0);
 }
 
 // ---- the favicon getter (browser process with the runtime running)

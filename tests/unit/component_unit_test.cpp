@@ -4,6 +4,7 @@
 
 #include <set>
 
+#include "rtl/StrConv.h"
 #include "support/TestSupport.h"
 #include "vorad/core/VoraD.Core.BrowserView.Rules.h"
 
@@ -69,6 +70,14 @@ TEST(TextRules, ErrorPage) {
   // A URL carrying format directives is text, not a format.
   EXPECT_NE(BuildLoadErrorPage(L"http://x/%s%d", 1, false, L"", L"").find(L"http://x/%s%d"),
             std::wstring::npos);
+  // An address is text: markup in it (here after the '#', which no server sees) cannot run.
+  const std::wstring page =
+      BuildLoadErrorPage(L"http://h/#<script>alert('x&y')</script>\"", -105, true, L"N<b>", L"D>");
+  EXPECT_EQ(page.find(L"<script"), std::wstring::npos) << rtl::Utf16ToUtf8(page);
+  EXPECT_NE(page.find(L"http://h/#&lt;script&gt;alert(&#39;x&amp;y&#39;)&lt;/script&gt;&quot;"),
+            std::wstring::npos)
+      << rtl::Utf16ToUtf8(page);
+  EXPECT_NE(page.find(L"<p>Error Name: N&lt;b&gt;</p><p>Error Description: D&gt;</p>"), std::wstring::npos);
 }
 
 TEST(KeyRules, BuiltinKeys) {

@@ -1,8 +1,16 @@
-// The skinned form: the hit-test table as a pure function, and a real frameless window that
-// answers the non-client messages itself and fills the monitor when maximised.
+// The skinned form: the hit-test table as a pure function, a real frameless window that answers
+// the non-client messages itself and fills the monitor when maximised, and real pointer input
+// that resizes it from its edges over the page and moves it while the button is held.
 #include <gtest/gtest.h>
 
+#include <atomic>
+#include <functional>
+#include <memory>
+#include <string>
+#include <thread>
+
 #include "skin/CometSkin.h"
+#include "support/TestSupport.h"
 
 namespace {
 
@@ -106,4 +114,233 @@ TEST(SkinForm, FramelessWindowAnswersTheNonClientMessages) {
   GetClientRect(wnd, &client);
   EXPECT_EQ(client.right, 640);
   EXPECT_EQ(client.bottom, 400);
+}
+
+// ---- the pointer, as a user drives it: real mouse input sent from a second thread while the
+// window's thread handles its messages (the system's size and move loops run on that thread).
+
+namespace {
+
+using namespace std::chrono_literals;
+
+using testing_support::InMoveSizeLoop;
+using testing_support::PointerTo;
+void ButtonDown() { testing_support::LeftButton(true); }
+void ButtonUp() { testing_support::LeftButton(false); }
+
+// Runs `steps` on a thread of its own; the test's thread pumps messages meanwhile (WaitFor).
+class TInputThread {
+public:
+  explicit TInputThread(std::function<void()> steps)
+      : FThread([this, steps] {
+          steps();
+          FDone = true;
+        }) {}
+  ~TInputThread() { FThread.join(); }
+  bool Done() const { return FDone; }
+
+private:
+  std::atomic<bool> FDone{false};
+  std::thread FThread;
+};
+
+RECT WindowRect(HWND wnd) {
+  RECT r{};
+  GetWindowRect(wnd, &r);
+  return r;
+}
+bool SameRect(const RECT& a, const RECT& b) { return EqualRect(&a, &b) != FALSE; }
+std::string Show(const RECT& r) {
+  return std::to_string(r.left) + "," + std::to_string(r.top) + " " + std::to_string(r.right - r.left) + "x" +
+         std::to_string(r.bottom - r.top);
+}
+
+// A press at `from`, a drag to `to` in two steps, a release; true once the window has `expected`
+// as its rectangle after the release.
+bool Drag(HWND wnd, POINT from, POINT to, const RECT& expected) {
+  TInputThread input([&] {
+    PointerTo(from);
+    Sleep(50);
+    ButtonDown();
+    Sleep(100);
+    PointerTo(POINT{(from.x + to.x) / 2, (from.y + to.y) / 2});
+    Sleep(50);
+    PointerTo(to);
+    Sleep(100);
+    ButtonUp();
+  });
+  return testing_support::WaitFor([&] { return input.Done() && SameRect(WindowRect(wnd), expected); }, 5s);
+}
+
+// Stands for the page: a window of a class of its own, owned by nobody in the toolkit.
+HWND CreatePageLikeWindow(HWND parent) {
+  static const ATOM atom = [] {
+    WNDCLASSW wc{};
+    wc.lpfnWndProc = DefWindowProcW;
+    wc.hInstance = GetModuleHandleW(nullptr);
+    wc.hCursor = LoadCursorW(nullptr, IDC_ARROW);
+    wc.lpszClassName = L"SkinTestPage";
+    return RegisterClassW(&wc);
+  }();
+  RECT r{};
+  GetClientRect(parent, &r);
+  return CreateWindowExW(0, MAKEINTATOM(atom), L"page", WS_CHILD | WS_VISIBLE, 0, 0, r.right, r.bottom, parent,
+                         nullptr, GetModuleHandleW(nullptr), nullptr);
+}
+
+// Like the main window: the border style stored with it gives no sizing frame of its own, and
+// its whole area is covered by a control that is covered in turn by the page's window.
+class TCoveredSkinForm : public TSkinFormEx {
+public:
+  TCoveredSkinForm() : Content(this) {
+    BorderStyle = toolkit::TFormBorderStyle::bsSingle;
+    BorderIcons = toolkit::biSystemMenu | toolkit::biMinimize;
+    Content.SetAlign(toolkit::TAlign::alClient);
+  }
+  void Open(int left, int top, int width, int height) {
+    SetBounds(left, top, width, height);
+    Show();
+    // Above the windows of tests running beside this one, which would take the pointer.
+    SetWindowPos(Handle(), HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+    Page = CreatePageLikeWindow(Content.Handle());
+  }
+  void FitPage() {
+    RECT r{};
+    GetClientRect(Content.Handle(), &r);
+    MoveWindow(Page, 0, 0, r.right, r.bottom, TRUE);
+  }
+
+  toolkit::TWinControl Content;
+  HWND Page = nullptr;
+};
+
+}  // namespace
+
+TEST(SkinForm, EdgesAndCornersResizeWithThePointerDownToTheMinimumSize) {
+  TCoveredSkinForm form;
+  form.Constraints.MinWidth = 600;
+  form.Constraints.MinHeight = 400;
+  form.Open(200, 150, 800, 500);
+  HWND wnd = form.Handle();
+  ASSERT_TRUE(IsWindowVisible(form.Page));
+  RECT r = WindowRect(wnd);
+  ASSERT_TRUE(SameRect(r, RECT{200, 150, 1000, 650})) << Show(r);
+
+  // The pointer over the page near an edge is over the frame's band.
+  POINT corner{r.right - 2, r.bottom - 2};
+  EXPECT_TRUE(Drag(wnd, corner, POINT{corner.x + 60, corner.y + 40}, RECT{200, 150, 1060, 690}))
+      << "bottom-right corner: " << Show(WindowRect(wnd));
+  form.FitPage();
+  EXPECT_TRUE(Drag(wnd, POINT{202, 400}, POINT{172, 420}, RECT{170, 150, 1060, 690}))
+      << "left edge: " << Show(WindowRect(wnd));
+  form.FitPage();
+  EXPECT_TRUE(Drag(wnd, POINT{600, 152}, POINT{600, 132}, RECT{170, 130, 1060, 690}))
+      << "top edge: " << Show(WindowRect(wnd));
+  form.FitPage();
+  // The top-right corner resizes horizontally only.
+  EXPECT_TRUE(Drag(wnd, POINT{1058, 132}, POINT{1078, 100}, RECT{170, 130, 1080, 690}))
+      << "top-right corner: " << Show(WindowRect(wnd));
+  form.FitPage();
+  // Never smaller than the minimum, whatever the drag.
+  EXPECT_TRUE(Drag(wnd, POINT{1078, 688}, POINT{500, 300}, RECT{170, 130, 770, 530}))
+      << "shrunk past the minimum: " << Show(WindowRect(wnd));
+
+  // Still no frame: the client area is the whole window.
+  RECT client{};
+  GetClientRect(wnd, &client);
+  EXPECT_EQ(client.right, 600);
+  EXPECT_EQ(client.bottom, 400);
+  // Inside the band the pointer belongs to the page, and on a maximised window the edges too.
+  form.FitPage();
+  EXPECT_EQ(WindowFromPoint(POINT{400, 300}), form.Page);
+  EXPECT_EQ(WindowFromPoint(POINT{768, 528}), wnd);
+  ShowWindow(wnd, SW_MAXIMIZE);
+  form.FitPage();
+  MONITORINFO mi{sizeof(mi)};
+  GetMonitorInfoW(MonitorFromWindow(wnd, MONITOR_DEFAULTTONEAREST), &mi);
+  EXPECT_EQ(WindowFromPoint(POINT{mi.rcWork.right - 2, mi.rcWork.bottom - 2}), form.Page);
+  ShowWindow(wnd, SW_RESTORE);
+}
+
+namespace {
+
+// Answers WM_APP with DragMove, as the main window answers the page's move request.
+class TMovableSkinForm : public TCoveredSkinForm {
+protected:
+  void WndProc(toolkit::TMessage& msg) override {
+    if (msg.Msg == WM_APP) msg.Result = DragMove();
+    else TCoveredSkinForm::WndProc(msg);
+  }
+};
+
+// The page's move request: a synchronous send from another thread, like the page's from its
+// process. Its result, or -1 when it had not returned after 5 s; a move loop still running
+// then is ended by a click, so the test goes on.
+class TMoveRequest {
+public:
+  explicit TMoveRequest(HWND wnd)
+      : FThread([this, wnd] {
+          DWORD_PTR result = 0;
+          FResult = SendMessageTimeoutW(wnd, WM_APP, 0, 0, SMTO_NORMAL, 5000, &result) ? int(result) : -1;
+          if (FResult == -1) {
+            ButtonDown();
+            ButtonUp();
+          }
+          FDone = true;
+        }) {}
+  ~TMoveRequest() { FThread.join(); }
+  bool Done() const { return FDone; }
+  int Result() const { return FResult; }
+
+private:
+  std::atomic<int> FResult{-2};
+  std::atomic<bool> FDone{false};
+  std::thread FThread;
+};
+
+}  // namespace
+
+TEST(SkinForm, DragMoveFollowsThePointerOnlyWhileTheButtonIsDown) {
+  TMovableSkinForm form;
+  form.Open(200, 150, 700, 450);
+  HWND wnd = form.Handle();
+  const DWORD uiThread = GetCurrentThreadId();
+
+  // The button is already up (a quick click): the call returns at once and nothing moves.
+  TInputThread release([] {
+    PointerTo(POINT{500, 300});
+    ButtonUp();
+  });
+  ASSERT_TRUE(testing_support::WaitFor([&] { return release.Done(); }, 5s));
+  {
+    TMoveRequest request(wnd);
+    ASSERT_TRUE(testing_support::WaitFor([&] { return request.Done(); }, 15s));
+    EXPECT_EQ(request.Result(), 0) << "-1: the call did not return";
+  }
+  EXPECT_TRUE(SameRect(WindowRect(wnd), RECT{200, 150, 900, 600})) << Show(WindowRect(wnd));
+
+  // Pressed on the page: the window follows the pointer until the button is released, and
+  // only then does the call return.
+  std::atomic<bool> inLoop{false}, returnedEarly{false};
+  std::unique_ptr<TMoveRequest> request;
+  TInputThread drag([&] {
+    PointerTo(POINT{500, 300});
+    ButtonDown();
+    Sleep(100);
+    request = std::make_unique<TMoveRequest>(wnd);
+    for (int i = 0; i < 500 && !InMoveSizeLoop(uiThread); ++i) Sleep(10);
+    inLoop = InMoveSizeLoop(uiThread);
+    PointerTo(POINT{540, 280});
+    Sleep(50);
+    PointerTo(POINT{580, 260});
+    Sleep(300);
+    returnedEarly = request->Done();
+    ButtonUp();
+  });
+  ASSERT_TRUE(testing_support::WaitFor([&] { return drag.Done() && request->Done(); }, 15s));
+  EXPECT_TRUE(inLoop);
+  EXPECT_FALSE(returnedEarly);
+  EXPECT_EQ(request->Result(), 1);
+  EXPECT_TRUE(SameRect(WindowRect(wnd), RECT{280, 110, 980, 560})) << Show(WindowRect(wnd));
+  EXPECT_FALSE(InMoveSizeLoop(uiThread));
 }

@@ -29,6 +29,27 @@ void AdapterGuard(const char* entry, F&& body) noexcept {
   }
 }
 
+// An in/out object argument (`S** slot`): the reference the runtime passed in is adopted into
+// Value, and whatever Value holds when the adapter leaves goes back into the slot with one
+// reference for the runtime. On every path, also when the handler raised: otherwise the slot
+// would keep an object whose reference the adapter has already given up.
+template <class I, class S>
+class TInOutObject {
+public:
+  TInOutObject(S** slot, rtl::TRef<I> adopted) : FSlot(slot), Value(std::move(adopted)) {}
+  ~TInOutObject() {
+    if (FSlot) *FSlot = static_cast<S*>(TCef3Helper::CefGetData(Value.Get()));
+  }
+  TInOutObject(const TInOutObject&) = delete;
+  TInOutObject& operator=(const TInOutObject&) = delete;
+
+private:
+  S** FSlot;
+
+public:
+  rtl::TRef<I> Value;
+};
+
 }  // namespace
 
 // ---- TCefClientOwn
@@ -255,13 +276,13 @@ int CEF_CALLBACK life_span_handler_on_before_popup(cef_life_span_handler_t* self
     const auto frame_ = TCefFrameRef::UnWrap(frame);
     const std::wstring target_url_ = TCef3Helper::CefString(target_url);
     const std::wstring target_frame_name_ = TCef3Helper::CefString(target_frame_name);
-    rtl::TRef<ICefClient> client_ = (client && *client) ? TCef3Helper::AdoptOwn<ICefClient>(*client) : nullptr;
+    TInOutObject<ICefClient, cef_client_t> client_(
+        client, (client && *client) ? TCef3Helper::AdoptOwn<ICefClient>(*client) : nullptr);
     int no_javascript_accessSpare_{};
     int& no_javascript_access_ = no_javascript_access ? *no_javascript_access : no_javascript_accessSpare_;
     auto result_ = owner_->OnBeforePopup(browser_, frame_, target_url_, target_frame_name_,
-        target_disposition, user_gesture != 0, popupFeatures, windowInfo, client_, settings,
+        target_disposition, user_gesture != 0, popupFeatures, windowInfo, client_.Value, settings,
         no_javascript_access_);
-    if (client) *client = static_cast<cef_client_t*>(TCef3Helper::CefGetData(client_.Get()));
     return result_ ? 1 : 0;
   });
 }
@@ -2054,10 +2075,10 @@ int CEF_CALLBACK v8handler_execute(cef_v8handler_t* self, const cef_string_t* na
     TCefv8ValueArray arguments_;
     arguments_.reserve(argumentsCount);
     for (size_t i = 0; i < argumentsCount; ++i) arguments_.push_back(TCefv8ValueRef::UnWrap(arguments[i]));
-    rtl::TRef<ICefv8Value> retval_ = (retval && *retval) ? TCefv8ValueRef::UnWrap(*retval) : nullptr;
+    TInOutObject<ICefv8Value, cef_v8value_t> retval_(
+        retval, (retval && *retval) ? TCefv8ValueRef::UnWrap(*retval) : nullptr);
     std::wstring exception_ = TCef3Helper::CefString(exception);
-    auto result_ = owner_->Execute(name_, object_, arguments_, retval_, exception_);
-    if (retval) *retval = static_cast<cef_v8value_t*>(TCef3Helper::CefGetData(retval_.Get()));
+    auto result_ = owner_->Execute(name_, object_, arguments_, retval_.Value, exception_);
     if (result_) TCef3Helper::CefStringSet(exception, exception_);
     return result_ ? 1 : 0;
   });
@@ -2086,10 +2107,10 @@ int CEF_CALLBACK v8accessor_get(cef_v8accessor_t* self, const cef_string_t* name
     auto* owner_ = OwnerOf<TCefV8AccessorOwn>(self);
     const std::wstring name_ = TCef3Helper::CefString(name);
     const auto object_ = TCefv8ValueRef::UnWrap(object);
-    rtl::TRef<ICefv8Value> retval_ = (retval && *retval) ? TCefv8ValueRef::UnWrap(*retval) : nullptr;
+    TInOutObject<ICefv8Value, cef_v8value_t> retval_(
+        retval, (retval && *retval) ? TCefv8ValueRef::UnWrap(*retval) : nullptr);
     std::wstring exception_ = TCef3Helper::CefString(exception);
-    auto result_ = owner_->Get(name_, object_, retval_, exception_);
-    if (retval) *retval = static_cast<cef_v8value_t*>(TCef3Helper::CefGetData(retval_.Get()));
+    auto result_ = owner_->Get(name_, object_, retval_.Value, exception_);
     if (result_) TCef3Helper::CefStringSet(exception, exception_);
     return result_ ? 1 : 0;
   });

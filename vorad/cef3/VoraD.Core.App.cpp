@@ -121,6 +121,7 @@ bool TVoraDApp::Init() {
 
 void TVoraDApp::CefShutDown() {
   if (!FLibHandle) return;
+  CancelFaviconGetters();
   if (FCefIsMainProcess && CefApi.cef_shutdown) CefApi.cef_shutdown();
   FCefIsMainProcess = false;
   CefApi.Clear();

@@ -4,6 +4,9 @@
 
 #include <atomic>
 #include <limits>
+#include <mutex>
+#include <set>
+#include <vector>
 
 #include "rtl/SysUtils.h"
 
@@ -112,48 +115,93 @@ void ListValueToVariant(rtl::TVariant& value, const rtl::TRef<ICefListValue>& li
   }
 }
 
-void V8ValueToVariant(const rtl::TRef<ICefv8Value>& value, rtl::TVariant& result) {
-  if (!value) throw rtl::Exception(kNotConvertible);
-  if (value->IsString()) {
-    result = rtl::TVariant(value->GetStringValue());
-  } else if (value->IsBool()) {
-    result = rtl::TVariant(value->GetBoolValue());
-  } else if (value->IsInt()) {
-    result = rtl::TVariant(int32_t(value->GetIntValue()));
-  } else if (value->IsUint()) {
-    result = rtl::TVariant(uint32_t(value->GetUintValue()));
-  } else if (value->IsDouble()) {
-    result = rtl::TVariant(value->GetDoubleValue());
-  } else if (value->IsUndefined()) {
-    result = rtl::TVariant();
-  } else if (value->IsNull()) {
-    result = rtl::TVariant::Null();
-  } else if (value->IsFunction()) {
-    result = rtl::TVariant(value->GetFunctionName());
-  } else if (value->IsArray()) {
-    const int length = value->GetArrayLength();
-    rtl::TVariantArray items(length > 0 ? size_t(length) : 0);
-    for (size_t i = 0; i < items.size(); ++i) V8ValueToVariant(value->GetValueByindex(int(i)), items[i]);
-    result = rtl::TVariant(std::move(items));
-  } else if (value->IsObject()) {
-    std::vector<std::wstring> keys;
-    value->GetKeys(keys);
-    rtl::TVariantArray pairs;
-    for (const auto& key : keys) {
-      rtl::TRef<ICefv8Value> item = value->GetValueBykey(key);
-      if (item && item->IsFunction()) continue;
-      rtl::TVariant converted;
-      V8ValueToVariant(item, converted);
-      pairs.emplace_back(key);
-      pairs.push_back(std::move(converted));
+namespace {
+
+// A page may hold any graph of objects (a cycle such as `o.self = o`, or `window` itself):
+// containers deeper than kMaxNesting, past the first kMaxContainers, or met a second time become
+// null, so every conversion ends with a bounded result.
+constexpr int kMaxNesting = 32;
+constexpr size_t kMaxContainers = 1024;
+
+class TV8Conversion {
+public:
+  void Convert(const rtl::TRef<ICefv8Value>& value, rtl::TVariant& result, int depth) {
+    if (!value) throw rtl::Exception(kNotConvertible);
+    if (value->IsString()) {
+      result = rtl::TVariant(value->GetStringValue());
+    } else if (value->IsBool()) {
+      result = rtl::TVariant(value->GetBoolValue());
+    } else if (value->IsInt()) {
+      result = rtl::TVariant(int32_t(value->GetIntValue()));
+    } else if (value->IsUint()) {
+      result = rtl::TVariant(uint32_t(value->GetUintValue()));
+    } else if (value->IsDouble()) {
+      result = rtl::TVariant(value->GetDoubleValue());
+    } else if (value->IsUndefined()) {
+      result = rtl::TVariant();
+    } else if (value->IsNull()) {
+      result = rtl::TVariant::Null();
+    } else if (value->IsFunction()) {
+      result = rtl::TVariant(value->GetFunctionName());
+    } else if (value->IsArray() || value->IsObject()) {
+      if (!Enter(value, depth)) {
+        result = rtl::TVariant::Null();
+      } else if (value->IsArray()) {
+        const int length = value->GetArrayLength();
+        rtl::TVariantArray items(length > 0 ? size_t(length) : 0);
+        for (size_t i = 0; i < items.size(); ++i) Convert(value->GetValueByindex(int(i)), items[i], depth + 1);
+        result = rtl::TVariant(std::move(items));
+      } else {
+        std::vector<std::wstring> keys;
+        value->GetKeys(keys);
+        rtl::TVariantArray pairs;
+        for (const auto& key : keys) {
+          rtl::TRef<ICefv8Value> item = value->GetValueBykey(key);
+          if (item && item->IsFunction()) continue;
+          rtl::TVariant converted;
+          Convert(item, converted, depth + 1);
+          pairs.emplace_back(key);
+          pairs.push_back(std::move(converted));
+        }
+        result = rtl::TVariant(std::move(pairs));
+      }
+    } else {
+      throw rtl::Exception(kNotConvertible);
     }
-    result = rtl::TVariant(std::move(pairs));
-  } else {
-    throw rtl::Exception(kNotConvertible);
   }
+
+private:
+  // True when the container is to be converted: within the limits and not seen before.
+  bool Enter(const rtl::TRef<ICefv8Value>& value, int depth) {
+    if (depth >= kMaxNesting || FSeen.size() >= kMaxContainers) return false;
+    for (const auto& seen : FSeen)
+      if (seen->IsSame(value)) return false;
+    FSeen.push_back(value);
+    return true;
+  }
+
+  std::vector<rtl::TRef<ICefv8Value>> FSeen;
+};
+
+}  // namespace
+
+void V8ValueToVariant(const rtl::TRef<ICefv8Value>& value, rtl::TVariant& result) {
+  TV8Conversion().Convert(value, result, 0);
 }
 
 // ---- TFaviconGetter
+
+namespace {
+
+// Getters whose request is running. A running getter and its request hold each other (the
+// request's client is the getter): completion, Cancel or shutdown breaks that cycle.
+std::mutex GRunningGettersLock;
+std::set<TFaviconGetter*>& RunningGetters() {
+  static auto* getters = new std::set<TFaviconGetter*>();  // outlives every getter
+  return *getters;
+}
+
+}  // namespace
 
 rtl::TRef<TFaviconGetter> TFaviconGetter::Create(const std::wstring& Url, TFaviconReady Callback) {
   // Held before the runtime sees it, so a request that ends at once cannot free it mid-start.
@@ -163,14 +211,39 @@ rtl::TRef<TFaviconGetter> TFaviconGetter::Create(const std::wstring& Url, TFavic
   rtl::TRef<ICefRequest> request = TCefRequestRef::New();
   if (request) {
     request->SetUrl(Url);
-    getter->fUrlRequest = TCefUrlRequestRef::New(request, rtl::TRef<ICefUrlrequestClient>(getter.Get()), nullptr);
+    rtl::TRef<ICefUrlRequest> running =
+        TCefUrlRequestRef::New(request, rtl::TRef<ICefUrlrequestClient>(getter.Get()), nullptr);
+    if (running) {
+      std::lock_guard<std::mutex> lock(GRunningGettersLock);
+      getter->fUrlRequest = running;
+      RunningGetters().insert(getter.Get());
+    }
   }
   return getter;
 }
 
+rtl::TRef<ICefUrlRequest> TFaviconGetter::TakeRequest() {
+  std::lock_guard<std::mutex> lock(GRunningGettersLock);
+  RunningGetters().erase(this);
+  return std::move(fUrlRequest);
+}
+
 void TFaviconGetter::Cancel() {
+  // Alive to the end of this call even when the request held the last reference.
+  rtl::TRef<TFaviconGetter> self(this);
   fCallback = nullptr;
-  if (rtl::TRef<ICefUrlRequest> request = fUrlRequest) request->Cancel();
+  fStream.reset();
+  // Let go of the request at once: a request that never completes must not keep both alive.
+  if (rtl::TRef<ICefUrlRequest> request = TakeRequest()) request->Cancel();
+}
+
+void CancelFaviconGetters() {
+  std::vector<rtl::TRef<TFaviconGetter>> running;
+  {
+    std::lock_guard<std::mutex> lock(GRunningGettersLock);
+    for (TFaviconGetter* getter : RunningGetters()) running.emplace_back(getter);
+  }
+  for (const auto& getter : running) getter->Cancel();
 }
 
 void TFaviconGetter::OnDownloadData(const rtl::TRef<ICefUrlRequest>& /*request*/, const void* data,
@@ -181,7 +254,7 @@ void TFaviconGetter::OnDownloadData(const rtl::TRef<ICefUrlRequest>& /*request*/
 void TFaviconGetter::OnRequestComplete(const rtl::TRef<ICefUrlRequest>& request) {
   std::unique_ptr<rtl::TMemoryStream> stream = std::move(fStream);
   TFaviconReady callback = fCallback;
-  fUrlRequest.Reset();  // done: no cycle with the runtime's request
+  TakeRequest();  // done: no cycle with the runtime's request
   if (callback && stream && request && request->GetRequestStatus() == UR_SUCCESS) {
     try {
       stream->SetPosition(0);

@@ -45,6 +45,8 @@ void VariantToListValue(const rtl::TRef<ICefListValue>& list, int index, const r
 void ListValueToVariant(rtl::TVariant& value, const rtl::TRef<ICefListValue>& list, int index);
 // Script value to variant (render thread, inside the value's context). Raises rtl::Exception
 // "指定的JavaScript变量无法转换为 Variant" for a kind it cannot represent, nested ones included.
+// An array or object met a second time (a cycle included), nested more than 32 deep or past the
+// first 1024 of one conversion becomes null.
 void V8ValueToVariant(const rtl::TRef<ICefv8Value>& value, rtl::TVariant& result);
 
 // Downloads one favicon through a runtime URL request and hands the bytes to a callback. The
@@ -55,7 +57,7 @@ class TFaviconGetter : public TCefUrlrequestClientOwn {
 public:
   // Starts the request; the getter lives while the runtime or the caller holds it.
   static rtl::TRef<TFaviconGetter> Create(const std::wstring& Url, TFaviconReady Callback);
-  // No callback after this; the request is cancelled.
+  // No callback after this; the request is cancelled and let go of, the stream freed.
   void Cancel();
 
   void OnDownloadData(const rtl::TRef<ICefUrlRequest>& request, const void* data, size_t data_length) override;
@@ -68,8 +70,14 @@ public:
 
 private:
   TFaviconGetter() = default;
+  // Leaves the running getters with the request (null when there was none).
+  rtl::TRef<ICefUrlRequest> TakeRequest();
 
   TFaviconReady fCallback;
   std::unique_ptr<rtl::TMemoryStream> fStream;
   rtl::TRef<ICefUrlRequest> fUrlRequest;
 };
+
+// Cancels every getter whose request is still running (the runtime is about to shut down and
+// would never complete them).
+void CancelFaviconGetters();

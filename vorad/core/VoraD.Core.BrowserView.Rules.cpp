@@ -86,12 +86,30 @@ std::wstring SelectFaviconUrl(const std::vector<std::wstring>& urls) {
   return found;
 }
 
+std::wstring HtmlEscape(std::wstring_view text) {
+  std::wstring out;
+  out.reserve(text.size());
+  for (const wchar_t c : text) {
+    switch (c) {
+      case L'&': out += L"&amp;"; break;
+      case L'<': out += L"&lt;"; break;
+      case L'>': out += L"&gt;"; break;
+      case L'"': out += L"&quot;"; break;
+      case L'\'': out += L"&#39;"; break;
+      default: out += c;
+    }
+  }
+  return out;
+}
+
 std::wstring BuildLoadErrorPage(const std::wstring& failedUrl, int errorCode, bool withDescription,
                                 const std::wstring& errorName, const std::wstring& errorDescription) {
-  std::wstring body = rtl::Format(L"<h2>Failed to load URL %s with error %d</h2>", failedUrl, errorCode);
+  // The address comes from the page (a link, script, the user): text, never markup.
+  std::wstring body =
+      rtl::Format(L"<h2>Failed to load URL %s with error %d</h2>", HtmlEscape(failedUrl), errorCode);
   if (withDescription) {
-    body += rtl::Format(L"<p>Error Name: %s</p>", errorName);
-    body += rtl::Format(L"<p>Error Description: %s</p>", errorDescription);
+    body += rtl::Format(L"<p>Error Name: %s</p>", HtmlEscape(errorName));
+    body += rtl::Format(L"<p>Error Description: %s</p>", HtmlEscape(errorDescription));
   }
   return rtl::Format(L"<html><body>%s</body></html>", body);
 }

@@ -39,7 +39,11 @@ std::wstring MakeUniqueFileName(const std::wstring& path);  // against the file 
 // The last URL of the list that contains ".ico" anywhere; empty when none does.
 std::wstring SelectFaviconUrl(const std::vector<std::wstring>& urls);
 
+// The text with the five characters that are markup in HTML (& < > " ') as character references.
+std::wstring HtmlEscape(std::wstring_view text);
+
 // The error page shown for a failed load; withDescription adds the name and description lines.
+// Every text in it is escaped for HTML.
 std::wstring BuildLoadErrorPage(const std::wstring& failedUrl, int errorCode, bool withDescription,
                                 const std::wstring& errorName, const std::wstring& errorDescription);
 

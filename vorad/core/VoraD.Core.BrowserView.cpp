@@ -1,7 +1,5 @@
 #include "vorad/core/VoraD.Core.BrowserView.h"
 
-#include <cstdio>
-
 #include "rtl/SysUtils.h"
 #include "toolkit/Forms.h"
 #include "vorad/cef3/VoraD.Cef3.Classes.h"
@@ -22,12 +20,6 @@ HWND PageWindow(const rtl::TRef<ICefBrowser>& browser) {
   if (!browser) return nullptr;
   const auto host = browser->GetHost();
   return host ? host->GetWindowHandle() : nullptr;
-}
-
-std::wstring HexAddress(const void* p) {
-  wchar_t buf[32];
-  std::swprintf(buf, 32, L"%04llX", static_cast<unsigned long long>(reinterpret_cast<uintptr_t>(p)));
-  return buf;
 }
 
 }  // namespace
@@ -64,6 +56,9 @@ TBrowserView::~TBrowserView() {
   FDestroying = true;
   ReleaseBrowsers();
   FBrowserDic.reset();
+  // A blocking read still waiting for one of the pages would otherwise wait for ever; no message
+  // box now, its loop would dispatch to this half-destroyed view.
+  if (FJsExtention) FJsExtention->AbandonPageRequests(-1, false);
   FJsExtention = nullptr;
   FClosedURL.clear();
   FEvents = nullptr;
@@ -340,14 +335,7 @@ std::wstring TBrowserView::ZoomLevel() {
 void TBrowserView::RunInRenderProcess(const rtl::TRef<TRenderProcessCallbackA>& proc, void* data) {
   if (!VoraDApp->CefSingleProcess()) throw rtl::Exception(L"\u6682\u65F6\u53EA\u652F\u6301\u5355\u8FDB\u7A0B\u6A21\u5F0F");
   if (!FActiveBrowser) return;
-  auto message = TCefProcessMessageRef::New(L"@voradbrowser_runinrender");
-  auto args = message->GetArgumentList();
-  // The receiver runs in this process and releases the reference added here after the call.
-  if (proc) proc->AddRef();
-  args->SetString(0, HexAddress(FActiveBrowser.Get()));
-  args->SetString(1, HexAddress(proc.Get()));
-  args->SetString(2, HexAddress(data));
-  FActiveBrowser->SendProcessMessage(PID_RENDERER, message);
+  SendRunInRender(FActiveBrowser, proc, data);
 }
 
 // --- properties ------------------------------------------------------------------------------

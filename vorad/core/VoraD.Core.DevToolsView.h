@@ -3,7 +3,6 @@
 // opened them. The developer tools appear in a top-level window of the runtime's; this
 // control's own window is never made. Main thread; DevToolsLocker guards the dictionary.
 #include <cstdint>
-#include <map>
 
 #include "rtl/Interfaces.h"
 #include "toolkit/Controls.h"
@@ -11,6 +10,8 @@
 
 // Popup, visible, caption, system menu, sizing border, maximise box; no minimise box.
 inline constexpr DWORD DevToolsWindowStyle = 0x90CD0000;
+
+class TDevToolsTable;
 
 class TDevToolsView : public toolkit::TWinControl {
 public:
@@ -22,9 +23,12 @@ public:
   bool IsOpenedFor(int32_t browserId);
 
 private:
-  void OpenDevToolsWindow(const rtl::TRef<ICefBrowser>& browser, const cef_point_t* inspectElementAt);
+  void OpenDevToolsWindow(const rtl::TRef<ICefBrowser>& browser, const cef_point_t* inspectElementAt,
+                          uint32_t windowNumber);
 
-  std::map<int32_t, rtl::TRef<ICefBrowser>> FBrowserDic;
+  // Page id -> inspected page, shared with the tools windows' clients: a tools window closed by
+  // the user (its close box) removes its page's entry, so the tools can be opened again.
+  rtl::TRef<TDevToolsTable> FBrowserDic;
 };
 
 // The window information of a developer tools window: the whole primary screen, titled "DevTools".

@@ -1,6 +1,9 @@
 #include "vorad/core/VoraD.Core.JsExtention.h"
 
+#include <cstdio>
 #include <cwchar>
+#include <set>
+#include <vector>
 
 #include "rtl/SysUtils.h"
 #include "toolkit/Forms.h"
@@ -50,6 +53,19 @@ struct TToNothing {
   static TNoResult From(const rtl::TVariant&) { return {}; }
 };
 
+// Every extention of the process, so that a page's end reaches the one its requests wait in.
+// Guarded by JsExtentionLocker.
+std::set<TVoraDJsExtention*>& Extentions() {
+  static auto* extentions = new std::set<TVoraDJsExtention*>();  // outlives every extention
+  return *extentions;
+}
+
+std::wstring HexAddress(const void* p) {
+  wchar_t buf[32];
+  std::swprintf(buf, 32, L"%04llX", static_cast<unsigned long long>(reinterpret_cast<uintptr_t>(p)));
+  return buf;
+}
+
 }  // namespace
 
 // The reply procedure of a blocking form: converts the answer into its slot, releases the
@@ -84,12 +100,15 @@ private:
 
 TVoraDJsExtention::TVoraDJsExtention() : FEvent(CreateEventW(nullptr, FALSE, FALSE, nullptr)) {
   if (!FEvent) throw rtl::EOSError(L"CreateEvent failed", GetLastError());
+  TLockerHold hold;
+  Extentions().insert(this);
 }
 
 TVoraDJsExtention::~TVoraDJsExtention() {
   if (CurrentJsExtention == this) CurrentJsExtention = nullptr;
   FEvent.reset();
   TLockerHold hold;
+  Extentions().erase(this);
   FHandlers.clear();
 }
 
@@ -103,9 +122,10 @@ void TVoraDJsExtention::SignalReply() {
   if (FEvent) SetEvent(FEvent.get());
 }
 
-void TVoraDJsExtention::RegisterHandler(const std::wstring& id, const rtl::TRef<TJsExtentionProc>& proc) {
+void TVoraDJsExtention::RegisterHandler(const std::wstring& id, const rtl::TRef<TJsExtentionProc>& proc,
+                                        int32_t pageId) {
   TLockerHold hold;
-  FHandlers[id] = proc;
+  FHandlers[id] = TPendingRequest{proc, pageId};
 }
 
 void TVoraDJsExtention::UnRegisterHandler(const std::wstring& aId, const std::wstring& aExpStr,
@@ -114,7 +134,7 @@ void TVoraDJsExtention::UnRegisterHandler(const std::wstring& aId, const std::ws
   const auto it = FHandlers.find(aId);
   if (it == FHandlers.end()) return;
   // Removed whatever the procedure does; kept alive by this reference during the call.
-  rtl::TRef<TJsExtentionProc> proc = it->second;
+  rtl::TRef<TJsExtentionProc> proc = it->second.proc;
   FHandlers.erase(it);
   if (proc) proc->Invoke(aValue, aExpStr);
 }
@@ -122,6 +142,48 @@ void TVoraDJsExtention::UnRegisterHandler(const std::wstring& aId, const std::ws
 size_t TVoraDJsExtention::PendingCount() const {
   TLockerHold hold;
   return FHandlers.size();
+}
+
+void TVoraDJsExtention::TakePageRequests(int32_t pageId, std::vector<rtl::TRef<TJsExtentionProc>>& taken) {
+  TLockerHold hold;
+  for (auto it = FHandlers.begin(); it != FHandlers.end();) {
+    const int32_t page = it->second.pageId;
+    if (page >= 0 && (pageId < 0 || page == pageId)) {
+      taken.push_back(it->second.proc);
+      it = FHandlers.erase(it);
+    } else {
+      ++it;
+    }
+  }
+}
+
+void TVoraDJsExtention::AnswerPageGone(const std::vector<rtl::TRef<TJsExtentionProc>>& abandoned,
+                                       bool reportErrors) {
+  for (const auto& proc : abandoned) {
+    try {
+      if (proc) proc->Invoke(rtl::TVariant(), kJsRequestPageGone);
+    } catch (...) {
+      if (reportErrors) toolkit::Application().HandleException();
+    }
+  }
+}
+
+void TVoraDJsExtention::AbandonPageRequests(int32_t pageId, bool reportErrors) {
+  std::vector<rtl::TRef<TJsExtentionProc>> abandoned;
+  TakePageRequests(pageId, abandoned);
+  AnswerPageGone(abandoned, reportErrors);
+}
+
+void JsExtentionPageGone(int32_t pageId) {
+  if (pageId < 0) return;
+  // Taken out of every extention at once under the locker (an extention may be freed on another
+  // thread), answered afterwards.
+  std::vector<rtl::TRef<TJsExtentionProc>> abandoned;
+  {
+    TLockerHold hold;
+    for (TVoraDJsExtention* extention : Extentions()) extention->TakePageRequests(pageId, abandoned);
+  }
+  TVoraDJsExtention::AnswerPageGone(abandoned, true);
 }
 
 bool TVoraDJsExtention::SendReadRequest(const rtl::TRef<ICefBrowser>& browser, int32_t kind,
@@ -154,7 +216,7 @@ std::wstring TVoraDJsExtention::RequestRead(const rtl::TRef<TJsExtentionProc>& p
                                             const rtl::TRef<ICefBrowser>& browser, const std::wstring& name,
                                             int32_t kind, bool* sent) {
   const std::wstring id = NewGuidString();
-  RegisterHandler(id, proc);
+  RegisterHandler(id, proc, browser ? browser->GetIdentifier() : -1);
   const bool ok = browser && SendReadRequest(browser, kind, name, id);
   if (sent) *sent = ok;
   return id;
@@ -164,7 +226,7 @@ std::wstring TVoraDJsExtention::RequestWrite(const rtl::TRef<TJsExtentionProc>& 
                                              const rtl::TRef<ICefBrowser>& browser, const rtl::TVariant& value,
                                              const std::wstring& name, int32_t kind, bool* sent) {
   const std::wstring id = NewGuidString();
-  RegisterHandler(id, proc);
+  RegisterHandler(id, proc, browser ? browser->GetIdentifier() : -1);
   const bool ok = browser && SendWriteRequest(browser, kind, value, name, id);
   if (sent) *sent = ok;
   return id;
@@ -430,10 +492,28 @@ void HandleRunInRender(const rtl::TRef<ICefBrowser>& browser, const rtl::TRef<IC
   void* const pageAddress = ParseAddress(args->GetString(0));
   void* const procAddress = ParseAddress(args->GetString(1));
   void* const data = ParseAddress(args->GetString(2));
-  const rtl::TRef<ICefBrowser> page(static_cast<ICefBrowser*>(pageAddress));
-  // Adopts the reference the sender added for us.
+  // Adopt the references the sender added for us (SendRunInRender).
+  const auto page = rtl::TRef<ICefBrowser>::Adopt(static_cast<ICefBrowser*>(pageAddress));
   const auto proc = rtl::TRef<TRenderProcessCallbackA>::Adopt(static_cast<TRenderProcessCallbackA*>(procAddress));
   if (proc) proc->Invoke(page, MainFrameContext(browser), data);
+}
+
+bool SendRunInRender(const rtl::TRef<ICefBrowser>& page, const rtl::TRef<TRenderProcessCallbackA>& proc,
+                     void* data) {
+  if (!page) return false;
+  const auto message = TCefProcessMessageRef::New(kRunInRenderMessage);
+  const auto args = message ? message->GetArgumentList() : nullptr;
+  if (!args) return false;
+  args->SetString(0, HexAddress(page.Get()));
+  args->SetString(1, HexAddress(proc.Get()));
+  args->SetString(2, HexAddress(data));
+  // Taken before the send: the render thread may run the message before the send returns.
+  page->AddRef();
+  if (proc) proc->AddRef();
+  if (page->SendProcessMessage(PID_RENDERER, message)) return true;
+  page->Release();
+  if (proc) proc->Release();
+  return false;
 }
 
 void InitVoraDCoreJsExtention() {

@@ -15,6 +15,7 @@
 #include <map>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "rtl/Interfaces.h"
 #include "rtl/Variant.h"
@@ -39,6 +40,10 @@ public:
 
 // Request kinds: integer argument 1 of "@voradbrowser_torender_jsextention".
 enum TJsRequestKind : int32_t { jrkRead = 0, jrkWrite = 1, jrkDefined = 2, jrkScript = 3 };
+
+// The error text of a request whose page closed or whose render process ended before it was
+// answered.
+inline constexpr wchar_t kJsRequestPageGone[] = L"页面已关闭或其渲染进程已结束，脚本请求没有结果";
 
 class TVoraDJsExtention : public rtl::TInterfacedObject {
 public:
@@ -87,17 +92,29 @@ public:
   void SetAsInteger(const rtl::TRef<ICefBrowser>& aBrowser, const std::wstring& aName, int64_t Value);
   void SetAsString(const rtl::TRef<ICefBrowser>& aBrowser, const std::wstring& aName, const std::wstring& Value);
 
-  // Under JsExtentionLocker; a second registration of an id replaces the first.
-  void RegisterHandler(const std::wstring& id, const rtl::TRef<TJsExtentionProc>& proc);
+  // Under JsExtentionLocker; a second registration of an id replaces the first. pageId: the
+  // page the request went to (-1: none).
+  void RegisterHandler(const std::wstring& id, const rtl::TRef<TJsExtentionProc>& proc, int32_t pageId = -1);
   // Main thread. Calls the procedure registered for the id (ids compare exactly) and forgets
   // it; an unknown id is ignored. An error raised by the procedure propagates after the locker
   // is left; the entry is gone all the same.
   void UnRegisterHandler(const std::wstring& aId, const std::wstring& aExpStr, const rtl::TVariant& aValue);
   size_t PendingCount() const;
+  // Main thread. Answers every request pending for the page (every request sent to a page, for
+  // -1) with kJsRequestPageGone: each procedure once, outside the locker. A procedure's error
+  // (a blocking form's, after its caller was released) is reported as the page manager reports
+  // errors unless reportErrors is false (the page manager is being destroyed), and the other
+  // requests are answered all the same.
+  void AbandonPageRequests(int32_t pageId, bool reportErrors = true);
 
 private:
   template <class TResult, class TConvert>
   friend class TBlockingReply;
+  friend void JsExtentionPageGone(int32_t pageId);
+
+  // Moves the procedures of the page's pending requests (every page's, for -1) into `taken`.
+  void TakePageRequests(int32_t pageId, std::vector<rtl::TRef<TJsExtentionProc>>& taken);
+  static void AnswerPageGone(const std::vector<rtl::TRef<TJsExtentionProc>>& abandoned, bool reportErrors);
 
   static void RaiseScriptError(const std::wstring& text);
   TWaitResult WaitForReply(DWORD timeoutMs);
@@ -121,9 +138,17 @@ private:
   struct TCloseHandle {
     void operator()(HANDLE h) const noexcept { if (h) CloseHandle(h); }
   };
+  struct TPendingRequest {
+    rtl::TRef<TJsExtentionProc> proc;
+    int32_t pageId;
+  };
   std::unique_ptr<void, TCloseHandle> FEvent;  // auto-reset, unnamed
-  std::map<std::wstring, rtl::TRef<TJsExtentionProc>> FHandlers;
+  std::map<std::wstring, TPendingRequest> FHandlers;
 };
+
+// Main thread (the runtime's UI thread): a page closed or its render process ended. Every
+// extention of the process answers the requests pending for it, as AbandonPageRequests does.
+void JsExtentionPageGone(int32_t pageId);
 
 // The extention of the most recent blocking call (process-wide).
 extern TVoraDJsExtention* CurrentJsExtention;
@@ -134,9 +159,18 @@ extern TVoraDJsExtention* CurrentJsExtention;
 // "@voradbrowser_tobrowser_jsextention". Kinds 0 to 3 always get an answer (empty without a
 // script context); nothing raised while answering leaves here: it becomes the error text.
 void HandleJsRequest(const rtl::TRef<ICefBrowser>& browser, const rtl::TRef<ICefProcessMessage>& message);
-// Runs the procedure object of a "@voradbrowser_runinrender" message. The addresses are only
-// meaningful inside the browser process, so in a render sub-process the message is ignored.
+// Runs the procedure object of a "@voradbrowser_runinrender" message with the page it names.
+// The addresses are only meaningful inside the browser process, so in a render sub-process the
+// message is ignored.
 void HandleRunInRender(const rtl::TRef<ICefBrowser>& browser, const rtl::TRef<ICefProcessMessage>& message);
+
+// ---- browser side of "@voradbrowser_runinrender" (single-process mode)
+
+// Sends the page's and the procedure's addresses and the data pointer to the page's render
+// side, with one reference on the page and one on the procedure that the receiver adopts: both
+// stay alive until the procedure has run, even when the page closes meanwhile. When the message
+// does not go out, both references are given back at once. True when it went out.
+bool SendRunInRender(const rtl::TRef<ICefBrowser>& page, const rtl::TRef<TRenderProcessCallbackA>& proc, void* data);
 
 // Unit initialisation: routes the render-process handler's two requests here (every process,
 // before the runtime starts). Finalisation removes the routes.

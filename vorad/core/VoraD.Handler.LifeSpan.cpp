@@ -1,5 +1,7 @@
 #include "vorad/core/VoraD.Handler.LifeSpan.h"
 
+#include "vorad/core/VoraD.Core.JsExtention.h"
+
 bool TVoraDLifeSpanHandler::OnBeforePopup(const rtl::TRef<ICefBrowser>& browser, const rtl::TRef<ICefFrame>& frame,
                                           const std::wstring& target_url, const std::wstring& target_frame_name,
                                           cef_window_open_disposition_t target_disposition, bool user_gesture,
@@ -32,5 +34,7 @@ bool TVoraDLifeSpanHandler::DoClose(const rtl::TRef<ICefBrowser>& browser) {
 }
 
 void TVoraDLifeSpanHandler::OnBeforeClose(const rtl::TRef<ICefBrowser>& browser) {
+  // Script requests still waiting for the page get their answer: an error.
+  if (browser) JsExtentionPageGone(browser->GetIdentifier());
   SendToBrowserWindow(browser, WM_VORAD_BEFORECLOSE, 0);
 }

@@ -1,5 +1,7 @@
 #include "vorad/core/VoraD.Handler.Request.h"
 
+#include "vorad/core/VoraD.Core.JsExtention.h"
+
 bool TVoraDRequestHandler::OnBeforeBrowse(const rtl::TRef<ICefBrowser>& browser, const rtl::TRef<ICefFrame>& frame,
                                           const rtl::TRef<ICefRequest>& request, bool is_redirect) {
   bool cancel = false;
@@ -106,5 +108,7 @@ void TVoraDRequestHandler::OnRenderViewReady(const rtl::TRef<ICefBrowser>& /*bro
 
 void TVoraDRequestHandler::OnRenderProcessTerminated(const rtl::TRef<ICefBrowser>& browser,
                                                      cef_termination_status_t status) {
+  // Nothing will answer the page's script requests now: their callers are released first.
+  if (browser) JsExtentionPageGone(browser->GetIdentifier());
   if (FEvents) FEvents->DoRenderProcessTerminated(browser, status);
 }
