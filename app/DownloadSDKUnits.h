@@ -14,6 +14,22 @@
 // after the last dot; a name whose only dot is its first character has none), and the same rule
 // applies again at the rename if the chosen name was taken meanwhile. TXlTaskInfo::SavedName
 // tells the name chosen.
+//
+// Resume after a restart: while a task downloads from a server that tells the size and accepts
+// ranges, a control file <name>.part.ctl sits beside the .part. It is UTF-8 text, one item a
+// line: "xldl-resume 1", "url <address as given to XL_CreateTask>", "total <bytes>",
+// "etag <ETag or empty>", "modified <Last-Modified or empty>", one "done <first> <end>" per
+// byte range [first, end) already in the .part, and "end" as the last line. It is rewritten
+// about once a second, and at a pause, a failure and XL_UnInit, always after the .part's bytes
+// are flushed to disk, and always as a whole (written to <name>.part.ctl.tmp, then renamed over
+// it), so a crash or power cut costs at most a second or so of data and never leaves it half
+// written. It is removed when the file completes (and with the .part when a task fails before
+// any byte arrived). When a task's first start finds, under the name it would take, a .part
+// whose control file names the same address and size, the task takes that .part over: it asks
+// for the first missing range with If-Range and goes on with the saved ranges when the answer
+// has the same size, ETag and Last-Modified; otherwise (the resource changed, or the server gives
+// no validators) it downloads afresh into the same .part. A control file that is unreadable or
+// for another address is left alone, and the task takes the next free name as above.
 #include <cstddef>
 #include <cstdint>
 
@@ -31,7 +47,10 @@ enum : std::uint8_t {
 // answer ended the task, or one of these.
 enum : std::int32_t {
   XL_FAIL_NONE = 0,
-  XL_FAIL_NETWORK = 1001,         // connection failed or lost, retries exhausted
+  // Connection failed, lost, reset or stalled, retries exhausted: a segment has five tries, and
+  // only a try that gets further than every try before it (since the last start) earns new ones;
+  // a 503 or 429 with Retry-After waits as asked (at most a minute) before the next.
+  XL_FAIL_NETWORK = 1001,
   XL_FAIL_REDIRECTS = 1002,       // too many redirects, or a redirect to an unusable address
   XL_FAIL_BAD_RESPONSE = 1003,    // the server's answer was malformed or inconsistent
   XL_FAIL_FILE = 1004,            // the .part file could not be opened, written or renamed
@@ -116,8 +135,8 @@ bool XLDL_CALL XL_Init();
 bool XLDL_CALL XL_UnInit();
 // Copies the record; 0 when the engine is not ready or a text lacks its terminator.
 TXlTaskHandle XLDL_CALL XL_CreateTask(const TXlTaskParam* param);
-// Starts or resumes on a worker thread and returns at once: true when the task is now
-// waiting or downloading; false for an unknown handle, an engine not ready, an address that is
+// Starts or resumes on a worker thread and returns at once (a failed task again, with fresh
+// tries): true when the task is now waiting or downloading; false for an unknown handle, an engine not ready, an address that is
 // not http/https, an empty or invalid file name or folder, or a task already complete.
 bool XLDL_CALL XL_StartTask(TXlTaskHandle task);
 // Pauses: the transfer stops within a fraction of a second, received data stays in the .part

@@ -31,8 +31,10 @@ bool IsValidFileName(const std::wstring& name) {
   static const wchar_t* const devices[] = {L"CON", L"PRN", L"AUX", L"NUL", L"CONIN$", L"CONOUT$"};
   for (const wchar_t* d : devices)
     if (stem == d) return false;
+  // COM1..COM9 and LPT1..LPT9, and with the superscript digits that Windows also maps to them.
   if (stem.size() == 4 && (stem.compare(0, 3, L"COM") == 0 || stem.compare(0, 3, L"LPT") == 0) &&
-      stem[3] >= L'1' && stem[3] <= L'9')
+      ((stem[3] >= L'1' && stem[3] <= L'9') || stem[3] == L'\u00B9' || stem[3] == L'\u00B2' ||
+       stem[3] == L'\u00B3'))
     return false;
   return true;
 }

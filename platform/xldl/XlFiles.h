@@ -35,6 +35,8 @@ public:
   bool IsOpen() const { return FHandle != INVALID_HANDLE_VALUE; }
   bool WriteAt(std::int64_t offset, const char* data, std::size_t size);
   bool SetSize(std::int64_t size);
+  // Down to the disk: what is written survives a power cut.
+  bool Flush() { return FlushFileBuffers(FHandle) != 0; }
   // Once every byte is written the file need not stay sparse.
   void ClearSparse();
   std::int64_t Size() const;

@@ -47,6 +47,8 @@ std::string EncodeTarget(const std::string& s) {
   return out;
 }
 
+}  // namespace
+
 bool ParseInt64(const std::string& s, std::int64_t& out) {
   if (s.empty() || s.size() > 18) return false;
   std::int64_t v = 0;
@@ -57,8 +59,6 @@ bool ParseInt64(const std::string& s, std::int64_t& out) {
   out = v;
   return true;
 }
-
-}  // namespace
 
 std::string TUrl::HostHeader() const {
   std::string h;
@@ -92,6 +92,7 @@ bool ParseUrl(const std::string& input, TUrl& out) {
   const std::size_t at = authority.rfind('@');
   if (at != std::string::npos) authority.erase(0, at + 1);  // credentials are not sent
   std::string portText;
+  bool hasPort = false;  // a colon after the host, even with nothing behind it
   if (!authority.empty() && authority[0] == '[') {
     const std::size_t close = authority.find(']');
     if (close == std::string::npos) return false;
@@ -101,10 +102,14 @@ bool ParseUrl(const std::string& input, TUrl& out) {
     if (!rest.empty()) {
       if (rest[0] != ':') return false;
       portText = rest.substr(1);
+      hasPort = true;
     }
   } else {
-    const std::size_t colon = authority.rfind(':');
-    if (colon != std::string::npos) {
+    // The first colon ends the host: a second one makes the port invalid, where taking the
+    // last would leave a host with a colon that the rebuilt address reads differently.
+    const std::size_t colon = authority.find(':');
+    hasPort = colon != std::string::npos;
+    if (hasPort) {
       portText = authority.substr(colon + 1);
       authority.erase(colon);
     }
@@ -115,7 +120,7 @@ bool ParseUrl(const std::string& input, TUrl& out) {
     if (c <= 0x20 || c == '/' || c == '\\' || c == '%' || c == '[' || c == ']') return false;
   url.Host = LowerStr(url.Host);
   url.Port = url.Secure ? 443 : 80;
-  if (!portText.empty()) {
+  if (hasPort) {
     std::int64_t port = 0;
     if (!ParseInt64(portText, port) || port < 1 || port > 65535) return false;
     url.Port = std::uint16_t(port);
@@ -253,6 +258,8 @@ bool ParseResponseHead(const std::string& head, TResponse& out) {
       r.ETag = value;
     } else if (name == "last-modified") {
       r.LastModified = value;
+    } else if (name == "retry-after") {
+      r.RetryAfter = value;
     }
   }
   if (!identityEncoding && !r.Chunked) return false;
@@ -266,6 +273,37 @@ bool ParseResponseHead(const std::string& head, TResponse& out) {
   if (r.Status == 206 && !r.HasContentRange) return false;
   out = r;
   return true;
+}
+
+std::int64_t RetryAfterMs(const std::string& valueIn, std::int64_t now) {
+  constexpr std::int64_t kCap = 60000;
+  const std::string value = Trim(valueIn);
+  std::int64_t seconds = 0;
+  if (ParseInt64(value, seconds)) return std::min(seconds, kCap / 1000) * 1000;
+  // The HTTP date: "Sun, 06 Nov 1994 08:49:37 GMT".
+  static const char* const months[] = {"jan", "feb", "mar", "apr", "may", "jun",
+                                       "jul", "aug", "sep", "oct", "nov", "dec"};
+  const std::size_t comma = value.find(", ");
+  if (comma == std::string::npos || value.size() != comma + 2 + 24) return -1;
+  const std::string d = LowerStr(value.substr(comma + 2));
+  if (d[2] != ' ' || d[6] != ' ' || d[11] != ' ' || d[14] != ':' || d[17] != ':' ||
+      d.compare(20, 4, " gmt") != 0)
+    return -1;
+  std::int64_t day, year, hh, mm, ss;
+  if (!ParseInt64(d.substr(0, 2), day) || !ParseInt64(d.substr(7, 4), year) ||
+      !ParseInt64(d.substr(12, 2), hh) || !ParseInt64(d.substr(15, 2), mm) ||
+      !ParseInt64(d.substr(18, 2), ss))
+    return -1;
+  int month = -1;
+  for (int i = 0; i < 12; ++i)
+    if (d.compare(3, 3, months[i]) == 0) month = i + 1;
+  if (month < 0 || day < 1 || day > 31 || hh > 23 || mm > 59 || ss > 60) return -1;
+  // Days since 1970-01-01 of a civil date (the proleptic Gregorian calendar).
+  const std::int64_t y = year - (month <= 2), era = y / 400, yoe = y - era * 400;
+  const std::int64_t doy = (153 * (month + (month > 2 ? -3 : 9)) + 2) / 5 + day - 1;
+  const std::int64_t days = era * 146097 + yoe * 365 + yoe / 4 - yoe / 100 + doy - 719468;
+  const std::int64_t at = days * 86400 + hh * 3600 + mm * 60 + ss;
+  return std::clamp<std::int64_t>((at - now) * 1000, 0, kCap);
 }
 
 bool IsRedirect(int status) {

@@ -34,7 +34,7 @@ struct TResponse {
   bool HasContentRange = false;
   std::int64_t RangeFirst = -1, RangeLast = -1, RangeTotal = -1;  // RangeTotal -1: "*"
   bool AcceptRanges = false;
-  std::string Location, ETag, LastModified;
+  std::string Location, ETag, LastModified, RetryAfter;
 
   // Bytes the body will carry when known in advance, else -1.
   std::int64_t BodyLength() const { return Chunked ? -1 : ContentLength; }
@@ -51,6 +51,11 @@ bool ParseResponseHead(const std::string& head, TResponse& out);
 bool ParseContentRange(const std::string& value, std::int64_t& first, std::int64_t& last,
                        std::int64_t& total);
 bool IsRedirect(int status);
+// A decimal of 1 to 18 digits, nothing else (no sign, no spaces).
+bool ParseInt64(const std::string& text, std::int64_t& out);
+// How long a Retry-After value (seconds, or an HTTP date seen at now, in seconds since 1970)
+// asks us to wait, in milliseconds, at most a minute; -1 when it is malformed.
+std::int64_t RetryAfterMs(const std::string& value, std::int64_t now);
 
 // Decodes a chunked body in place, in pieces as they arrive from the connection.
 class TChunkedDecoder {

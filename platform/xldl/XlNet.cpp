@@ -18,6 +18,7 @@ constexpr DWORD kStallTimeoutMs = 30000;
 constexpr DWORD kSliceMs = 100;  // how soon a blocked wait notices cancellation
 constexpr int kSocketBuffer = 1 << 20;
 constexpr std::size_t kMaxHead = 64 * 1024;
+constexpr int kMaxInterim = 8;  // "100 Continue" and the like before the answer
 const char kUserAgent[] = "xldl/1.0";
 
 std::string RequestHeaders(const TRequest& r) {
@@ -177,6 +178,12 @@ private:
   int Recv(char* buffer, int size) {
     for (;;) {
       const int n = recv(FSocket, buffer, size, 0);
+      if (n == 0 && send(FSocket, buffer, 0, 0) != 0) {
+        // Under Wine a reset that select has seen reads as an orderly close; a connection that
+        // was reset refuses even an empty send, one the server merely closed does not.
+        FError = ENetError::Lost;
+        return -1;
+      }
       if (n >= 0) return n;
       if (WSAGetLastError() != WSAEWOULDBLOCK) {
         FError = ENetError::Lost;
@@ -189,6 +196,7 @@ private:
   bool ReadHead(TResponse& response) {
     std::string data;
     char chunk[16 * 1024];
+    int interim = 0;
     for (;;) {
       const std::size_t end = FindHeadEnd(data.data(), data.size());
       if (end) {
@@ -198,6 +206,11 @@ private:
           return false;
         }
         if (r.Status >= 100 && r.Status < 200) {  // interim answer: the real one follows
+          // ...unless the server sends nothing else: a bounded number of them.
+          if (++interim > kMaxInterim) {
+            FError = ENetError::Malformed;
+            return false;
+          }
           data.erase(0, end);
           continue;
         }

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstring>
+#include <ctime>
 #include <filesystem>
 
 namespace xldl {
@@ -10,7 +11,7 @@ namespace {
 
 constexpr std::int64_t kMinSegment = 1 << 20;  // no connection of its own for less
 constexpr std::size_t kBufferSize = 1 << 20;
-constexpr int kMaxRetries = 5;      // failed tries of one segment in a row without progress
+constexpr int kMaxRetries = 5;      // failed tries of one segment without new progress (TTries)
 constexpr int kMaxRedirects = 10;
 constexpr int kMaxRestarts = 2;     // plan started afresh when the server changed its mind
 
@@ -30,10 +31,13 @@ bool IsTransientStatus(int status) {
   return status == 408 || status == 425 || status == 429 || status >= 500;
 }
 
-// A validator for If-Range: a strong ETag, else the date.
-std::string ValidatorOf(const TResponse& r) {
-  if (!r.ETag.empty() && r.ETag.compare(0, 2, "W/") != 0) return r.ETag;
-  return r.LastModified;
+// The wait before the next try: what a busy server asks for, else our own backoff.
+DWORD RetryDelay(int failures, int status, const std::string& retryAfter) {
+  if ((status == 503 || status == 429) && !retryAfter.empty()) {
+    const std::int64_t ms = RetryAfterMs(retryAfter, std::int64_t(std::time(nullptr)));
+    if (ms >= 0) return DWORD(ms);
+  }
+  return Backoff(failures);
 }
 
 }  // namespace
@@ -43,6 +47,7 @@ TXlTask::TXlTask(TTaskConfig config) : FConfig(std::move(config)) {}
 TXlTask::~TXlTask() {
   Cancel();
   Join();
+  if (FClaimed) ReleasePart(FPartPath);
 }
 
 bool TXlTask::Start() {
@@ -65,6 +70,7 @@ bool TXlTask::Start() {
   }
   FGeneration = generation;
   FCancel = token;
+  for (auto& segment : FSegments) segment.Tries = {};  // a new start is a fresh budget
   FStatus = XL_STATUS_WAITING;
   FFailCode = 0;
   return true;
@@ -89,12 +95,18 @@ bool TXlTask::PrepareFirstStart() {
     TPartFile part;
     // CREATE_NEW makes the claim atomic against other tasks and other programs.
     if (part.Create(final + L".part")) {
+      DeleteState(final + L".part");  // a control file left there describes another file
       FSavedName = name;
       FPartPath = final + L".part";
+      FClaimed = ClaimPart(FPartPath);
       return true;
     }
     const DWORD err = GetLastError();
     if (err != ERROR_FILE_EXISTS && err != ERROR_ALREADY_EXISTS) return false;
+    if (Adopt(final + L".part")) {
+      FSavedName = name;
+      return true;
+    }
   }
   return false;
 }
@@ -203,6 +215,9 @@ void TXlTask::Run(std::shared_ptr<TCancelToken> user, std::uint32_t generation) 
   // The run's files are closed now. A failure before any byte arrived (a 404, say) leaves no
   // empty .part behind; a later start claims it anew.
   if (ReceivedLocked() == 0 && DeleteFileW(LongPath(FPartPath).c_str())) {
+    DeleteState(FPartPath);
+    ReleasePart(FPartPath);
+    FClaimed = false;
     FKnown = false;
     FSegments.clear();
   }
@@ -286,7 +301,8 @@ void TXlTask::RunTransfer(TCancelToken& user, std::uint32_t generation) {
     }
     for (auto& t : helpers) t.join();  // all segments are done, failed, or given up
 
-    if (user.Cancelled()) return;  // paused or shut down: segments and .part stay
+    SaveState(pass, true);
+    if (user.Cancelled()) return;  // paused or shut down: segments, .part and its state stay
     bool restart = false;
     {
       std::lock_guard<std::mutex> lock(FLock);
@@ -301,6 +317,7 @@ void TXlTask::RunTransfer(TCancelToken& user, std::uint32_t generation) {
         FTotal = -1;
         FSegments.clear();
         FValidator.clear();
+        DeleteState(FPartPath);  // before the data it describes goes
         restart = true;
       } else if (pass.FailCode) {
         SetRunStatus(generation, XL_STATUS_FAILED, pass.FailCode);
@@ -339,6 +356,8 @@ bool TXlTask::OpenPartFile(TPass& pass) {
   // Someone removed the .part while we were paused: what it held is gone, begin again.
   {
     std::lock_guard<std::mutex> lock(FLock);
+    DeleteState(path);
+    FResumePending = false;
     FKnown = false;
     FRangesOk = false;
     FTotal = -1;
@@ -346,7 +365,10 @@ bool TXlTask::OpenPartFile(TPass& pass) {
   }
   std::error_code ec;
   std::filesystem::create_directories(std::filesystem::path(LongPath(FFolder)), ec);
-  return pass.File.Create(path);
+  if (!pass.File.Create(path)) return false;
+  std::lock_guard<std::mutex> lock(FLock);
+  FClaimed = ClaimPart(path);
+  return true;
 }
 
 int TXlTask::OpenFollowing(TPass& pass, TRequest request, std::unique_ptr<THttpStream>& stream,
@@ -376,21 +398,60 @@ int TXlTask::OpenFollowing(TPass& pass, TRequest request, std::unique_ptr<THttpS
   return XL_FAIL_REDIRECTS;
 }
 
-// The first answer decides the plan: size, ranges, and the segments.
+// The first answer decides the plan: size, ranges, and the segments. A task resuming what an
+// earlier process left asks for the first missing range with If-Range instead, and keeps the
+// saved plan only when the answer shows the same resource (same size and validators).
 bool TXlTask::Probe(TPass& pass, std::unique_ptr<THttpStream>& stream) {
   TRequest request;
+  std::vector<TRange> missing;
+  bool resuming;
   {
     std::lock_guard<std::mutex> lock(FLock);
     request.Url = FUrl;
     if (!FRangesRefused) request.RangeFirst = 0;
+    resuming = FResumePending;
+    if (resuming && FResume.ETag.empty() && FResume.LastModified.empty()) {
+      resuming = FResumePending = false;  // nothing to tell a changed resource by
+    }
+    if (resuming) {
+      missing = MissingRanges(FResume.Done, FResume.Total);
+      if (missing.empty()) {  // all there: only the rename was left undone
+        InstallResumed(missing, FResume.ETag, FResume.LastModified, FUrl, false);
+        SetRunStatus(pass.Generation, XL_STATUS_DOWNLOADING);
+        return true;
+      }
+      request.RangeFirst = missing[0].Begin;
+      request.RangeLast = missing[0].End - 1;
+      request.IfRange = ValidatorOf(FResume.ETag, FResume.LastModified);
+    }
   }
+  if (!resuming) DeleteState(FPartPath);
   request.Referer = WideToUtf8(FConfig.Referer);
   for (int failures = 0;;) {
     if (pass.Stop.Cancelled()) return false;
+    std::string retryAfter;
     TResponse r;
     TUrl finalUrl;
     bool retryable = false;
     int code = OpenFollowing(pass, request, stream, r, finalUrl, retryable);
+    if (!code && resuming && (r.Status == 200 || r.Status == 206 || r.Status == 416)) {
+      std::unique_lock<std::mutex> lock(FLock);
+      if (r.Status == 206 && r.RangeFirst == request.RangeFirst && r.RangeTotal == FResume.Total &&
+          r.ETag == FResume.ETag && r.LastModified == FResume.LastModified) {
+        InstallResumed(missing, r.ETag, r.LastModified, finalUrl, true);
+        SetRunStatus(pass.Generation, XL_STATUS_DOWNLOADING);
+        return true;
+      }
+      // Changed, or no longer served in ranges: a fresh download into the same .part.
+      FResumePending = resuming = false;
+      lock.unlock();
+      DeleteState(FPartPath);
+      stream.reset();
+      request.RangeFirst = 0;
+      request.RangeLast = -1;
+      request.IfRange.clear();
+      continue;
+    }
     std::int64_t total = -1;
     bool ranges = false;
     if (!code) {
@@ -417,6 +478,7 @@ bool TXlTask::Probe(TPass& pass, std::unique_ptr<THttpStream>& stream) {
       } else {
         code = r.Status;
         retryable = IsTransientStatus(r.Status);
+        retryAfter = r.RetryAfter;
       }
     }
     if (!code) {
@@ -426,17 +488,23 @@ bool TXlTask::Probe(TPass& pass, std::unique_ptr<THttpStream>& stream) {
       FTotal = total;
       FRangesOk = ranges && !FRangesRefused;
       FEffectiveUrl = finalUrl;
-      FValidator = ValidatorOf(r);
+      FETag = r.ETag;
+      FLastModified = r.LastModified;
+      FValidator = ValidatorOf(r.ETag, r.LastModified);
       FSegments.clear();
       if (total == 0) stream.reset();  // nothing to read: no segment at all
       if (total != 0) {
         std::int64_t count = 1;
         if (FRangesOk) count = std::clamp<std::int64_t>(total / kMinSegment, 1, connections);
-        for (std::int64_t i = 0; i < count; ++i) {
-          TSegment s;
-          s.Begin = s.Pos = total > 0 ? total * i / count : 0;
-          s.End = total > 0 ? total * (i + 1) / count : kOpenEnd;
-          FSegments.push_back(s);
+        if (total < 0) {
+          FSegments.emplace_back();  // [0, open end)
+        } else {
+          for (const TRange& range : PlanSegments(total, count)) {
+            TSegment s;
+            s.Begin = s.Pos = range.Begin;
+            s.End = range.End;
+            FSegments.push_back(s);
+          }
         }
         FSegments[0].Owned = stream != nullptr;
       }
@@ -446,6 +514,7 @@ bool TXlTask::Probe(TPass& pass, std::unique_ptr<THttpStream>& stream) {
         FailPass(pass, XL_FAIL_FILE);
         return false;
       }
+      SaveState(pass, true);
       return true;
     }
     stream.reset();
@@ -454,7 +523,7 @@ bool TXlTask::Probe(TPass& pass, std::unique_ptr<THttpStream>& stream) {
       FailPass(pass, code);
       return false;
     }
-    if (pass.Stop.Sleep(Backoff(failures))) return false;
+    if (pass.Stop.Sleep(RetryDelay(failures, code, retryAfter))) return false;
   }
 }
 
@@ -555,7 +624,8 @@ TXlTask::ESegmentEnd TXlTask::RunSegment(TPass& pass, int index, std::unique_ptr
       return ESegmentEnd::Done;
     }
     int failCode = 0;
-    bool retryable = true, progressed = false;
+    bool retryable = true;
+    std::string retryAfter;
     if (!stream) {
       if (ranges) {
         request.RangeFirst = pos;
@@ -585,6 +655,7 @@ TXlTask::ESegmentEnd TXlTask::RunSegment(TPass& pass, int index, std::unique_ptr
         } else if (r.Status < 200 || r.Status >= 300) {
           failCode = r.Status;
           retryable = IsTransientStatus(r.Status);
+          retryAfter = r.RetryAfter;
         }
         {
           std::lock_guard<std::mutex> lock(FLock);
@@ -641,31 +712,34 @@ TXlTask::ESegmentEnd TXlTask::RunSegment(TPass& pass, int index, std::unique_ptr
         FailPass(pass, XL_FAIL_FILE);
         return ESegmentEnd::Stop;
       }
-      progressed = progressed || len > 0;
-      std::lock_guard<std::mutex> lock(FLock);
-      TSegment& s = FSegments[index];
-      s.Pos = at + len;
-      if (s.Pos >= s.End) {  // reached its end, perhaps moved closer by a split
-        uncountLocked();
-        return ESegmentEnd::Done;
+      {
+        std::lock_guard<std::mutex> lock(FLock);
+        TSegment& s = FSegments[index];
+        s.Pos = at + len;
+        if (s.Pos >= s.End) {  // reached its end, perhaps moved closer by a split
+          uncountLocked();
+          return ESegmentEnd::Done;
+        }
       }
+      SaveState(pass, false);
     }
     // This try failed: back off and try again, a bounded number of times.
     stream.reset();
     uncount();
     if (pass.Stop.Cancelled()) return ESegmentEnd::Stop;
+    bool left;
     int failures;
     {
       std::lock_guard<std::mutex> lock(FLock);
       TSegment& s = FSegments[index];
-      if (progressed) s.Failures = 0;
-      failures = ++s.Failures;
+      left = s.Tries.Fail(s.Pos, kMaxRetries);
+      failures = s.Tries.Failed;
     }
-    if (!retryable || failures > kMaxRetries) {
+    if (!retryable || !left) {
       FailPass(pass, failCode);
       return ESegmentEnd::Stop;
     }
-    if (pass.Stop.Sleep(Backoff(failures))) return ESegmentEnd::Stop;
+    if (pass.Stop.Sleep(RetryDelay(failures, failCode, retryAfter))) return ESegmentEnd::Stop;
   }
 }
 
@@ -703,7 +777,10 @@ void TXlTask::Finalize(TPass& pass) {
         final + L".part" != partPath)
       continue;  // another download is heading for that name
     if (MoveFileExW(LongPath(partPath).c_str(), LongPath(final).c_str(), 0)) {
+      DeleteState(partPath);
+      ReleasePart(partPath);
       std::lock_guard<std::mutex> lock(FLock);
+      FClaimed = false;
       FDone = true;
       FSavedName = name;
       FTotal = total;

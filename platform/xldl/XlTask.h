@@ -12,6 +12,8 @@
 #include "platform/xldl/XlFiles.h"
 #include "platform/xldl/XlHttp.h"
 #include "platform/xldl/XlNet.h"
+#include "platform/xldl/XlPlan.h"
+#include "platform/xldl/XlResume.h"
 
 namespace xldl {
 
@@ -23,6 +25,14 @@ struct TTaskConfig {
 // Connections per task when the caller leaves the choice to us (measured with bench/download).
 constexpr int kDefaultConnections = 4;
 constexpr int kMaxConnections = 16;
+
+// Tasks of one process never hold the same .part: ClaimPart is false when one already does.
+bool ClaimPart(const std::wstring& path);
+void ReleasePart(const std::wstring& path);
+// Removes the control file of a .part.
+void DeleteState(const std::wstring& partPath);
+// A validator for If-Range: a strong ETag, else the date.
+std::string ValidatorOf(const std::string& etag, const std::string& lastModified);
 
 class TXlTask {
 public:
@@ -45,7 +55,7 @@ private:
     std::int64_t Begin = 0, End = kOpenEnd, Pos = 0;
     std::int64_t Writing = 0;  // end of the bytes being written now, beyond Pos
     bool Owned = false;
-    int Failures = 0;
+    TTries Tries;
   };
 
   // One run of the transfer, from a start to its end, a pause or a failure.
@@ -60,6 +70,11 @@ private:
   enum class ESegmentEnd { Done, Stop };
 
   bool PrepareFirstStart();
+  bool Adopt(const std::wstring& partPath);
+  void InstallResumed(const std::vector<TRange>& missing, const std::string& etag,
+                      const std::string& lastModified, const TUrl& url, bool owned);
+  // Writes the control file; unless forced, only when the last write is a while ago. Any thread.
+  void SaveState(TPass& pass, bool force);
   void Run(std::shared_ptr<TCancelToken> user, std::uint32_t generation);
   void RunTransfer(TCancelToken& user, std::uint32_t generation);
   bool OpenPartFile(TPass& pass);
@@ -94,12 +109,17 @@ private:
   std::thread FRunner;
   std::wstring FFolder, FSavedName, FPartPath;
   bool FDone = false;           // the file is complete under its final name
+  bool FClaimed = false;        // FPartPath is ours among this process's tasks
   bool FKnown = false;          // the server's first answer has been seen
   bool FRangesOk = false;
   bool FRangesRefused = false;  // the server once answered a Range request with everything
   std::int64_t FTotal = -1;
   TUrl FEffectiveUrl;
-  std::string FValidator;
+  std::string FValidator, FETag, FLastModified;
+  TResumeState FResume;         // what an earlier process left, until the server confirms it
+  bool FResumePending = false;
+  std::uint64_t FSavedTick = 0;
+  std::mutex FSaveLock;         // one control-file write at a time; taken before FLock
   std::vector<TSegment> FSegments;
   int FOpenConnections = 0;
   std::uint64_t FSpeedTick = 0;

@@ -26,21 +26,32 @@ Routes (query parameters apply to every route that sends a body):
   ?chunked=1           chunked transfer encoding
   ?drop=N              close the connection after N body bytes (first request of a path only,
                        or every request with dropall=1)
+  ?reset=1             with drop: end the connection with a reset instead of an orderly close
+  ?nolast=1            with chunked: close after the last data chunk, without the final chunk
+  ?busy=C&retryafter=V the first request of a path answers C (503, 429) with Retry-After: V;
+                       V "date+S" sends the HTTP date S seconds from now
+  ?interim=N           N "100 Continue" interim answers before the answer; "forever": an
+                       endless stream of them (120 s at most)
+  ?etag=NAME           ETag "NAME-<generation>" and a fixed Last-Modified; If-Range that does not
+                       match gets the whole body (200); /etag/NAME/bump makes a new generation
   ?status=C            answer status C with a short body
   ?redirect=N          redirect N times before answering (?redirect=loop never stops)
   ?attachment=NAME     Content-Disposition: attachment; filename="NAME"
   ?auth=user:pass      require HTTP basic authentication (401 otherwise)
   ?type=MIME           Content-Type
-  /log                 the request log (method, path, Range header), one line per request
+  /log                 the request log (method, path, Range header), one line per request;
+                       /log?times=1 starts each line with the server's monotonic seconds
   /log/clear           empties the log
 """
 import argparse
 import base64
+import email.utils
 import os
 import re
 import signal
 import socket
 import ssl
+import struct
 import sys
 import threading
 import time
@@ -52,6 +63,9 @@ PAGES = os.path.join(ROOT, "pages")
 LOG = []
 LOG_LOCK = threading.Lock()
 DROPPED = set()
+BUSY = set()
+ETAGS = {}  # etag name -> generation
+TIMES = []  # monotonic time of each LOG line
 MAX_LOG = 10000
 FILES = None  # folder served under /files/, from --files
 
@@ -97,13 +111,34 @@ class Handler(BaseHTTPRequestHandler):
         with LOG_LOCK:
             if len(LOG) < MAX_LOG:
                 LOG.append("%s %s %s" % (self.command, self.path, self.headers.get("Range", "-")))
+                TIMES.append(time.monotonic())
         if url.path == "/log":
             with LOG_LOCK:
-                return self.send_body(200, ("\n".join(LOG) + "\n").encode(), "text/plain", {}, head)
+                lines = LOG if "times" not in q else ["%.3f %s" % x for x in zip(TIMES, LOG)]
+                return self.send_body(200, ("\n".join(lines) + "\n").encode(), "text/plain", {}, head)
         if url.path == "/log/clear":
             with LOG_LOCK:
                 LOG.clear()
+                TIMES.clear()
             return self.send_body(200, b"ok\n", "text/plain", {}, head)
+        m = re.fullmatch(r"/etag/([\w.-]+)/bump", url.path)
+        if m:
+            with LOG_LOCK:
+                ETAGS[m.group(1)] = ETAGS.get(m.group(1), 0) + 1
+            return self.send_body(200, b"ok\n", "text/plain", {}, head)
+        if "busy" in q:
+            with LOG_LOCK:
+                first = self.path not in BUSY
+                BUSY.add(self.path)
+            if first:
+                after = q.get("retryafter", "1")
+                if after.startswith("date+"):
+                    after = email.utils.formatdate(time.time() + float(after[5:]), usegmt=True)
+                return self.send_body(int(q["busy"]), b"busy\n", "text/plain", {"Retry-After": after}, head)
+        if "interim" in q:
+            if q["interim"] == "forever":
+                return self.send_interim_forever()
+            self.wfile.write(b"HTTP/1.1 100 Continue\r\n\r\n" * int(q["interim"]))
         if "auth" in q:
             expected = "Basic " + base64.b64encode(q["auth"].encode()).decode()
             if self.headers.get("Authorization") != expected:
@@ -158,6 +193,17 @@ class Handler(BaseHTTPRequestHandler):
         if not head:
             self.wfile.write(body)
 
+    def send_interim_forever(self):
+        t0 = time.monotonic()
+        try:
+            while time.monotonic() - t0 < 120:
+                self.wfile.write(b"HTTP/1.1 100 Continue\r\n\r\n" * 64)
+                self.wfile.flush()
+                time.sleep(0.001)
+        except (BrokenPipeError, ConnectionResetError):
+            pass
+        self.close_connection = True
+
     def send_data(self, data, q, head, ctype):
         self.send_generated(len(data), q, head, lambda a, b: data[a:b], ctype)
 
@@ -166,6 +212,14 @@ class Handler(BaseHTTPRequestHandler):
         start, end, code = 0, size, 200
         rng = self.headers.get("Range")
         headers = {}
+        if "etag" in q:
+            with LOG_LOCK:
+                etag = '"%s-%d"' % (q["etag"], ETAGS.get(q["etag"], 0))
+            headers["ETag"] = etag
+            headers["Last-Modified"] = "Mon, 07 Dec 2026 10:00:00 GMT"
+            if_range = self.headers.get("If-Range")
+            if if_range is not None and if_range.strip() != etag:
+                rng = None  # the resource changed: the whole of it
         if "norange" not in q:
             headers["Accept-Ranges"] = "bytes"
             if rng:
@@ -231,14 +285,24 @@ class Handler(BaseHTTPRequestHandler):
                 if drop is not None and sent >= drop:
                     self.close_connection = True
                     self.wfile.flush()
+                    if "reset" in q:  # linger 0: close sends RST instead of FIN
+                        self.connection.setsockopt(socket.SOL_SOCKET, socket.SO_LINGER,
+                                                   struct.pack("ii", 1, 0))
+                        # The streams hold the socket open: close them too, so it closes now.
+                        self.rfile.close()
+                        self.wfile.close()
+                        self.connection.close()
+                        return
                     self.connection.shutdown(socket.SHUT_RDWR)
                     return
                 if throttle:
                     ahead = sent / throttle - (time.monotonic() - t0)
                     if ahead > 0:
                         time.sleep(ahead)
-            if chunked:
+            if chunked and "nolast" not in q:
                 self.wfile.write(b"0\r\n\r\n")
+            elif chunked:
+                self.close_connection = True
         except (BrokenPipeError, ConnectionResetError):
             self.close_connection = True
 

@@ -115,13 +115,18 @@ TEST(IconRules, Header) {
 // ---- parts of the component that need no page: the registry's favicon rule, the client
 // handler's pump and handler lifetime, the control before any page.
 
+#include <atomic>
+#include <chrono>
 #include <cstring>
+#include <functional>
+#include <thread>
 
 #include "rtl/Streams.h"
 #include "toolkit/ExtCtrls.h"
 #include "vorad/core/VoraD.CefBrowserWrapper.h"
 #include "vorad/core/VoraD.Core.BrowserHandler.h"
 #include "vorad/core/VoraD.Core.BrowserView.h"
+#include "vorad/core/VoraD.Core.EventSink.h"
 #include "vorad/core/VoraD.Core.JsExtention.h"
 #include "vorad/core/VoraD.Core.VoraDBrowser.h"
 #include "vorad/core/VoraD.Locker.h"
@@ -259,6 +264,68 @@ TEST(ClientHandler, OneTimerForAllHandlersAndNilGettersAfterRelease) {
   EXPECT_FALSE(InMessageLoopWork);
 }
 
+TEST(ClientHandler, TheLastHandlerEndingOnARuntimeThreadLeavesTheTimerToTheMainThread) {
+  using namespace std::chrono_literals;
+  ASSERT_EQ(HandlerCount.load(), 0);
+  TVoraDBrowser control;
+  rtl::TRef<TVoraDHandler> handler(new TVoraDHandler(false, control.EventSink()));
+  handler->StartTimer();
+  toolkit::TTimer* timer = MessageLoopTimer;
+  ASSERT_TRUE(timer && timer->Enabled());
+  std::atomic<bool> released{false};
+  std::thread io([&] {
+    handler = nullptr;
+    released = true;
+  });
+  // The runtime thread neither waits for the main thread nor touches the timer's window...
+  EXPECT_TRUE(testing_support::WaitFor([&] { return released.load(); }, 5s, false));
+  EXPECT_EQ(MessageLoopTimer, timer);
+  EXPECT_EQ(HandlerCount.load(), 0);
+  // ...which the main thread frees when it next handles its messages.
+  EXPECT_TRUE(testing_support::WaitFor([] { return MessageLoopTimer == nullptr; }, 5s, true));
+  io.join();
+}
+
+TEST(ClientHandler, HandlersCopiedOnAnotherThreadWhileReleased) {
+  TVoraDBrowser control;
+  // A runtime thread copying the handlers of whichever client is current, without a pause.
+  std::atomic<TVoraDHandler*> current{nullptr};
+  std::atomic<bool> done{false};
+  std::atomic<int> copies{0}, passes{0};
+  std::thread io([&] {
+    while (!done) {
+      if (TVoraDHandler* handler = current.load()) {
+        rtl::TRef<ICefRequestHandler> request = handler->GetRequestHandler();
+        rtl::TRef<ICefLoadHandler> load = handler->GetLoadHandler();
+        rtl::TRef<ICefDisplayHandler> display = handler->GetDisplayHandler();
+        if (request || load || display) ++copies;
+      } else {
+        std::this_thread::yield();
+      }
+      ++passes;
+    }
+  });
+  auto waitFor = [](const std::function<bool()>& cond) {
+    const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(2);
+    while (!cond() && std::chrono::steady_clock::now() < deadline) std::this_thread::yield();
+  };
+  for (int round = 0; round < 100; ++round) {
+    rtl::TRef<TVoraDHandler> handler(new TVoraDHandler(false, control.EventSink()));
+    const int before = copies.load();
+    current = handler.Get();
+    // Released while the other thread is busy copying.
+    waitFor([&] { return copies.load() != before; });
+    handler->ReleaseHandlers();
+    current = nullptr;
+    // The pass that may still hold the pointer ends before the handler goes.
+    const int seen = passes.load();
+    waitFor([&] { return passes.load() != seen; });
+    EXPECT_FALSE(handler->GetRequestHandler() || handler->GetLoadHandler() || handler->GetDisplayHandler());
+  }
+  done = true;
+  io.join();
+}
+
 TEST(ClientHandler, ScriptReplyNameIsMatchedWithoutCase) {
   TVoraDBrowser control;
   rtl::TRef<TVoraDHandler> handler(new TVoraDHandler(false, rtl::TRef<IVoraDBrowser>(&control)));
@@ -351,4 +418,67 @@ TEST(ScriptAccess, RepliesReachTheirProcedureOnce) {
   EXPECT_EQ(proc->value, rtl::TVariant(int32_t(7)));
   EXPECT_EQ(proc->error, L"oops");
   EXPECT_EQ(ext->PendingCount(), 0u);
+}
+
+// ---- the control's event sink and the page manager's window
+
+TEST(EventSink, DetachWaitsForOtherThreadsOnlyAndHandlesTheirSends) {
+  using namespace std::chrono_literals;
+  toolkit::TForm form;
+  const HWND mainWindow = form.Handle();
+  TVoraDBrowser control;
+  rtl::TRef<TVoraDEventSink> sink(new TVoraDEventSink(&control));
+  std::atomic<bool> entered{false}, detaching{false}, finished{false};
+  std::atomic<int> calls{0};
+  control.OnTakeFocus = [&](PBrowser, bool) {
+    ++calls;
+    entered = true;
+    testing_support::WaitFor([&] { return detaching.load(); }, 5s, false);
+    // An event on a runtime thread may well send to the main thread's windows.
+    SendMessageW(mainWindow, WM_NULL, 0, 0);
+    Sleep(50);
+    finished = true;
+  };
+  std::thread io([&] { sink->DoTakeFocus(nullptr, true); });
+  ASSERT_TRUE(testing_support::WaitFor([&] { return entered.load(); }, 5s, false));
+  detaching = true;
+  sink->Detach();
+  EXPECT_TRUE(finished);
+  io.join();
+  // Later events find no control.
+  sink->DoTakeFocus(nullptr, true);
+  EXPECT_EQ(calls, 1);
+
+  // An event of the detaching thread itself, further up its stack, is not waited for.
+  rtl::TRef<TVoraDEventSink> nested(new TVoraDEventSink(&control));
+  int nestedCalls = 0;
+  control.OnTakeFocus = [&](PBrowser, bool) {
+    ++nestedCalls;
+    nested->Detach();
+  };
+  nested->DoTakeFocus(nullptr, true);
+  nested->DoTakeFocus(nullptr, true);
+  EXPECT_EQ(nestedCalls, 1);
+}
+
+TEST(PageManagerMessages, OnlyTheComponentsOwnSendsAreDispatched) {
+  toolkit::TForm form;
+  form.SetBounds(10, 10, 300, 200);
+  TVoraDBrowser control(&form);
+  control.SetAlign(toolkit::TAlign::alClient);
+  form.Show();
+  int events = 0;
+  control.OnLoadingStateChange = [&](PBrowser, bool, bool, bool) { ++events; };
+  control.OnStateChange = [&](PBrowser, TBrowserDataChangeKind, const std::wstring&) { ++events; };
+  const HWND view = control.BrowserView()->Handle();
+  ASSERT_TRUE(view);
+  // Payloads of the right shape, but nobody of the component is sending them.
+  const rtl::TRef<ICefBrowser> none;
+  const std::wstring title = L"forged";
+  SendMessageW(view, WM_VORAD_LOADINGSTATE, reinterpret_cast<WPARAM>(&none), 1);
+  SendMessageW(view, WM_VORAD_TITLECHANGE, reinterpret_cast<WPARAM>(&none), reinterpret_cast<LPARAM>(&title));
+  EXPECT_EQ(events, 0);
+  // Another program's DM_SETDEFID (WM_USER + 1) carries a button id, not an address.
+  EXPECT_EQ(SendMessageW(view, DM_SETDEFID, 0x4711, 0), 0);
+  EXPECT_EQ(events, 0);
 }

@@ -11,6 +11,8 @@
 #include "platform/xldl/XlFiles.h"
 #include "platform/xldl/XlHttp.h"
 #include "platform/xldl/XlNet.h"
+#include "platform/xldl/XlPlan.h"
+#include "platform/xldl/XlResume.h"
 #include "support/TestSupport.h"
 
 using namespace testing_support;
@@ -58,12 +60,11 @@ bool WaitStatus(TXlTaskHandle task, std::uint8_t status, std::chrono::millisecon
   return WaitFor([&] { return Query(task).Status == status; }, timeout, false);
 }
 
-// GET through the engine's own client: the server's request log.
-std::vector<std::string> ServerLog(const std::string& filter) {
+// GET of a path of the test server through the engine's own client: the body.
+std::string ServerGet(const std::string& path) {
   xldl::TCancelToken cancel;
   xldl::TRequest request;
-  EXPECT_TRUE(xldl::ParseUrl("http://127.0.0.1:" + std::to_string(HttpServerPort()) + "/log",
-                             request.Url));
+  EXPECT_TRUE(xldl::ParseUrl("http://127.0.0.1:" + std::to_string(HttpServerPort()) + path, request.Url));
   auto stream = xldl::MakeStream(request.Url, cancel);
   xldl::TResponse response;
   std::string body;
@@ -71,8 +72,13 @@ std::vector<std::string> ServerLog(const std::string& filter) {
     char buf[65536];
     for (int n; (n = stream->Read(buf, sizeof buf)) > 0;) body.append(buf, std::size_t(n));
   }
+  return body;
+}
+
+// The server's request log (each line led by the time of the request in seconds, when asked).
+std::vector<std::string> ServerLog(const std::string& filter, bool times = false) {
   std::vector<std::string> lines;
-  std::istringstream in(body);
+  std::istringstream in(ServerGet(times ? "/log?times=1" : "/log"));
   for (std::string line; std::getline(in, line);)
     if (line.find(filter) != std::string::npos) lines.push_back(line);
   return lines;
@@ -134,7 +140,9 @@ TEST(XlHttp, ParsesAddresses) {
   ASSERT_TRUE(xldl::ParseUrl("http://h/a/./b/../c?q=/../", u));
   EXPECT_EQ(u.Target, "/a/c?q=/../");
   for (const char* bad : {"ftp://h/x", "http://", "http://:80/", "http://h:0/", "http://h:65536/",
-                          "http://h:8x/", "h/x", "", "http://[::1/"})
+                          "http://h:8x/", "h/x", "", "http://[::1/",
+                          // a host with a colon, an empty port: rebuilt, they would read differently
+                          "http://a:b:80/", "http://h:/x", "http://[::1]:/x", "http://u@a:b:81/"})
     EXPECT_FALSE(xldl::ParseUrl(bad, u)) << bad;
 }
 
@@ -203,16 +211,97 @@ TEST(XlHttp, DecodesChunkedBodiesInAnyPieces) {
   }
 }
 
+TEST(XlHttp, RetryAfterValues) {
+  const std::int64_t now = 1796810400;  // Mon, 09 Dec 2026 10:00:00 GMT
+  EXPECT_EQ(xldl::RetryAfterMs("2", now), 2000);
+  EXPECT_EQ(xldl::RetryAfterMs(" 0 ", now), 0);
+  EXPECT_EQ(xldl::RetryAfterMs("3600", now), 60000);  // capped at a minute
+  EXPECT_EQ(xldl::RetryAfterMs("Wed, 09 Dec 2026 10:00:05 GMT", now), 5000);
+  EXPECT_EQ(xldl::RetryAfterMs("Wed, 09 Dec 2026 09:00:00 GMT", now), 0);  // already past
+  EXPECT_EQ(xldl::RetryAfterMs("Thu, 10 Dec 2026 10:00:00 GMT", now), 60000);
+  EXPECT_EQ(xldl::RetryAfterMs("Sun, 01 Mar 2026 00:00:00 GMT", 1772323200 - 3), 3000);
+  for (const char* bad : {"", "-1", "soon", "Wed, 09 Dex 2026 10:00:05 GMT", "Wed, 09 Dec 2026 10:00:05"})
+    EXPECT_EQ(xldl::RetryAfterMs(bad, now), -1) << bad;
+}
+
+// The segment plan: even cuts for any size (no overflow near the 64-bit limit), and done ranges
+// joined.
+TEST(XlPlan, CutsAndJoins) {
+  using xldl::TRange;
+  EXPECT_EQ(xldl::PlanSegments(10, 3), (std::vector<TRange>{{0, 3}, {3, 6}, {6, 10}}));
+  EXPECT_EQ(xldl::PlanSegments(0, 1), (std::vector<TRange>{{0, 0}}));
+  for (std::int64_t total : {INT64_MAX, INT64_MAX / 3, std::int64_t(1) << 62, std::int64_t(999999937)}) {
+    for (std::int64_t count : {1, 10, 16}) {
+      const auto plan = xldl::PlanSegments(total, count);
+      ASSERT_EQ(plan.size(), std::size_t(count));
+      EXPECT_EQ(plan.front().Begin, 0);
+      EXPECT_EQ(plan.back().End, total);
+      for (std::size_t i = 0; i < plan.size(); ++i) {
+        EXPECT_LT(plan[i].Begin, plan[i].End) << total << " " << count;
+        if (i > 0) {
+          EXPECT_EQ(plan[i].Begin, plan[i - 1].End);
+        }
+        EXPECT_LE(plan[i].End - plan[i].Begin - total / count, 1);
+      }
+    }
+  }
+  EXPECT_EQ(xldl::MergeRanges({{8, 9}, {0, 2}, {5, 5}, {2, 4}, {3, 6}}),
+            (std::vector<TRange>{{0, 6}, {8, 9}}));
+  EXPECT_EQ(xldl::MissingRanges({{0, 6}, {8, 9}}, 12), (std::vector<TRange>{{6, 8}, {9, 12}}));
+  EXPECT_EQ(xldl::MissingRanges({{2, 12}}, 12), (std::vector<TRange>{{0, 2}}));
+  EXPECT_TRUE(xldl::MissingRanges({{0, 12}}, 12).empty());
+
+  // A try that gets no further than an earlier one uses up the budget; new ground refills it.
+  xldl::TTries tries;
+  EXPECT_TRUE(tries.Fail(100, 2));
+  EXPECT_TRUE(tries.Fail(100, 2));
+  EXPECT_FALSE(tries.Fail(50, 2));
+  EXPECT_TRUE(tries.Fail(101, 2));
+  EXPECT_EQ(tries.Failed, 1);
+}
+
+// The control file: read back as written; anything cut short, inconsistent or foreign is not
+// taken for a plan.
+TEST(XlResume, ControlFileText) {
+  xldl::TResumeState state;
+  state.Url = "http://h/a b.mp4?x=1";
+  state.Total = 1000;
+  state.ETag = "\"v 1\"";
+  state.Done = {{0, 100}, {500, 1000}};
+  const std::string text = xldl::FormatResumeState(state);
+  xldl::TResumeState back;
+  ASSERT_TRUE(xldl::ParseResumeState(text, back));
+  EXPECT_EQ(back.Url, state.Url);
+  EXPECT_EQ(back.Total, 1000);
+  EXPECT_EQ(back.ETag, state.ETag);
+  EXPECT_EQ(back.LastModified, "");
+  EXPECT_EQ(back.Done, state.Done);
+  for (std::size_t cut = 0; cut < text.size(); ++cut)
+    EXPECT_FALSE(xldl::ParseResumeState(text.substr(0, cut), back)) << cut;
+  auto replaced = [&](const std::string& from, const std::string& to) {
+    std::string t = text;
+    t.replace(t.find(from), from.size(), to);
+    return t;
+  };
+  for (const std::string& bad : {replaced("done 500 1000", "done 500 1001"), replaced("done 0 100", "done 100 0"),
+                                 replaced("total 1000", "total 0"), replaced("total 1000", "total x"),
+                                 replaced("xldl-resume 1", "xldl-resume 2"), text + "more\n",
+                                 replaced("etag", "tag")})
+    EXPECT_FALSE(xldl::ParseResumeState(bad, back)) << bad;
+}
+
 TEST(XlFiles, NameRules) {
   for (const wchar_t* ok : {L"movie.mp4", L"电影 1080p.mkv", L".hidden", L"a..b", L"icon.txt"})
     EXPECT_TRUE(xldl::IsValidFileName(ok)) << Narrow(ok);
   for (const wchar_t* bad : {L"", L"a/b", L"a\\b", L"a:b", L"a?", L"x.", L"x ", L"CON", L"nul.txt",
-                             L"COM1.log", L"lpt9", L"tab\there"})
+                             L"COM1.log", L"lpt9", L"tab\there", L"COM\u00B9", L"com\u00B2.txt",
+                             L"LPT\u00B3"})
     EXPECT_FALSE(xldl::IsValidFileName(bad)) << Narrow(bad);
   for (const wchar_t* ok : {L"C:\\", L"c:/down", L"D:\\下载\\", L"\\\\server\\share\\x"})
     EXPECT_TRUE(xldl::IsValidFolder(ok)) << Narrow(ok);
   for (const wchar_t* bad : {L"", L"down\\", L"C:", L"C:down", L"\\\\server", L"\\\\server\\", L"C:\\a|b"})
     EXPECT_FALSE(xldl::IsValidFolder(bad)) << Narrow(bad);
+  EXPECT_TRUE(xldl::IsValidFileName(L"COM\u2074"));  // only 1 to 3 have superscript devices
   EXPECT_EQ(xldl::NumberedName(L"a.tar.gz", 2), L"a.tar (2).gz");
   EXPECT_EQ(xldl::NumberedName(L"README", 1), L"README (1)");
   EXPECT_EQ(xldl::NumberedName(L".bashrc", 1), L".bashrc (1)");
@@ -348,6 +437,161 @@ TEST_F(Engine, ServerErrorsEndInFailure) {
   EXPECT_FALSE(FileExists(FDir.Path() + L"missing.bin.part"));  // nothing came: nothing kept
   EXPECT_FALSE(FileExists(FDir.Path() + L"loop.bin"));
   EXPECT_FALSE(XL_StopTask(missing));
+}
+
+// A server that ignores Range and cuts every body short: each try starts again from byte 0, so
+// only a try that gets further than all before it earns new tries; then the task fails, keeps
+// its .part, and a new start is a fresh budget.
+TEST_F(Engine, BodiesCutShortWithoutRangesFailAfterTheirRetries) {
+  const std::pair<std::wstring, std::string> cases[] = {
+      {L"/bytes/3000000?norange=1&drop=400000&dropall=1&", "short"},
+      {L"/bytes/3000000?norange=1&chunked=1&nolast=1&", "no last chunk"},
+  };
+  for (const auto& [path, what] : cases) {
+    const std::wstring u = Unique();
+    const TXlTaskHandle task = Download(path + u, L"cut.bin");
+    ASSERT_TRUE(WaitStatus(task, XL_STATUS_FAILED, 90s)) << what << " status " << int(Query(task).Status);
+    EXPECT_EQ(Query(task).FailCode, XL_FAIL_NETWORK) << what;
+    EXPECT_TRUE(FileExists(FDir.Path() + L"cut.bin.part")) << what;
+    EXPECT_FALSE(FileExists(FDir.Path() + L"cut.bin")) << what;
+    const std::size_t tries = ServerLog(Narrow(u)).size();
+    EXPECT_GE(tries, 3u) << what;
+    EXPECT_LE(tries, 20u) << what;
+
+    ASSERT_TRUE(XL_StartTask(task)) << what;
+    ASSERT_TRUE(WaitStatus(task, XL_STATUS_FAILED, 90s)) << what;
+    EXPECT_GE(ServerLog(Narrow(u)).size(), tries + 3) << what << ": a new start has tries of its own";
+    DeleteFileW((FDir.Path() + L"cut.bin.part").c_str());
+  }
+}
+
+// A body without a length that a reset cuts is a failure, never a complete file.
+TEST_F(Engine, ResetCutsABodyWithoutLength) {
+  xldl::TCancelToken cancel;
+  xldl::TRequest request;
+  ASSERT_TRUE(xldl::ParseUrl(Narrow(HttpUrl(L"/bytes/3000000?nolength=1&drop=100000&reset=1&" + Unique())),
+                             request.Url));
+  auto stream = xldl::MakeStream(request.Url, cancel);
+  xldl::TResponse response;
+  // The reset may come before the head is read; then the open fails.
+  if (stream->Open(request, response)) {
+    ASSERT_TRUE(response.CloseDelimited);
+    char buf[65536];
+    int n, rounds = 0;
+    while ((n = stream->Read(buf, sizeof buf)) > 0 && ++rounds < 1000) {}
+    EXPECT_LT(n, 0);
+  }
+
+  const TXlTaskHandle task =
+      Download(L"/bytes/3000000?nolength=1&norange=1&drop=100000&reset=1&dropall=1&" + Unique(), L"reset.bin");
+  ASSERT_TRUE(WaitStatus(task, XL_STATUS_FAILED, 90s)) << "status " << int(Query(task).Status);
+  EXPECT_EQ(Query(task).FailCode, XL_FAIL_NETWORK);
+  EXPECT_FALSE(FileExists(FDir.Path() + L"reset.bin"));
+}
+
+// A busy server's Retry-After, in seconds or as a date, is waited for before the next try.
+TEST_F(Engine, BusyServersAreGivenTheTimeTheyAskFor) {
+  const std::pair<std::wstring, double> cases[] = {
+      {L"/bytes/100000?busy=503&retryafter=2&", 1.9},
+      {L"/bytes/100000?busy=429&retryafter=date%2B3&", 1.9},  // the date has whole seconds
+  };
+  for (const auto& [path, gap] : cases) {
+    const std::wstring u = Unique();
+    ExpectDownload(path + u, 100000, L"busy" + u + L".bin");
+    std::vector<double> times;
+    for (const auto& line : ServerLog(Narrow(u), true)) times.push_back(std::atof(line.c_str()));
+    ASSERT_GE(times.size(), 2u) << Narrow(path);
+    EXPECT_GE(times[1] - times[0], gap) << Narrow(path);
+  }
+}
+
+// Interim answers are skipped, but an endless stream of them is a bad answer, not a hang.
+TEST_F(Engine, InterimAnswersAreBounded) {
+  ExpectDownload(L"/bytes/5000?interim=3&" + Unique(), 5000, L"interim.bin");
+  const TXlTaskHandle task = Download(L"/bytes/5000?interim=forever&" + Unique(), L"endless.bin");
+  ASSERT_TRUE(WaitStatus(task, XL_STATUS_FAILED, 60s));
+  EXPECT_EQ(Query(task).FailCode, XL_FAIL_BAD_RESPONSE);
+}
+
+// Downloads until killed: the process a crash or a power cut ends mid-download.
+TAVLO_CHILD(xldl_killed_mid_download) {
+  if (!XL_Init()) return 11;
+  xldl::NetStartup();
+  const TXlTaskParam p = MakeParam(args.at(0), args.at(1), args.at(2));
+  const TXlTaskHandle task = XL_CreateTask(&p);
+  if (!task || !XL_StartTask(task)) return 12;
+  WaitStatus(task, XL_STATUS_COMPLETE, 120s);
+  return 13;  // not killed in time
+}
+
+// The ranges of a log line's Range header "bytes=a-b" (b -1 when open).
+bool LoggedRange(const std::string& line, std::int64_t& first, std::int64_t& last) {
+  const std::size_t at = line.rfind(" bytes=");
+  if (at == std::string::npos) return false;
+  first = std::atoll(line.c_str() + at + 7);
+  const std::size_t dash = line.find('-', at);
+  last = dash + 1 < line.size() ? std::atoll(line.c_str() + dash + 1) : -1;
+  return true;
+}
+
+// A process killed mid-download leaves the .part and its control file; the next process that
+// creates the task for the same address, folder and name goes on from there: never asking for
+// a range already done, ending with the same bytes. When the server's validators changed (or it
+// never gave any) it downloads afresh into the same file instead.
+TEST_F(Engine, ResumesWhatAKilledProcessLeft) {
+  constexpr std::int64_t kSize = 20000000;  // about 8 s at the throttle, killed after 1
+  enum { kSame, kChanged, kNoValidators };
+  for (int change : {kSame, kChanged, kNoValidators}) {
+    const std::wstring u = Unique();
+    const std::wstring tag = L"t" + std::to_wstring(GetCurrentProcessId()) + L"-" + std::to_wstring(change);
+    std::wstring path = L"/bytes/20000000?throttle=600000&" + u;
+    if (change != kNoValidators) path += L"&etag=" + tag;
+    const std::wstring url = HttpUrl(path), part = FDir.Path() + L"film.bin.part";
+    const std::wstring control = xldl::ResumePath(part);
+    xldl::TResumeState saved;
+    auto doneBytes = [&] {
+      std::int64_t sum = 0;
+      for (const auto& r : saved.Done) sum += r.End - r.Begin;
+      return sum;
+    };
+    {
+      TChildProcess child = StartChild(L"xldl_killed_mid_download", {url, FDir.Path(), L"film.bin"});
+      ASSERT_TRUE(child.Valid());
+      ASSERT_TRUE(WaitFor([&] { return xldl::LoadResumeState(control, saved) && doneBytes() > 2000000; },
+                          60s, false)) << change;
+      TerminateProcess(child.Handle(), 9);
+      EXPECT_EQ(child.Wait(10000), 9);
+    }
+    ASSERT_TRUE(xldl::LoadResumeState(control, saved)) << change;
+    ASSERT_LT(doneBytes(), kSize) << change;
+    EXPECT_EQ(saved.Url, Narrow(url));
+    EXPECT_EQ(saved.Total, kSize);
+    const std::size_t before = ServerLog(Narrow(u)).size();
+    if (change == kChanged) ServerGet("/etag/" + Narrow(tag) + "/bump");
+
+    const TXlTaskParam p = MakeParam(url, FDir.Path(), L"film.bin");
+    const TXlTaskHandle task = XL_CreateTask(&p);
+    ASSERT_TRUE(XL_StartTask(task));
+    ASSERT_TRUE(WaitStatus(task, XL_STATUS_COMPLETE, 90s)) << change << " status " << int(Query(task).Status);
+    EXPECT_EQ(std::wstring(Query(task).SavedName), L"film.bin") << change;
+    EXPECT_TRUE(ReadFileBytes(FDir.Path() + L"film.bin") == Pattern(kSize)) << change;
+    EXPECT_FALSE(FileExists(part));
+    EXPECT_FALSE(FileExists(control)) << change;
+    const auto log = ServerLog(Narrow(u));
+    ASSERT_GT(log.size(), before) << change;
+    bool fromStart = false;
+    for (std::size_t i = before; i < log.size(); ++i) {
+      std::int64_t first, last;
+      ASSERT_TRUE(LoggedRange(log[i], first, last)) << log[i];
+      fromStart = fromStart || (first == 0 && last < 0);
+      if (change != kSame) continue;
+      EXPECT_GE(last, first) << log[i];  // a closed range, inside what is missing
+      for (const auto& done : saved.Done)
+        EXPECT_TRUE(last < done.Begin || first >= done.End) << log[i] << " asks again for " << done.Begin;
+    }
+    EXPECT_EQ(fromStart, change != kSame) << change;
+    DeleteFileW((FDir.Path() + L"film.bin").c_str());
+  }
 }
 
 // An https server whose certificate nobody trusts: a failure, never a file.

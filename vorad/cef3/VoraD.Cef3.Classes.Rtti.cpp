@@ -1,14 +1,17 @@
 #include "vorad/cef3/VoraD.Cef3.Classes.Rtti.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstring>
 #include <limits>
 #include <mutex>
+#include <string_view>
 #include <unordered_map>
 
 #include "rtl/RttiBuilder.h"
 #include "rtl/StrConv.h"
 #include "rtl/Variant.h"
+#include "vorad/cef3/VoraD.Core.App.h"
 
 using rtl::TRef;
 using rtl::TTypeKind;
@@ -352,9 +355,20 @@ TRef<ICefv8Value> TCefRTTIExtension::NewMirror(int elements, const rtl::TTypeInf
   return object;
 }
 
+// Runs for every mirrored function of every read of a published global (sixteen times for each
+// read of TApp), so it goes straight through the runtime's two entries, without a wrapper
+// object and its reference counting per function. The new function's reference passes to
+// set_value_bykey, which releases it.
 bool TCefRTTIExtension::AddFunction(const TRef<ICefv8Value>& object, const std::wstring& name) {
-  const TRef<ICefv8Value> fn = TCefv8ValueRef::NewFunction(name, TRef<ICefv8Handler>(this));
-  return fn && object->SetValueBykey(name, fn, V8_PROPERTY_ATTRIBUTE_NONE);
+  if (!CefApi.cef_v8value_create_function || !object) return false;
+  auto* target = static_cast<cef_v8value_t*>(TCef3Helper::CefGetData(object));
+  const cef_string_t n = TCef3Helper::CefString(name);
+  cef_v8value_t* fn = CefApi.cef_v8value_create_function(&n, static_cast<cef_v8handler_t*>(Wrap()));
+  bool set = false;
+  if (fn && target->set_value_bykey) set = target->set_value_bykey(target, &n, fn, V8_PROPERTY_ATTRIBUTE_NONE) != 0;
+  else if (fn) fn->base.release(&fn->base);
+  target->base.release(&target->base);
+  return set;
 }
 
 bool TCefRTTIExtension::MirrorObject(rtl::TClass cls, rtl::TObject* instance, TRef<ICefv8Value>& result) {
@@ -388,11 +402,33 @@ bool TCefRTTIExtension::MirrorObject(rtl::TClass cls, rtl::TObject* instance, TR
   return true;
 }
 
+namespace {
+
+// The class methods GetClassMethods(PublicAndPublished) gives, in its order, without the name
+// sets it builds: every read of a published class needs them. A name declared in a descendant
+// hides the ancestors' members of that name; class trees are shallow and short, so looking back
+// over the names of the descendants is cheap.
+std::vector<const rtl::TMethodInfo*> MirroredClassMethods(rtl::TClass cls) {
+  std::vector<const rtl::TMethodInfo*> out;
+  std::vector<std::wstring_view> names;  // of the levels walked so far
+  for (rtl::TClass c = cls; c; c = c->Parent()) {
+    const auto hidden = names.size();
+    for (const auto& m : c->DeclaredMethods()) {
+      if (std::find(names.begin(), names.begin() + hidden, m->Name()) != names.begin() + hidden) continue;
+      names.push_back(m->Name());
+      if ((rtl::PublicAndPublished & rtl::VisibilityBit(m->Visibility())) && m->IsClassMethod()) out.push_back(m.get());
+    }
+  }
+  return out;
+}
+
+}  // namespace
+
 bool TCefRTTIExtension::MirrorClass(const rtl::TClassRefTypeInfo* type, rtl::TClass cls, TRef<ICefv8Value>& result) {
   const TRef<ICefv8Value> object = NewMirror(2, type, cls);
   if (!object) return false;
   if (cls)
-    for (const rtl::TMethodInfo* m : cls->GetClassMethods(rtl::PublicAndPublished))
+    for (const rtl::TMethodInfo* m : MirroredClassMethods(cls))
       if (!AddFunction(object, m->Name())) return false;
   result = object;
   return true;

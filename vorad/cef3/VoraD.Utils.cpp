@@ -2,6 +2,7 @@
 
 #include <objbase.h>
 
+#include <algorithm>
 #include <atomic>
 #include <limits>
 #include <mutex>
@@ -13,6 +14,35 @@
 namespace {
 
 std::atomic<DWORD> GMainThreadId{0};
+
+// The sends of SendToBrowserWindow still waiting for their answer, so the receiver can tell
+// them from anyone else's message with the same id. Sends nest, so the list stays short.
+struct TBrowserWindowSend {
+  UINT msg;
+  WPARAM wParam;
+  LPARAM lParam;
+  bool operator==(const TBrowserWindowSend&) const = default;
+};
+std::mutex SendsLock;
+std::vector<TBrowserWindowSend> SendsInFlight;
+
+class TSendInFlight {
+public:
+  explicit TSendInFlight(const TBrowserWindowSend& send) : FSend(send) {
+    std::lock_guard<std::mutex> hold(SendsLock);
+    SendsInFlight.push_back(send);
+  }
+  ~TSendInFlight() {
+    std::lock_guard<std::mutex> hold(SendsLock);
+    const auto it = std::find(SendsInFlight.begin(), SendsInFlight.end(), FSend);
+    if (it != SendsInFlight.end()) SendsInFlight.erase(it);
+  }
+  TSendInFlight(const TSendInFlight&) = delete;
+  TSendInFlight& operator=(const TSendInFlight&) = delete;
+
+private:
+  TBrowserWindowSend FSend;
+};
 
 const wchar_t kNotConvertible[] = L"指定的JavaScript变量无法转换为 Variant";
 
@@ -36,9 +66,15 @@ HWND BrowserParentWindow(const rtl::TRef<ICefBrowser>& browser) {
 
 bool SendToBrowserWindow(const rtl::TRef<ICefBrowser>& browser, UINT msg, LPARAM lParam) {
   rtl::TRef<ICefBrowser> held = browser;
-  const LRESULT answer =
-      SendMessageW(BrowserParentWindow(held), msg, reinterpret_cast<WPARAM>(&held), lParam);
-  return answer != 1;
+  const WPARAM wParam = reinterpret_cast<WPARAM>(&held);
+  const TSendInFlight registered({msg, wParam, lParam});
+  return SendMessageW(BrowserParentWindow(held), msg, wParam, lParam) != 1;
+}
+
+bool IsBrowserWindowSend(UINT msg, WPARAM wParam, LPARAM lParam) {
+  std::lock_guard<std::mutex> hold(SendsLock);
+  return std::find(SendsInFlight.begin(), SendsInFlight.end(), TBrowserWindowSend{msg, wParam, lParam}) !=
+         SendsInFlight.end();
 }
 
 std::wstring NewGuidString() {

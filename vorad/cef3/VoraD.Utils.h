@@ -24,6 +24,9 @@ HWND BrowserParentWindow(const rtl::TRef<ICefBrowser>& browser);
 // rtl::TRef<ICefBrowser> holding the browser (valid during the call only; a receiver that keeps
 // the browser copies the reference) and lParam unchanged. False exactly when the answer is 1.
 bool SendToBrowserWindow(const rtl::TRef<ICefBrowser>& browser, UINT msg, LPARAM lParam);
+// True while a SendToBrowserWindow with exactly these values waits for its answer: the
+// receiver's check that a message is the component's own and its pointers can be trusted.
+bool IsBrowserWindowSend(UINT msg, WPARAM wParam, LPARAM lParam);
 
 // A new GUID as 38 characters: braces around 8-4-4-4-12 upper-case hexadecimal digits.
 std::wstring NewGuidString();

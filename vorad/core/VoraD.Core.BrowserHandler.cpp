@@ -1,6 +1,7 @@
 #include "vorad/core/VoraD.Core.BrowserHandler.h"
 
 #include <cwctype>
+#include <utility>
 
 #include "toolkit/ExtCtrls.h"
 #include "vorad/cef3/VoraD.Core.App.h"
@@ -33,22 +34,60 @@ bool SameTextIgnoringCase(const std::wstring& a, const std::wstring& b) {
   return true;
 }
 
+// The timer's window belongs to the thread that made it: from any other thread it can be
+// neither stopped nor destroyed. A client handler that ends elsewhere (the runtime may drop the
+// last reference on its IO thread) posts the release to this message-only window of the timer's
+// thread, made once with the first timer and kept while that thread lives.
+const UINT WM_RELEASEPUMP = WM_APP + 1;
+std::atomic<DWORD> PumpThread{0};
+std::atomic<HWND> PumpOwnerWindow{nullptr};
+
+void PostPumpRelease() { PostMessageW(PumpOwnerWindow.load(), WM_RELEASEPUMP, 0, 0); }
+
+// On the timer's thread: frees the timer when no client handler is left (one may have been
+// made since the release was posted). Not within a tick, which would lose its timer under its
+// own callback; a tick that ends without handlers posts the release again.
+void ReleasePumpWhenIdle() {
+  if (InMessageLoopWork || HandlerCount.load() > 0 || !MessageLoopTimer) return;
+  MessageLoopTimer->SetEnabled(false);
+  delete std::exchange(MessageLoopTimer, nullptr);
+}
+
+LRESULT CALLBACK PumpOwnerProc(HWND wnd, UINT msg, WPARAM wParam, LPARAM lParam) {
+  if (msg != WM_RELEASEPUMP) return DefWindowProcW(wnd, msg, wParam, lParam);
+  ReleasePumpWhenIdle();
+  return 0;
+}
+
+void CreatePumpOwnerWindow() {
+  WNDCLASSEXW wc{};
+  wc.cbSize = sizeof(wc);
+  wc.lpfnWndProc = &PumpOwnerProc;
+  wc.hInstance = GetModuleHandleW(nullptr);
+  wc.lpszClassName = L"VoraDPumpOwner";
+  RegisterClassExW(&wc);
+  PumpThread.store(GetCurrentThreadId());
+  PumpOwnerWindow.store(CreateWindowExW(0, wc.lpszClassName, L"", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr,
+                                        wc.hInstance, nullptr));
+}
+
 }  // namespace
 
 void MessageLoopTimerTick() {
   if (InMessageLoopWork || HandlerCount.load() <= 0) return;
-  InMessageLoopWork = true;
-  try {
-    if (VoraDApp) VoraDApp->CefDoMessageLoopWork();
-  } catch (...) {
-    InMessageLoopWork = false;
-    throw;
-  }
-  InMessageLoopWork = false;
+  struct TWork {
+    TWork() { InMessageLoopWork = true; }
+    ~TWork() {
+      InMessageLoopWork = false;
+      if (HandlerCount.load() <= 0) PostPumpRelease();
+    }
+  } work;
+  if (VoraDApp) VoraDApp->CefDoMessageLoopWork();
 }
 
 TVoraDHandler::TVoraDHandler(bool renderer, const rtl::TRef<IVoraDBrowser>& aVoraDBrowser) {
   if (!MessageLoopTimer) {
+    if (!PumpOwnerWindow.load()) CreatePumpOwnerWindow();
     MessageLoopTimer = new toolkit::TTimer();
     MessageLoopTimer->SetEnabled(false);
     MessageLoopTimer->SetInterval(15);
@@ -73,17 +112,16 @@ TVoraDHandler::TVoraDHandler(bool renderer, const rtl::TRef<IVoraDBrowser>& aVor
 }
 
 TVoraDHandler::~TVoraDHandler() {
-  if (HandlerCount.fetch_sub(1) - 1 == 0 && MessageLoopTimer) {
-    MessageLoopTimer->SetEnabled(false);
-    toolkit::TTimer* timer = MessageLoopTimer;
-    MessageLoopTimer = nullptr;
-    delete timer;
+  if (HandlerCount.fetch_sub(1) == 1) {
+    if (GetCurrentThreadId() == PumpThread.load()) ReleasePumpWhenIdle();
+    else PostPumpRelease();
   }
   FEvents = nullptr;
   ReleaseHandlers();
 }
 
 void TVoraDHandler::ReleaseHandlers() {
+  std::lock_guard<std::mutex> hold(FHandlersLock);
   FLoadHandler = nullptr;
   FFocusHandler = nullptr;
   FContextMenuHandler = nullptr;

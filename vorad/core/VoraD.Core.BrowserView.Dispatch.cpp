@@ -36,9 +36,14 @@ std::wstring TextOf(const std::wstring* text) { return text ? *text : std::wstri
 
 bool TBrowserView::DispatchHandlerMessage(toolkit::TMessage& msg) {
   if (msg.Msg <= WM_USER || msg.Msg > WM_USER + 52) return false;
+  // Another program's message with one of these ids (DM_SETDEFID is WM_USER + 1) carries no
+  // pointers of ours; only a send of the component that is still waiting does.
+  if (!IsBrowserWindowSend(msg.Msg, msg.WParam, msg.LParam)) return false;
+  // Stopping the pages in the destructor makes the runtime report; nothing is raised any more.
+  if (FDestroying) return false;
   // Hold our own reference to the page while handling: the sender's may go away with the page.
   rtl::TRef<ICefBrowser> page;
-  if (msg.Msg != WM_VORAD_UNREGISTERJSHANDLER && msg.WParam)
+  if (msg.Msg != WM_VORAD_UNREGISTERJSHANDLER)
     page = *reinterpret_cast<const rtl::TRef<ICefBrowser>*>(msg.WParam);
   msg.Result = 0;
   switch (msg.Msg) {

@@ -186,7 +186,9 @@ bool TBrowserView::CloseOneBrowser(int32_t closeBrowserId, int32_t showBrowserId
   if (FEvents) FEvents->DoCloseBrowser(ids, showId);
   FBrowserDic->Remove(closeBrowserId);
   CloseApplicationWhenEmpty();
-  if (showingBrowser && showBrowserId != closeBrowserId) ShowBrowser(showingBrowser);
+  // The application may have closed the page to show from inside the events.
+  if (showingBrowser && showBrowserId != closeBrowserId && FBrowserDic->Find(showBrowserId))
+    ShowBrowser(showingBrowser);
   return result;
 }
 

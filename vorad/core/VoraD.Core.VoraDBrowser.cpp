@@ -3,6 +3,7 @@
 #include "vorad/core/VoraD.Core.BrowserView.h"
 #include "vorad/core/VoraD.Core.BrowserView.Rules.h"
 #include "vorad/core/VoraD.Core.DevToolsView.h"
+#include "vorad/core/VoraD.Core.EventSink.h"
 #include "vorad/core/VoraD.Settings.h"
 
 namespace {
@@ -35,13 +36,17 @@ TCustomVoraDBrowser::TCustomVoraDBrowser(toolkit::TWinControl* owner) : TWinCont
   FVoraDOptions = std::make_unique<TVoraDOptions>();
   FChromiumOptions = std::make_unique<TChromiumOptions>();
   FChromiumFontOptions = std::make_unique<TChromiumFontOptions>();
-  FBrowserView = std::make_unique<TBrowserView>(this, rtl::TRef<IVoraDBrowser>(this), FVoraDOptions.get());
+  FEventSink = rtl::TRef<TVoraDEventSink>(new TVoraDEventSink(this));
+  FBrowserView = std::make_unique<TBrowserView>(this, EventSink(), FVoraDOptions.get());
   FBrowserView->SetParent(this);
   FBrowserView->SetAlign(toolkit::TAlign::alClient);
 }
 
 TCustomVoraDBrowser::~TCustomVoraDBrowser() {
   FDestroying = true;
+  // First of all: events in flight on runtime threads finish while every member still exists,
+  // and no event reaches the control from here on (stopping the pages below raises some).
+  FEventSink->Detach();
   FDevToolsView.reset();
   FBrowserView.reset();
   FVoraDOptions.reset();
@@ -50,6 +55,8 @@ TCustomVoraDBrowser::~TCustomVoraDBrowser() {
   FDefaultTabControl.reset();
   UnhookParentForm();
 }
+
+rtl::TRef<IVoraDBrowser> TCustomVoraDBrowser::EventSink() const { return rtl::TRef<IVoraDBrowser>(FEventSink); }
 
 void TCustomVoraDBrowser::SetVoraDOptions(const TVoraDOptions& options) { *FVoraDOptions = options; }
 void TCustomVoraDBrowser::SetChromiumOptions(const TChromiumOptions& options) { *FChromiumOptions = options; }

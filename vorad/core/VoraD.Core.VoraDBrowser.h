@@ -20,6 +20,7 @@
 
 class TBrowserView;
 class TDevToolsView;
+class TVoraDEventSink;
 class TVoraDOptions;
 class TChromiumOptions;
 class TChromiumFontOptions;
@@ -30,8 +31,8 @@ public:
   explicit TCustomVoraDBrowser(toolkit::TWinControl* owner = nullptr);
   ~TCustomVoraDBrowser() override;
 
-  // The control's lifetime belongs to its owner; the counts of the component's holders do not
-  // free it.
+  // The control's lifetime belongs to its owner. The component's holders count references on
+  // EventSink instead, which outlives the control and reaches it only while it exists.
   long AddRef() noexcept override { return 1; }
   long Release() noexcept override { return 1; }
 
@@ -95,6 +96,8 @@ public:
   TChromiumFontOptions* ChromiumFontOptions() const { return FChromiumFontOptions.get(); }
 
   TBrowserView* BrowserView() const { return FBrowserView.get(); }
+  // The event sink the page manager, the page registry and the client handler hold.
+  rtl::TRef<IVoraDBrowser> EventSink() const;
   TDevToolsView* DevToolsView() const { return FDevToolsView.get(); }
   toolkit::TPageControl* DefaultTabControl() const { return FDefaultTabControl.get(); }
   toolkit::TForm* ParentForm() const { return FParentForm; }
@@ -218,6 +221,7 @@ protected:
   toolkit::TTabSheet* FindTabSheet(int32_t browserId) const;
 
 private:
+  rtl::TRef<TVoraDEventSink> FEventSink;
   std::unique_ptr<TBrowserView> FBrowserView;
   std::unique_ptr<TDevToolsView> FDevToolsView;
   std::unique_ptr<toolkit::TPageControl> FDefaultTabControl;
