@@ -14,12 +14,8 @@ bool IsDevice(const std::wstring& name) {
     if (stem == d) return true;
   if (stem.size() != 4 || (stem.compare(0, 3, L"COM") != 0 && stem.compare(0, 3, L"LPT") != 0)) return false;
   const wchar_t n = stem[3];
-#ifdef TAVLO_FUZZ_ENGINE_SUPERSCRIPT_PENDING
-  return n >= L'1' && n <= L'9';
-#else
   // Windows opens "COM¹" and "LPT³" as devices too.
   return (n >= L'1' && n <= L'9') || n == 0xB9 || n == 0xB2 || n == 0xB3;
-#endif
 }
 
 void CheckName(const std::wstring& name) {

@@ -70,6 +70,13 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
                                        last, total) == (v[0] <= v[1]));
   }
 
+  // Retry-After asks for at most a minute, whatever the value and the clock.
+  if (size >= 5) {
+    const int64_t now = (int64_t{data[0]} << 32 | data[1] << 24 | data[2] << 16 | data[3] << 8 | data[4]) % 100000000000;
+    const int64_t wait = xldl::RetryAfterMs(bytes.substr(5, bytes.find('\n', 5) - 5), now);
+    FUZZ_CHECK(wait >= -1 && wait <= 60000);
+  }
+
   // The same bytes decode alike however the connection splits them.
   std::vector<size_t> pieces;
   for (size_t k = 0; k < size && k < 16; ++k) pieces.push_back(1 + data[k] % 7);

@@ -71,4 +71,5 @@ inline BOOL DeviceIoControl(HANDLE, DWORD, void*, DWORD, void*, DWORD, DWORD*, O
 inline BOOL SetFilePointerEx(HANDLE, LARGE_INTEGER, LARGE_INTEGER*, DWORD) { return FALSE; }
 inline BOOL SetEndOfFile(HANDLE) { return FALSE; }
 inline BOOL GetFileSizeEx(HANDLE, LARGE_INTEGER*) { return FALSE; }
+inline BOOL FlushFileBuffers(HANDLE) { return FALSE; }
 inline BOOL CloseHandle(HANDLE) { return TRUE; }
