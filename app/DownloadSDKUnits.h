@@ -92,6 +92,9 @@ struct TXlTaskInfo {
 
 #pragma pack(pop)
 
+// The engine's binary interface on Windows. The native fuzz build (4-byte wchar_t) compiles the
+// records only for the pure functions that read them, and skips the layout checks.
+#ifdef _WIN32
 static_assert(sizeof(wchar_t) == 2, "the records hold UTF-16 text");
 // The records hold no pointers, so the layout is the same for 32-bit and 64-bit code.
 static_assert(sizeof(TXlTaskParam) == 26564, "TXlTaskParam size");
@@ -115,6 +118,7 @@ static_assert(offsetof(TXlTaskInfo, TotalSize) == 1048, "TXlTaskInfo total size"
 static_assert(offsetof(TXlTaskInfo, Received) == 1056, "TXlTaskInfo bytes so far");
 static_assert(offsetof(TXlTaskInfo, Speed) == 1064, "TXlTaskInfo speed");
 static_assert(offsetof(TXlTaskInfo, Connections) == 1072, "TXlTaskInfo connections");
+#endif
 
 #if defined(_WIN32) && !defined(_WIN64)
 #define XLDL_CALL __cdecl

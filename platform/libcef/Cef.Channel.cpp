@@ -1,5 +1,7 @@
 #include "Cef.Channel.h"
 
+#include <bcrypt.h>
+
 #include <atomic>
 #include <condition_variable>
 #include <deque>
@@ -9,6 +11,41 @@
 #include "Cef.Common.h"
 
 namespace standin {
+
+namespace {
+
+// A security descriptor whose only entry gives the user this process runs as full access: no
+// other account, service or anonymous caller can open the pipe.
+class TOwnerOnly {
+public:
+  TOwnerOnly() {
+    HANDLE token = nullptr;
+    if (!OpenProcessToken(GetCurrentProcess(), TOKEN_QUERY, &token)) return;
+    DWORD size = 0;
+    const BOOL got = GetTokenInformation(token, TokenUser, FUser, sizeof FUser, &size);
+    CloseHandle(token);
+    if (!got) return;
+    const PSID sid = reinterpret_cast<TOKEN_USER*>(FUser)->User.Sid;
+    FOk = InitializeAcl(reinterpret_cast<ACL*>(FAcl), sizeof FAcl, ACL_REVISION) &&
+          AddAccessAllowedAce(reinterpret_cast<ACL*>(FAcl), ACL_REVISION, GENERIC_ALL, sid) &&
+          InitializeSecurityDescriptor(&FDescriptor, SECURITY_DESCRIPTOR_REVISION) &&
+          SetSecurityDescriptorDacl(&FDescriptor, TRUE, reinterpret_cast<ACL*>(FAcl), FALSE);
+    FAttributes.nLength = sizeof FAttributes;
+    FAttributes.lpSecurityDescriptor = &FDescriptor;
+    FAttributes.bInheritHandle = FALSE;
+  }
+  // Null when the descriptor could not be made: the caller must then not create the object.
+  SECURITY_ATTRIBUTES* Get() { return FOk ? &FAttributes : nullptr; }
+
+private:
+  alignas(8) unsigned char FUser[sizeof(TOKEN_USER) + SECURITY_MAX_SID_SIZE] = {};
+  alignas(8) unsigned char FAcl[sizeof(ACL) + sizeof(ACCESS_ALLOWED_ACE) + SECURITY_MAX_SID_SIZE] = {};
+  SECURITY_DESCRIPTOR FDescriptor{};
+  SECURITY_ATTRIBUTES FAttributes{};
+  bool FOk = false;
+};
+
+}  // namespace
 
 struct TChannel::TImpl {
   HANDLE pipe = INVALID_HANDLE_VALUE;
@@ -131,14 +168,23 @@ TChannel::TChannel() : FImpl(std::make_shared<TImpl>()) {}
 TChannel::~TChannel() { Close(); }
 
 std::wstring TChannel::NewName() {
-  static std::atomic<unsigned> counter{0};
-  return L"\\\\.\\pipe\\standin-cef-" + std::to_wstring(GetCurrentProcessId()) + L"-" +
-         std::to_wstring(GetTickCount64()) + L"-" + std::to_wstring(++counter);
+  // 128 random bits: another program can neither guess the name nor create it first.
+  unsigned char bits[16];
+  if (!BCRYPT_SUCCESS(BCryptGenRandom(nullptr, bits, sizeof bits, BCRYPT_USE_SYSTEM_PREFERRED_RNG))) return {};
+  std::wstring name = L"\\\\.\\pipe\\standin-cef-";
+  for (unsigned char b : bits) {
+    name += L"0123456789abcdef"[b >> 4];
+    name += L"0123456789abcdef"[b & 15];
+  }
+  return name;
 }
 
 std::shared_ptr<TChannel> TChannel::Listen(const std::wstring& name) {
+  TOwnerOnly security;
+  if (name.empty() || !security.Get()) return nullptr;
   HANDLE h = CreateNamedPipeW(name.c_str(), PIPE_ACCESS_DUPLEX | FILE_FLAG_OVERLAPPED | FILE_FLAG_FIRST_PIPE_INSTANCE,
-                              PIPE_TYPE_BYTE | PIPE_READMODE_BYTE | PIPE_WAIT, 1, 1 << 16, 1 << 16, 0, nullptr);
+                              PIPE_TYPE_BYTE | PIPE_READMODE_BYTE | PIPE_WAIT | PIPE_REJECT_REMOTE_CLIENTS, 1, 1 << 16,
+                              1 << 16, 0, security.Get());
   if (h == INVALID_HANDLE_VALUE) return nullptr;
   std::shared_ptr<TChannel> c(new TChannel());
   c->FImpl->pipe = h;
@@ -149,8 +195,9 @@ std::shared_ptr<TChannel> TChannel::Listen(const std::wstring& name) {
 std::shared_ptr<TChannel> TChannel::Connect(const std::wstring& name, DWORD timeoutMs) {
   const ULONGLONG deadline = GetTickCount64() + timeoutMs;
   for (;;) {
+    // Identification only: whoever holds the server end may not act as this process.
     HANDLE h = CreateFileW(name.c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr, OPEN_EXISTING,
-                           FILE_FLAG_OVERLAPPED, nullptr);
+                           FILE_FLAG_OVERLAPPED | SECURITY_SQOS_PRESENT | SECURITY_IDENTIFICATION, nullptr);
     if (h != INVALID_HANDLE_VALUE) {
       std::shared_ptr<TChannel> c(new TChannel());
       c->FImpl->pipe = h;

@@ -18,7 +18,8 @@ public:
   using TOnClosed = std::function<void()>;                  // on the reader thread, once
 
   ~TChannel();
-  // The server end, created by the browser process before it starts the render side.
+  // The server end, created by the browser process before it starts the render side: for the
+  // current user only, local clients only, one client. Null on failure.
   static std::shared_ptr<TChannel> Listen(const std::wstring& name);
   // The client end; waits up to timeoutMs for the pipe to exist.
   static std::shared_ptr<TChannel> Connect(const std::wstring& name, DWORD timeoutMs);
@@ -30,7 +31,7 @@ public:
   // Stops both threads and closes the pipe; frames still queued are dropped.
   void Close();
 
-  // A new, unique pipe name for this process.
+  // A new pipe name nobody can guess (128 random bits); empty when no random bits were to be had.
   static std::wstring NewName();
 
   // Frames larger than this are refused on both ends.

@@ -27,6 +27,7 @@ struct TDownload {
   TDownloadData data;
   std::atomic<bool> cancel{false};
   std::atomic<bool> started{false};
+  bool freeName = false;  // the name is ours, not the application's: never replace a file
   std::weak_ptr<TBrowserState> browser;
   TDownloadData Snapshot() {
     std::lock_guard<std::mutex> l(lock);
@@ -110,10 +111,42 @@ std::wstring DefaultFolder() {
   return buf;
 }
 
+bool Exists(const std::wstring& path) { return GetFileAttributesW(path.c_str()) != INVALID_FILE_ATTRIBUTES; }
+
+// The path itself, or "name (n).ext" beside it: the first whose file and partial file are both
+// absent. Empty when none of the first thousands is free.
+std::wstring FreePath(const std::wstring& path) {
+  const size_t slash = path.find_last_of(L"\\/");
+  const std::wstring folder = path.substr(0, slash + 1), name = path.substr(slash + 1);
+  for (int n = 0; n < 10000; ++n) {
+    const std::wstring candidate = folder + NumberedName(name, n);
+    if (!Exists(candidate) && !Exists(candidate + L".part")) return candidate;
+  }
+  return {};
+}
+
+// Moves the finished partial file to its name. A name of ours never replaces a file: when one
+// appeared there meanwhile, the next free name is taken.
+bool Finish(const std::shared_ptr<TDownload>& d, const std::wstring& part, std::wstring target) {
+  if (!d->freeName) return MoveFileExW(part.c_str(), target.c_str(), MOVEFILE_REPLACE_EXISTING) != 0;
+  for (int attempt = 0; attempt < 100 && !target.empty(); ++attempt) {
+    if (MoveFileExW(part.c_str(), target.c_str(), 0)) {
+      std::lock_guard<std::mutex> l(d->lock);
+      d->data.fullPath = target;
+      return true;
+    }
+    const DWORD error = GetLastError();
+    if (error != ERROR_ALREADY_EXISTS && error != ERROR_FILE_EXISTS) return false;
+    target = FreePath(target);
+  }
+  return false;
+}
+
 void Transfer(std::shared_ptr<TDownload> d) {
   const TDownloadData start = d->Snapshot();
   const std::wstring part = start.fullPath + L".part";
-  HANDLE file = CreateFileW(part.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+  HANDLE file = CreateFileW(part.c_str(), GENERIC_WRITE, 0, nullptr, d->freeName ? CREATE_NEW : CREATE_ALWAYS,
+                            FILE_ATTRIBUTE_NORMAL, nullptr);
   bool ok = file != INVALID_HANDLE_VALUE;
   ULONGLONG lastReport = 0;
   if (ok) {
@@ -143,7 +176,7 @@ void Transfer(std::shared_ptr<TDownload> d) {
     };
     ok = Fetch(rq, cb) == ERR_NONE;
     CloseHandle(file);
-    if (ok) ok = MoveFileExW(part.c_str(), start.fullPath.c_str(), MOVEFILE_REPLACE_EXISTING) != 0;
+    if (ok) ok = Finish(d, part, start.fullPath);
     if (!ok) DeleteFileW(part.c_str());
   }
   {
@@ -153,7 +186,7 @@ void Transfer(std::shared_ptr<TDownload> d) {
     d->data.canceled = !ok;
     if (ok && d->data.total < 0) d->data.total = d->data.received;
   }
-  Trace("download", start.url + (ok ? L" saved to " + start.fullPath : L" failed"));
+  Trace("download", start.url + (ok ? L" saved to " + d->Snapshot().fullPath : L" failed"));
   Updated(d);
 }
 
@@ -167,24 +200,57 @@ public:
   void Continue(std::wstring path) {
     auto d = FDownload;
     if (d->started.exchange(true)) return;
-    {
-      std::lock_guard<std::mutex> l(d->lock);
-      if (path.empty()) path = DefaultFolder() + L"\\" + d->data.suggested;
-      // A folder given: the suggested name goes into it.
-      const DWORD attrs = GetFileAttributesW(path.c_str());
-      if (attrs != INVALID_FILE_ATTRIBUTES && (attrs & FILE_ATTRIBUTE_DIRECTORY)) path += L"\\" + d->data.suggested;
-      d->data.fullPath = path;
-      d->data.inProgress = true;
+    std::unique_lock<std::mutex> l(d->lock);
+    // No path, or a folder: the suggested name, which then never replaces a file there.
+    if (path.empty()) {
+      path = DefaultFolder() + L"\\" + d->data.suggested;
+      d->freeName = true;
+    } else if (const DWORD attrs = GetFileAttributesW(path.c_str());
+               attrs != INVALID_FILE_ATTRIBUTES && (attrs & FILE_ATTRIBUTE_DIRECTORY)) {
+      path += L"\\" + d->data.suggested;
+      d->freeName = true;
     }
     const size_t slash = path.find_last_of(L"\\/");
+    if (IsDeviceName(path.substr(slash == std::wstring::npos ? 0 : slash + 1))) {
+      Trace("download", L"refused: a device name: " + path);
+      d->data.canceled = true;
+      l.unlock();
+      Updated(d);
+      return;
+    }
     if (slash != std::wstring::npos) SHCreateDirectoryExW(nullptr, path.substr(0, slash).c_str(), nullptr);
+    if (d->freeName) path = FreePath(path);
+    d->data.fullPath = path;
+    d->data.inProgress = !path.empty();
+    d->data.canceled = path.empty();
+    l.unlock();
     Updated(d);
-    StartDetached([d] { Transfer(d); });
+    if (!path.empty()) StartDetached([d] { Transfer(d); });
   }
   std::shared_ptr<TDownload> FDownload;
 };
 
 }  // namespace
+
+bool IsDeviceName(const std::wstring& name) {
+  // A device stays a device whatever extension follows and however it is cased.
+  std::wstring stem = name.substr(0, name.find(L'.'));
+  while (!stem.empty() && stem.back() == L' ') stem.pop_back();
+  for (auto& c : stem) c = static_cast<wchar_t>(towupper(c));
+  for (const wchar_t* device : {L"CON", L"PRN", L"AUX", L"NUL", L"CONIN$", L"CONOUT$"})
+    if (stem == device) return true;
+  // COM1-9 and LPT1-9, and with a superscript digit (U+00B9, U+00B2, U+00B3).
+  return stem.size() == 4 && (stem.compare(0, 3, L"COM") == 0 || stem.compare(0, 3, L"LPT") == 0) &&
+         ((stem[3] >= L'1' && stem[3] <= L'9') || stem[3] == 0xB9 || stem[3] == 0xB2 || stem[3] == 0xB3);
+}
+
+std::wstring NumberedName(const std::wstring& name, int n) {
+  if (n <= 0) return name;
+  const size_t dot = name.rfind(L'.');
+  const std::wstring suffix = L" (" + std::to_wstring(n) + L")";
+  if (dot == std::wstring::npos || dot == 0) return name + suffix;
+  return name.substr(0, dot) + suffix + name.substr(dot);
+}
 
 std::wstring SuggestedName(const std::wstring& disposition, const std::wstring& url) {
   std::wstring name;

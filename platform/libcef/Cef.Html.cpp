@@ -1,42 +1,84 @@
 #include "Cef.Html.h"
 
-#include <windows.h>
-
 #include <cwctype>
 
-#include "Cef.Parse.h"
+#include "Cef.Url.h"
 
 namespace standin {
 
+namespace {
+
+// Longest entity looked at: no named or numeric entity the decoder knows is longer, and the
+// bound keeps decoding linear (looking for ';' to the end from every '&' made it quadratic).
+constexpr size_t kMaxEntity = 32;
+
+// The UTF-16 code units of a numeric reference; U+FFFD for 0, surrogates and values past U+10FFFF.
+void AppendCodePoint(std::wstring& out, unsigned long cp) {
+  if (cp == 0 || cp > 0x10FFFF || (cp >= 0xD800 && cp <= 0xDFFF)) cp = 0xFFFD;
+  if (cp < 0x10000) {
+    out += static_cast<wchar_t>(cp);
+  } else {
+    cp -= 0x10000;
+    out += static_cast<wchar_t>(0xD800 + (cp >> 10));
+    out += static_cast<wchar_t>(0xDC00 + (cp & 0x3FF));
+  }
+}
+
+// The value of "#123" or "#x1F" (digits only, at least one); false otherwise.
+bool NumericReference(const std::wstring_view name, unsigned long& cp) {
+  const bool hex = name.size() > 1 && (name[1] == L'x' || name[1] == L'X');
+  const size_t first = hex ? 2 : 1;
+  if (name.size() <= first) return false;
+  cp = 0;
+  for (size_t k = first; k < name.size(); ++k) {
+    const wchar_t c = name[k];
+    int d;
+    if (c >= L'0' && c <= L'9') d = c - L'0';
+    else if (hex && c >= L'a' && c <= L'f') d = c - L'a' + 10;
+    else if (hex && c >= L'A' && c <= L'F') d = c - L'A' + 10;
+    else return false;
+    cp = cp * (hex ? 16 : 10) + static_cast<unsigned long>(d);
+    if (cp > 0x10FFFF) cp = 0x110000;  // saturate: still out of range, never wraps
+  }
+  return true;
+}
+
+}  // namespace
+
 std::wstring DecodeEntities(const std::wstring& s) {
   std::wstring out;
+  out.reserve(s.size());
   for (size_t i = 0; i < s.size(); ++i) {
     if (s[i] != L'&') {
       out += s[i];
       continue;
     }
-    const size_t semi = s.find(L';', i);
-    if (semi == std::wstring::npos || semi - i > 10) {
+    const std::wstring_view window = std::wstring_view(s).substr(i + 1, kMaxEntity);
+    const size_t semi = window.find(L';');
+    if (semi == std::wstring_view::npos) {
       out += s[i];
       continue;
     }
-    const std::wstring name = s.substr(i + 1, semi - i - 1);
+    const std::wstring_view name = window.substr(0, semi);
     wchar_t c = 0;
+    unsigned long cp = 0;
     if (name == L"amp") c = L'&';
     else if (name == L"lt") c = L'<';
     else if (name == L"gt") c = L'>';
     else if (name == L"quot") c = L'"';
     else if (name == L"apos") c = L'\'';
     else if (name == L"nbsp") c = L' ';
-    else if (!name.empty() && name[0] == L'#')
-      c = static_cast<wchar_t>(name.size() > 1 && (name[1] == L'x' || name[1] == L'X') ? wcstol(name.c_str() + 2, nullptr, 16)
-                                                                                       : wcstol(name.c_str() + 1, nullptr, 10));
+    else if (!name.empty() && name[0] == L'#' && NumericReference(name, cp)) {
+      AppendCodePoint(out, cp);
+      i += semi + 1;
+      continue;
+    }
     if (!c) {
       out += s[i];
       continue;
     }
     out += c;
-    i = semi;
+    i += semi + 1;
   }
   return out;
 }
@@ -173,28 +215,6 @@ THtmlDocument ParseHtml(const std::wstring& html) {
   }
   doc.text = Collapse(DecodeEntities(text));
   return doc;
-}
-
-std::wstring DecodeText(const std::string& bytes, const std::wstring& charset) {
-  if (bytes.empty()) return {};
-  const std::wstring cs = Lower(charset);
-  UINT cp = CP_UTF8;
-  if (cs == L"gbk" || cs == L"gb2312" || cs == L"gb18030") cp = 936;
-  else if (cs == L"iso-8859-1" || cs == L"latin1" || cs == L"windows-1252") cp = 1252;
-  else if (cs == L"big5") cp = 950;
-  size_t start = 0;
-  if (cp == CP_UTF8 && bytes.size() >= 3 && bytes.compare(0, 3, "\xEF\xBB\xBF") == 0) start = 3;
-  const DWORD flags = cp == CP_UTF8 ? MB_ERR_INVALID_CHARS : 0;
-  int n = MultiByteToWideChar(cp, flags, bytes.data() + start, static_cast<int>(bytes.size() - start), nullptr, 0);
-  if (n <= 0) {
-    cp = CP_ACP;  // not UTF-8 after all
-    n = MultiByteToWideChar(cp, 0, bytes.data() + start, static_cast<int>(bytes.size() - start), nullptr, 0);
-  }
-  std::wstring out(static_cast<size_t>(n > 0 ? n : 0), L'\0');
-  if (n > 0)
-    MultiByteToWideChar(cp, cp == CP_UTF8 ? MB_ERR_INVALID_CHARS : 0, bytes.data() + start,
-                        static_cast<int>(bytes.size() - start), out.data(), n);
-  return out;
 }
 
 }  // namespace standin

@@ -2,6 +2,7 @@
 // The little a page needs to be understood: its title, icon links, scripts (inline or with a
 // src) in document order, and its visible text. Not a full HTML parser: tags, comments,
 // attributes with or without quotes, and the raw-text elements script, style and title.
+// Pure (no Win32): the fuzz targets build it natively.
 #include <string>
 #include <utility>
 #include <vector>
@@ -34,7 +35,5 @@ struct THtmlTag {
 THtmlTag ReadHtmlTag(const std::wstring& html, size_t& pos);
 // Character references (&amp; &#39; &#x4e2d; ...) in text or an attribute value.
 std::wstring DecodeEntities(const std::wstring& s);
-// Text as bytes in the given charset ("" = UTF-8, falling back to the system code page).
-std::wstring DecodeText(const std::string& bytes, const std::wstring& charset);
 
 }  // namespace standin

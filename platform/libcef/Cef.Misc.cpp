@@ -1,4 +1,5 @@
-// Small exports with real behaviour: paths, launching a process, logging switches, trace time.
+// Small exports with real behaviour: paths, launching a process, logging switches, trace time,
+// the version.
 #include <shlobj.h>
 
 #include "Cef.CommandLine.h"
@@ -89,6 +90,22 @@ int64_t cef_now_from_system_trace_time(void) {
   QueryPerformanceFrequency(&f);
   QueryPerformanceCounter(&c);
   return f.QuadPart ? static_cast<int64_t>(c.QuadPart / f.QuadPart * 1000000 + c.QuadPart % f.QuadPart * 1000000 / f.QuadPart) : 0;
+}
+
+// The runtime version this stand-in answers to: 3.2623.1401 on Chrome 49.0.2623.110.
+int cef_version_info(int entry) {
+  static const int kVersion[] = {3, 1401, 49, 0, 2623, 110};
+  return entry >= 0 && entry < 6 ? kVersion[entry] : 0;
+}
+
+// The platform (0) and universal (1) hashes of the declarations. The stand-in's own values: a
+// client that compares them with its headers' hashes learns it runs on the stand-in.
+const char* cef_api_hash(int entry) {
+  switch (entry) {
+    case 0: return "5e7f2b1c9a04d3e86b1f0c27a9d4e53b18c6f072";
+    case 1: return "a1d06c3f8e925b74c0e13d68f2b59a4e7c0d3b91";
+    default: return nullptr;
+  }
 }
 
 }  // extern "C"

@@ -21,6 +21,29 @@ constexpr int kMaxHops = 20;              // redirects and restarts of one load
 constexpr int kCredentialsWaitMs = 300000;
 constexpr int kHandlerWaitMs = 60000;     // for on_before_resource_load and resource handlers
 
+// Text as bytes in the given charset ("" = UTF-8, falling back to the system code page).
+std::wstring DecodeText(const std::string& bytes, const std::wstring& charset) {
+  if (bytes.empty()) return {};
+  const std::wstring cs = Lower(charset);
+  UINT cp = CP_UTF8;
+  if (cs == L"gbk" || cs == L"gb2312" || cs == L"gb18030") cp = 936;
+  else if (cs == L"iso-8859-1" || cs == L"latin1" || cs == L"windows-1252") cp = 1252;
+  else if (cs == L"big5") cp = 950;
+  size_t start = 0;
+  if (cp == CP_UTF8 && bytes.size() >= 3 && bytes.compare(0, 3, "\xEF\xBB\xBF") == 0) start = 3;
+  const DWORD flags = cp == CP_UTF8 ? MB_ERR_INVALID_CHARS : 0;
+  int n = MultiByteToWideChar(cp, flags, bytes.data() + start, static_cast<int>(bytes.size() - start), nullptr, 0);
+  if (n <= 0) {
+    cp = CP_ACP;  // not UTF-8 after all
+    n = MultiByteToWideChar(cp, 0, bytes.data() + start, static_cast<int>(bytes.size() - start), nullptr, 0);
+  }
+  std::wstring out(static_cast<size_t>(n > 0 ? n : 0), L'\0');
+  if (n > 0)
+    MultiByteToWideChar(cp, cp == CP_UTF8 ? MB_ERR_INVALID_CHARS : 0, bytes.data() + start,
+                        static_cast<int>(bytes.size() - start), out.data(), n);
+  return out;
+}
+
 // One answer from a callback the application holds; the IO thread waits for it.
 struct TAnswer {
   std::mutex lock;

@@ -16,7 +16,8 @@
 //   cef_trace_event_begin, cef_trace_event_end, cef_trace_counter, cef_trace_counter_id,
 //   cef_trace_event_async_begin, cef_trace_event_async_step_into,
 //   cef_trace_event_async_step_past, cef_trace_event_async_end, cef_print_settings_create,
-//   cef_drag_data_create, cef_resource_bundle_get_global.
+//   cef_drag_data_create, cef_resource_bundle_get_global, and the four translator-test
+//   creators (a test-only interface of the runtime's own test suite).
 #include "Cef.Common.h"
 
 using namespace standin;
@@ -119,5 +120,12 @@ void cef_trace_event_async_end(const char*, const char*, uint64_t, const char*, 
 cef_print_settings_t* cef_print_settings_create(void) { return nullptr; }
 cef_drag_data_t* cef_drag_data_create(void) { return nullptr; }
 cef_resource_bundle_t* cef_resource_bundle_get_global(void) { return nullptr; }
+
+_cef_translator_test_t* cef_translator_test_create(void) { return nullptr; }
+_cef_translator_test_object_t* cef_translator_test_object_create(int) { return nullptr; }
+_cef_translator_test_object_child_t* cef_translator_test_object_child_create(int, int) { return nullptr; }
+_cef_translator_test_object_child_child_t* cef_translator_test_object_child_child_create(int, int, int) {
+  return nullptr;
+}
 
 }  // extern "C"

@@ -32,7 +32,7 @@ std::vector<TRange> MissingRanges(const std::vector<TRange>& done, std::int64_t 
   std::vector<TRange> out;
   std::int64_t at = 0;
   for (const TRange& r : done) {
-    if (r.Begin > at) out.push_back({at, std::min(r.Begin, total)});
+    if (r.Begin > at && at < total) out.push_back({at, std::min(r.Begin, total)});
     at = std::max(at, r.End);
     if (at >= total) break;
   }

@@ -277,8 +277,9 @@ TEST(RuntimeExports, EveryNameResolvesAndTheMissingVariantLacksOne) {
   if (GetProcAddress(lib, #name)) ++resolved;                                      \
   else ADD_FAILURE() << #name << " is not exported";
   VORAD_CEF3_EXPORTS(X)
+  VORAD_CEF3_OTHER_EXPORTS(X)
 #undef X
-  EXPECT_EQ(VORAD_CEF3_EXPORT_COUNT, resolved);
+  EXPECT_EQ(VORAD_CEF3_EXPORT_COUNT + VORAD_CEF3_OTHER_EXPORT_COUNT, resolved);
 
   // The binding's version check needs a library that lacks one name.
   wchar_t exe[MAX_PATH];
@@ -295,6 +296,97 @@ TEST(RuntimeExports, EveryNameResolvesAndTheMissingVariantLacksOne) {
 #undef X
   EXPECT_EQ(VORAD_CEF3_EXPORT_COUNT - 1, present);
   FreeLibrary(missing);
+}
+
+// An export as the function type it has (through void(*)() so that no cast warning fires).
+template <class F>
+F Proc(HMODULE lib, const char* name) {
+  return reinterpret_cast<F>(reinterpret_cast<void (*)()>(GetProcAddress(lib, name)));
+}
+
+TEST(RuntimeExports, VersionAndTranslatorTests) {
+  HMODULE lib = LoadLibraryW(L"libcef.dll");
+  ASSERT_NE(nullptr, lib);
+  auto version = Proc<cef_version_info_fn>(lib, "cef_version_info");
+  auto hash = Proc<cef_api_hash_fn>(lib, "cef_api_hash");
+  ASSERT_TRUE(version && hash);
+  const int expected[] = {3, 1401, 49, 0, 2623, 110};
+  for (int i = 0; i < 6; ++i) EXPECT_EQ(expected[i], version(i)) << i;
+  EXPECT_EQ(0, version(6));
+  EXPECT_EQ(0, version(-1));
+  ASSERT_NE(nullptr, hash(0));
+  EXPECT_EQ(40u, strlen(hash(0)));
+  EXPECT_NE(nullptr, hash(1));
+  EXPECT_EQ(nullptr, hash(2));
+  using TCreate = void* (*)(int, int, int);  // extra arguments are harmless under __cdecl
+  for (const char* name : {"cef_translator_test_create", "cef_translator_test_object_create",
+                           "cef_translator_test_object_child_create", "cef_translator_test_object_child_child_create"}) {
+    auto create = Proc<TCreate>(lib, name);
+    ASSERT_NE(nullptr, create) << name;
+    EXPECT_EQ(nullptr, create(1, 2, 3)) << name;
+  }
+}
+
+TEST(RuntimeExports, TimeConversions) {
+  HMODULE lib = LoadLibraryW(L"libcef.dll");
+  ASSERT_NE(nullptr, lib);
+  auto now = Proc<cef_time_now_fn>(lib, "cef_time_now");
+  auto delta = Proc<cef_time_delta_fn>(lib, "cef_time_delta");
+  auto toTimet = Proc<cef_time_to_timet_fn>(lib, "cef_time_to_timet");
+  auto fromTimet = Proc<cef_time_from_timet_fn>(lib, "cef_time_from_timet");
+  auto toDouble = Proc<cef_time_to_doublet_fn>(lib, "cef_time_to_doublet");
+  auto fromDouble = Proc<cef_time_from_doublet_fn>(lib, "cef_time_from_doublet");
+  ASSERT_TRUE(now && delta && toTimet && fromTimet && toDouble && fromDouble);
+
+  // 2016-02-29 12:34:56.789 UTC, a Monday: 1456749296 s since 1970.
+  cef_time_t t{};
+  ASSERT_EQ(1, fromDouble(1456749296.789, &t));
+  EXPECT_EQ(2016, t.year);
+  EXPECT_EQ(2, t.month);
+  EXPECT_EQ(29, t.day_of_month);
+  EXPECT_EQ(1, t.day_of_week);
+  EXPECT_EQ(12, t.hour);
+  EXPECT_EQ(34, t.minute);
+  EXPECT_EQ(56, t.second);
+  EXPECT_EQ(789, t.millisecond);
+  int64_t secs = 0;
+  ASSERT_EQ(1, toTimet(&t, &secs));
+  EXPECT_EQ(1456749296, secs);
+  double d = 0;
+  ASSERT_EQ(1, toDouble(&t, &d));
+  EXPECT_DOUBLE_EQ(1456749296.789, d);
+
+  // Before 1970: 1969-12-31 23:59:59, a Wednesday.
+  cef_time_t early{};
+  ASSERT_EQ(1, fromTimet(-1, &early));
+  EXPECT_EQ(1969, early.year);
+  EXPECT_EQ(12, early.month);
+  EXPECT_EQ(31, early.day_of_month);
+  EXPECT_EQ(3, early.day_of_week);
+  EXPECT_EQ(59, early.second);
+  long long ms = 0;
+  ASSERT_EQ(1, delta(&early, &t, &ms));
+  EXPECT_EQ(1456749297789LL, ms);  // the second time minus the first
+  ASSERT_EQ(1, delta(&t, &early, &ms));
+  EXPECT_EQ(-1456749297789LL, ms);
+
+  // Invalid fields fail and leave the output alone.
+  cef_time_t bad = t;
+  bad.day_of_month = 30;  // 30 February
+  secs = 7;
+  EXPECT_EQ(0, toTimet(&bad, &secs));
+  EXPECT_EQ(7, secs);
+  bad = t;
+  bad.hour = 24;
+  EXPECT_EQ(0, toDouble(&bad, &d));
+  EXPECT_EQ(0, delta(&bad, &t, &ms));
+  EXPECT_EQ(0, toTimet(nullptr, &secs));
+  EXPECT_EQ(0, fromDouble(1e300, &t));
+
+  cef_time_t current{};
+  ASSERT_EQ(1, now(&current));
+  ASSERT_EQ(1, toTimet(&current, &secs));
+  EXPECT_GT(secs, 1700000000);  // later than the time this test was written
 }
 
 // ---- strings --------------------------------------------------------------------------------

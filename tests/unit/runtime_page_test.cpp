@@ -141,6 +141,10 @@ struct TEvents {
   std::wstring downloadName;
   bool downloadComplete = false;
   std::wstring downloadPath;  // where the test asked it saved
+  // The last download that ended (updates of an earlier one may still come after it).
+  uint32_t endedId = 0;
+  bool endedComplete = false;
+  std::wstring endedPath;
   // The request handler's IO-thread callbacks, written down apart.
   std::mutex ioLock;
   std::vector<std::wstring> io;
@@ -467,6 +471,11 @@ TOwn<cef_download_handler_t>* NewDownloadHandler() {
   h->s.on_download_updated = [](cef_download_handler_t*, cef_browser_t* b, cef_download_item_t* item,
                                 cef_download_item_callback_t* callback) CEF_CALLBACK {
     if (item->is_complete(item)) gEvents->downloadComplete = true;
+    if ((item->is_complete(item) || item->is_canceled(item)) && item->get_id(item) > gEvents->endedId) {
+      gEvents->endedId = item->get_id(item);
+      gEvents->endedComplete = item->is_complete(item);
+      gEvents->endedPath = Take(item->get_full_path(item));
+    }
     Release(callback);
     Release(item);
     Release(b);
@@ -657,8 +666,36 @@ void CertificateSteps(TEvents& events, cef_frame_t* frame, const TCheck& check) 
         "accepted certificate: " + Narrow(Joined(events.log)));
 }
 
-// Documents that come from elsewhere than a server, a stopped load, an unknown scheme, a
-// download asked for, zoom; and what the render side hears of contexts and exceptions.
+// Without a path the suggested name goes to the Downloads folder and never replaces a file there;
+// a device name is refused.
+void NoOverwriteSteps(TEvents& events, cef_frame_t* frame, const TCheck& check) {
+  const std::wstring attachment = HttpUrl(L"/bytes/5000?attachment=data.bin");
+  auto download = [&](const std::wstring& url) {
+    const uint32_t before = events.endedId;
+    cef_string_t u = View(url);
+    frame->load_url(frame, &u);
+    return PumpUntil([&] { return events.endedId > before; });
+  };
+  events.downloadPath.clear();
+  check(download(attachment) && events.endedComplete, "download without a path did not complete");
+  const std::wstring first = events.endedPath;
+  check(first.find(L"data") != std::wstring::npos && first.size() > 9 && first.compare(first.size() - 4, 4, L".bin") == 0,
+        "saved as " + Narrow(first));
+  WriteFileBytes(first, "the user's own file");
+  check(download(attachment) && events.endedComplete, "second download without a path did not complete");
+  const std::wstring second = events.endedPath;
+  check(second != first, "the second download took the same name");
+  check(ReadFileBytes(first) == "the user's own file", "an existing file was replaced");
+  check(ReadFileBytes(second).size() == 5000, "second download has " + std::to_string(ReadFileBytes(second).size()) + " bytes");
+  DeleteFileW(first.c_str());
+  DeleteFileW(second.c_str());
+
+  for (const wchar_t* device : {L"CON.txt", L"nul", L"com1.tar.gz", L"Lpt9.bin"}) {
+    check(download(HttpUrl(L"/bytes/100?attachment=") + device), "no end for " + Narrow(device));
+    check(!events.endedComplete, "device name not refused: " + Narrow(device));
+  }
+}
+
 void KindsOfLoadSteps(TEvents& events, cef_browser_t* browser, cef_frame_t* frame, const TCheck& check) {
   auto loaded = [&] { return PumpUntil([&] { return events.Has(L"loading 0"); }); };
   events.log.clear();
@@ -1026,6 +1063,7 @@ std::string PageScenario(const std::wstring& folder, const std::wstring& control
   for (size_t i = 0; same && i < saved.size(); ++i) same = static_cast<unsigned char>(saved[i]) == ((i * 131 + i / 65536) & 255);
   check(same, "saved file has " + std::to_string(saved.size()) + " bytes or wrong content");
   check(!FileExists(events.downloadPath + L".part"), "partial file left behind");
+  NoOverwriteSteps(events, frame, check);
 
   KindsOfLoadSteps(events, browser, frame, check);
   CertificateSteps(events, frame, check);

@@ -250,6 +250,7 @@ TEST(XlPlan, CutsAndJoins) {
   EXPECT_EQ(xldl::MissingRanges({{0, 6}, {8, 9}}, 12), (std::vector<TRange>{{6, 8}, {9, 12}}));
   EXPECT_EQ(xldl::MissingRanges({{2, 12}}, 12), (std::vector<TRange>{{0, 2}}));
   EXPECT_TRUE(xldl::MissingRanges({{0, 12}}, 12).empty());
+  EXPECT_TRUE(xldl::MissingRanges({{4, 6}}, 0).empty());  // an empty file misses nothing
 
   // A try that gets no further than an earlier one uses up the budget; new ground refills it.
   xldl::TTries tries;

@@ -2091,7 +2091,7 @@ typedef cef_print_settings_t*(CEF_EXPORT* cef_print_settings_create_fn)(void);
 typedef cef_drag_data_t*(CEF_EXPORT* cef_drag_data_create_fn)(void);
 typedef cef_resource_bundle_t*(CEF_EXPORT* cef_resource_bundle_get_global_fn)(void);
 
-// Exported too, but not resolved by the binding.
+// Exported too, but not resolved by the binding (VORAD_CEF3_OTHER_EXPORTS).
 typedef int(CEF_EXPORT* cef_time_delta_fn)(const cef_time_t* cef_time1, const cef_time_t* cef_time2,
     long long* delta);
 typedef int(CEF_EXPORT* cef_time_from_doublet_fn)(double time, cef_time_t* cef_time);
@@ -2099,6 +2099,25 @@ typedef int(CEF_EXPORT* cef_time_from_timet_fn)(int64_t time, cef_time_t* cef_ti
 typedef int(CEF_EXPORT* cef_time_now_fn)(cef_time_t* cef_time);
 typedef int(CEF_EXPORT* cef_time_to_doublet_fn)(const cef_time_t* cef_time, double* time);
 typedef int(CEF_EXPORT* cef_time_to_timet_fn)(const cef_time_t* cef_time, int64_t* time);
+typedef const char*(CEF_EXPORT* cef_api_hash_fn)(int entry);
+typedef int(CEF_EXPORT* cef_version_info_fn)(int entry);
+
+// The real runtime's exports that the binding does not resolve; with VORAD_CEF3_EXPORTS, the
+// whole list a client built against the runtime's own headers may call.
+#define VORAD_CEF3_OTHER_EXPORT_COUNT 12
+#define VORAD_CEF3_OTHER_EXPORTS(X) \
+  X(cef_api_hash) \
+  X(cef_version_info) \
+  X(cef_time_now) \
+  X(cef_time_delta) \
+  X(cef_time_to_timet) \
+  X(cef_time_from_timet) \
+  X(cef_time_to_doublet) \
+  X(cef_time_from_doublet) \
+  X(cef_translator_test_create) \
+  X(cef_translator_test_object_create) \
+  X(cef_translator_test_object_child_create) \
+  X(cef_translator_test_object_child_child_create)
 
 // The 152 exports in the order the binding resolves them. X(name) is expanded once per
 // export; a loader, an export list and a test can all be generated from it.
@@ -2518,6 +2537,16 @@ VORAD_CEF3_EXPORT_ATTR int CEF_EXPORT cef_time_from_timet(int64_t time, cef_time
 VORAD_CEF3_EXPORT_ATTR int CEF_EXPORT cef_time_now(cef_time_t* cef_time);
 VORAD_CEF3_EXPORT_ATTR int CEF_EXPORT cef_time_to_doublet(const cef_time_t* cef_time, double* time);
 VORAD_CEF3_EXPORT_ATTR int CEF_EXPORT cef_time_to_timet(const cef_time_t* cef_time, int64_t* time);
+VORAD_CEF3_EXPORT_ATTR const char* CEF_EXPORT cef_api_hash(int entry);
+VORAD_CEF3_EXPORT_ATTR int CEF_EXPORT cef_version_info(int entry);
+// The translator tests' structures are test-only; their creators are declared opaque.
+VORAD_CEF3_EXPORT_ATTR struct _cef_translator_test_t* CEF_EXPORT cef_translator_test_create(void);
+VORAD_CEF3_EXPORT_ATTR struct _cef_translator_test_object_t* CEF_EXPORT
+cef_translator_test_object_create(int value);
+VORAD_CEF3_EXPORT_ATTR struct _cef_translator_test_object_child_t* CEF_EXPORT
+cef_translator_test_object_child_create(int value, int other_value);
+VORAD_CEF3_EXPORT_ATTR struct _cef_translator_test_object_child_child_t* CEF_EXPORT
+cef_translator_test_object_child_child_create(int value, int other_value, int other_other_value);
 #endif  // VORAD_CEF3_DECLARE_EXPORTS
 
 #ifdef __cplusplus
