@@ -260,6 +260,51 @@ bool InMoveSizeLoop(DWORD threadId) {
   return GetGUIThreadInfo(threadId, &info) && (info.flags & GUI_INMOVESIZE);
 }
 
+bool DragWindow(HWND wnd, POINT from, POINT to, const std::function<bool()>& arrived) {
+  using namespace std::chrono_literals;
+  const DWORD thread = GetWindowThreadProcessId(wnd, nullptr);
+  const auto poll = [](const std::function<bool()>& cond, std::chrono::milliseconds timeout) {
+    return WaitFor(cond, timeout, false);
+  };
+  const auto inLoop = [thread] { return InMoveSizeLoop(thread); };
+  bool started = false;
+  for (int attempt = 0; attempt < 3 && !started; ++attempt) {
+    SetForegroundWindow(wnd);
+    PointerTo(from);
+    LeftButton(true);
+    started = poll(inLoop, 5s);
+    if (!started) {
+      LeftButton(false);
+      poll([&] { return !inLoop(); }, 1s);
+    }
+  }
+  if (!started) return false;
+  bool there = false;
+  for (int attempt = 0; attempt < 3 && !there; ++attempt) {
+    if (attempt) SetForegroundWindow(wnd);
+    PointerTo(POINT{(from.x + to.x) / 2, (from.y + to.y) / 2});
+    PointerTo(to);
+    there = poll(arrived, 3s);
+  }
+  for (int attempt = 0; attempt < 5 && inLoop(); ++attempt) {
+    if (attempt) {
+      SetForegroundWindow(wnd);
+      PointerTo(to);
+    }
+    LeftButton(false);
+    poll([&] { return !inLoop(); }, 3s);
+  }
+  // The loop may have lost the capture with the foreground, and then looks ended while it still
+  // waits for a release: one over the window itself reaches its thread all the same.
+  if (!there || GetForegroundWindow() != wnd) {
+    RECT r{};
+    GetWindowRect(wnd, &r);
+    PointerTo(POINT{(r.left + r.right) / 2, (r.top + r.bottom) / 2});
+    LeftButton(false);
+  }
+  return there && !inLoop() && arrived();
+}
+
 bool TrustTestCertificate() {
   const std::string pem = ReadFileBytes(SourceDir() + L"tests\\servers\\tls-trusted-cert.pem");
   DWORD size = 0;

@@ -95,5 +95,14 @@ void PointerTo(POINT at);
 void LeftButton(bool down);
 // True while the thread runs the system's move or size loop for one of its windows.
 bool InMoveSizeLoop(DWORD threadId);
+// A press at `from`, a move to `to` by way of the middle, a release, driving the system's size
+// or move loop of `wnd`'s thread; true once `arrived` holds (the window's expected rectangle).
+// Each step waits on the window's state, not on time. A window of a program running beside the
+// test may take the foreground meanwhile; the loop's capture then no longer holds, and the
+// pointer goes to whatever lies under it: moves are lost, and a release outside the window
+// leaves the loop waiting for ever. So each step retakes the foreground and sends its input
+// again, a bounded number of times, and the release ends over the window should the foreground
+// have moved. Does not pump this thread's messages.
+bool DragWindow(HWND wnd, POINT from, POINT to, const std::function<bool()>& arrived);
 
 }  // namespace testing_support

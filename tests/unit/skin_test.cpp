@@ -155,21 +155,15 @@ std::string Show(const RECT& r) {
          std::to_string(r.bottom - r.top);
 }
 
-// A press at `from`, a drag to `to` in two steps, a release; true once the window has `expected`
-// as its rectangle after the release.
+// A press at `from`, a drag to `to`, a release; true once the window has `expected` as its
+// rectangle and the size loop has ended. The input comes from a second thread, as the loop runs
+// on this one.
 bool Drag(HWND wnd, POINT from, POINT to, const RECT& expected) {
+  std::atomic<bool> dragged{false};
   TInputThread input([&] {
-    PointerTo(from);
-    Sleep(50);
-    ButtonDown();
-    Sleep(100);
-    PointerTo(POINT{(from.x + to.x) / 2, (from.y + to.y) / 2});
-    Sleep(50);
-    PointerTo(to);
-    Sleep(100);
-    ButtonUp();
+    dragged = testing_support::DragWindow(wnd, from, to, [&] { return SameRect(WindowRect(wnd), expected); });
   });
-  return testing_support::WaitFor([&] { return input.Done() && SameRect(WindowRect(wnd), expected); }, 5s);
+  return testing_support::WaitFor([&] { return input.Done(); }, 60s) && dragged;
 }
 
 // Stands for the page: a window of a class of its own, owned by nobody in the toolkit.
