@@ -1,8 +1,11 @@
 #include "Cef.Threads.h"
 
-#include <condition_variable>
+#include <algorithm>
+#include <functional>
 #include <map>
+#include <memory>
 #include <mutex>
+#include <system_error>
 #include <thread>
 #include <vector>
 
@@ -201,49 +204,61 @@ void StopBrowserThreads() {
 }
 
 namespace {
+// The threads themselves, not a count: a thread that has counted itself out still runs the
+// last instructions of its start routine in this DLL, which the program may unload the moment
+// shutdown returns. Only a signalled thread handle says it has left for good.
 struct TDetached {
   std::mutex lock;
-  std::condition_variable ended;
-  int running = 0;
+  std::vector<HANDLE> threads;
   std::atomic<bool> stopping{false};
 };
 TDetached& Detached() {
   static TDetached* d = new TDetached();  // never destroyed: its threads may outlive statics
   return *d;
 }
+
+DWORD WINAPI DetachedMain(LPVOID param) {
+  std::unique_ptr<std::function<void()>> work(static_cast<std::function<void()>*>(param));
+  GuardVoid([&] { (*work)(); });
+  return 0;
+}
 }  // namespace
 
 void StartDetached(std::function<void()> work) {
+  auto param = std::make_unique<std::function<void()>>(std::move(work));
+  HANDLE thread = CreateThread(nullptr, 0, &DetachedMain, param.get(), 0, nullptr);
+  if (!thread) throw std::system_error(static_cast<int>(GetLastError()), std::system_category(), "CreateThread");
+  param.release();  // the thread owns it now
   TDetached& d = Detached();
-  {
-    std::lock_guard<std::mutex> l(d.lock);
-    ++d.running;
-  }
-  try {
-    std::thread([work = std::move(work)] {
-      GuardVoid([&] { work(); });
-      TDetached& d = Detached();
-      std::lock_guard<std::mutex> l(d.lock);
-      --d.running;
-      d.ended.notify_all();
-    }).detach();
-  } catch (...) {
-    std::lock_guard<std::mutex> l(d.lock);
-    --d.running;
-    throw;
-  }
+  std::lock_guard<std::mutex> l(d.lock);
+  // Forget the threads that have ended, so the list stays as long as the transfers running.
+  auto ended = std::remove_if(d.threads.begin(), d.threads.end(), [](HANDLE h) {
+    if (WaitForSingleObject(h, 0) != WAIT_OBJECT_0) return false;
+    CloseHandle(h);
+    return true;
+  });
+  d.threads.erase(ended, d.threads.end());
+  d.threads.push_back(thread);
 }
-
-bool RuntimeStopping() { return Detached().stopping.load(); }
 
 void StopDetached(DWORD waitMs) {
   TDetached& d = Detached();
   d.stopping = true;
-  std::unique_lock<std::mutex> l(d.lock);
-  d.ended.wait_for(l, std::chrono::milliseconds(waitMs), [&] { return d.running == 0; });
-  l.unlock();
+  std::vector<HANDLE> threads;
+  {
+    std::lock_guard<std::mutex> l(d.lock);
+    threads.swap(d.threads);
+  }
+  const ULONGLONG deadline = GetTickCount64() + waitMs;
+  for (HANDLE h : threads) {
+    const ULONGLONG now = GetTickCount64();
+    WaitForSingleObject(h, now < deadline ? static_cast<DWORD>(deadline - now) : 0);
+    CloseHandle(h);
+  }
   d.stopping = false;
 }
+
+bool RuntimeStopping() { return Detached().stopping.load(); }
 
 void SetRenderQueue(std::shared_ptr<TTaskQueue> queue) {
   TRegistry& r = Registry();

@@ -970,8 +970,8 @@ TEST(ComponentLifetime, StressPagesClosesAndDestructionWithEventsInFlight) {
     if (round % 2) control->AddPage(HttpUrl(L"/pages/component_b.html"));
     Pump([&] { return ioEvents.load() > 4; }, 3s);
     control->CloseAllOtherBrowser(control->ActiveBrowserId());
-    // To add here once pending script requests are answered when their render process ends:
-    // a render process killed during blocking script reads (this test runs single-process).
+    // Render processes killed during blocking script reads need the multi-process runtime:
+    // ScriptAccess.StressKillingTheRenderProcessDuringBlockingReads.
     hold = true;
     control->Load(SlowPageUrl());
     ASSERT_TRUE(Pump([&] { return held.load(); })) << "round " << round;
