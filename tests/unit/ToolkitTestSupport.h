@@ -4,6 +4,8 @@
 #include <windows.h>
 
 #include <chrono>
+#include <cstdio>
+#include <cwchar>
 #include <functional>
 #include <string>
 #include <thread>
@@ -39,6 +41,7 @@ public:
             HWND wnd = FindWindowW(className.c_str(), caption.c_str());
             if (wnd && IsWindowVisible(wnd)) {
               FResult = action(wnd);
+              EnsureClosed(wnd);
               return;
             }
             Sleep(10);
@@ -56,6 +59,30 @@ public:
   }
 
 private:
+  // A dialog the action failed to close would hold the test's modal loop for ever: after a
+  // bound, say what the window's thread saw (for the log) and close it, so the test fails.
+  void EnsureClosed(HWND wnd) {
+    const auto open = [wnd] { return IsWindow(wnd) && IsWindowVisible(wnd); };
+    const auto wait = [&open](int ms) {
+      for (int i = 0; i < ms / 10 && open(); ++i) Sleep(10);
+      return !open();
+    };
+    if (wait(20000)) return;
+    GUITHREADINFO info{sizeof(info)};
+    GetGUIThreadInfo(GetWindowThreadProcessId(wnd, nullptr), &info);
+    wchar_t state[256];
+    swprintf(state, 256,
+             L" <still open: focus %p active %p foreground %p ctrl %d alt %d shift %d lbutton %d>",
+             static_cast<void*>(info.hwndFocus), static_cast<void*>(info.hwndActive),
+             static_cast<void*>(GetForegroundWindow()), GetAsyncKeyState(VK_CONTROL) < 0,
+             GetAsyncKeyState(VK_MENU) < 0, GetAsyncKeyState(VK_SHIFT) < 0,
+             GetAsyncKeyState(VK_LBUTTON) < 0);
+    FResult += state;
+    fwprintf(stderr, L"dialog driver:%ls\n", state);
+    PostMessageW(wnd, WM_CLOSE, 0, 0);
+    if (!wait(5000)) PostThreadMessageW(GetWindowThreadProcessId(wnd, nullptr), WM_QUIT, 0, 0);
+  }
+
   std::wstring FResult;
   std::thread FThread;
 };
