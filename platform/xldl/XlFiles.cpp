@@ -1,5 +1,6 @@
 #include "platform/xldl/XlFiles.h"
 
+#include <algorithm>
 #include <cwctype>
 
 namespace xldl {
@@ -12,6 +13,12 @@ bool IsForbiddenChar(wchar_t c) {
 }
 
 bool IsSeparator(wchar_t c) { return c == L'\\' || c == L'/'; }
+
+// The most one WriteFile takes. Receives come in 1 MiB, and on the Linux hosts we run on, writes
+// of 512 KiB to 1 MiB cost the kernel four to five times the CPU of 256 KiB ones (its copy into
+// the page cache; measured with dd as well as through Wine), which made the disk the
+// bottleneck of a fast download.
+constexpr std::size_t kWritePiece = 256 * 1024;
 
 std::wstring Upper(std::wstring s) {
   for (auto& c : s) c = wchar_t(std::towupper(c));
@@ -107,7 +114,7 @@ bool TPartFile::WriteAt(std::int64_t offset, const char* data, std::size_t size)
     OVERLAPPED at{};
     at.Offset = DWORD(std::uint64_t(offset) & 0xFFFFFFFFu);
     at.OffsetHigh = DWORD(std::uint64_t(offset) >> 32);
-    const DWORD piece = DWORD(size > (1u << 30) ? (1u << 30) : size);
+    const DWORD piece = DWORD(std::min<std::size_t>(size, kWritePiece));
     DWORD written = 0;
     if (!WriteFile(FHandle, data, piece, &written, &at) || written == 0) return false;
     offset += written;

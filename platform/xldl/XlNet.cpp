@@ -7,6 +7,7 @@
 
 #include <algorithm>
 #include <cstring>
+#include <cwchar>
 #include <vector>
 
 namespace xldl {
@@ -14,12 +15,24 @@ namespace xldl {
 namespace {
 
 constexpr DWORD kConnectTimeoutMs = 15000;
-constexpr DWORD kStallTimeoutMs = 30000;
+constexpr DWORD kStallTimeoutMs = 30000;  // nothing received for this long: the connection stalled
 constexpr DWORD kSliceMs = 100;  // how soon a blocked wait notices cancellation
 constexpr int kSocketBuffer = 1 << 20;
 constexpr std::size_t kMaxHead = 64 * 1024;
 constexpr int kMaxInterim = 8;  // "100 Continue" and the like before the answer
 const char kUserAgent[] = "xldl/1.0";
+
+// The stall timeout in force. Tests shorten it with STANDIN_XLDL_STALL_MS (100 to 30000 ms, read
+// once per process), so that a stalled body can be tested without waiting 30 s per try.
+DWORD StallTimeoutMs() {
+  static const DWORD ms = [] {
+    wchar_t text[16] = {};
+    const DWORD n = GetEnvironmentVariableW(L"STANDIN_XLDL_STALL_MS", text, 16);
+    const long value = n > 0 && n < 16 ? std::wcstol(text, nullptr, 10) : 0;
+    return value >= 100 && value <= long(kStallTimeoutMs) ? DWORD(value) : kStallTimeoutMs;
+  }();
+  return ms;
+}
 
 std::string RequestHeaders(const TRequest& r) {
   std::string h;
@@ -165,7 +178,7 @@ private:
       if (n > 0) {
         sent += std::size_t(n);
       } else if (n < 0 && WSAGetLastError() == WSAEWOULDBLOCK) {
-        if (!Wait(true, kStallTimeoutMs)) return false;
+        if (!Wait(true, StallTimeoutMs())) return false;
       } else {
         FError = ENetError::Lost;
         return false;
@@ -189,7 +202,7 @@ private:
         FError = ENetError::Lost;
         return -1;
       }
-      if (!Wait(false, kStallTimeoutMs)) return -1;
+      if (!Wait(false, StallTimeoutMs())) return -1;
     }
   }
 
@@ -327,7 +340,7 @@ public:
                            WINHTTP_NO_PROXY_NAME, WINHTTP_NO_PROXY_BYPASS, WINHTTP_FLAG_ASYNC);
     if (!FSession) return false;
     WinHttpSetTimeouts(FSession, int(kConnectTimeoutMs), int(kConnectTimeoutMs),
-                       int(kStallTimeoutMs), int(kStallTimeoutMs));
+                       int(StallTimeoutMs()), int(StallTimeoutMs()));
     FConnect = WinHttpConnect(FSession, Utf8ToWide(url.Host).c_str(), url.Port, 0);
     if (!FConnect) return false;
     FState = new TWinHttpState;
@@ -421,7 +434,7 @@ private:
         FError = ENetError::Cancelled;
         return false;
       }
-      if (waited > 2 * kStallTimeoutMs) {  // WinHTTP's own timeouts should have come first
+      if (waited > 2 * StallTimeoutMs()) {  // WinHTTP's own timeouts should have come first
         FError = ENetError::Stalled;
         return false;
       }

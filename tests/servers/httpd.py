@@ -28,6 +28,8 @@ Routes (query parameters apply to every route that sends a body):
                        or every request with dropall=1)
   ?reset=1             with drop: end the connection with a reset instead of an orderly close
   ?nolast=1            with chunked: close after the last data chunk, without the final chunk
+  ?stall=N             send N body bytes, then nothing more while holding the connection open
+                       (every request; until the client closes it, 120 s at most)
   ?busy=C&retryafter=V the first request of a path answers C (503, 429) with Retry-After: V;
                        V "date+S" sends the HTTP date S seconds from now
   ?interim=N           N "100 Continue" interim answers before the answer; "forever": an
@@ -48,6 +50,7 @@ import base64
 import email.utils
 import os
 import re
+import select
 import signal
 import socket
 import ssl
@@ -204,6 +207,19 @@ class Handler(BaseHTTPRequestHandler):
             pass
         self.close_connection = True
 
+    def hold_until_closed(self):
+        """Sends nothing more; returns once the client has closed (or after 120 s)."""
+        self.close_connection = True
+        t0 = time.monotonic()
+        while time.monotonic() - t0 < 120:
+            readable, _, _ = select.select([self.connection], [], [], 0.2)
+            if readable:
+                try:
+                    if not self.connection.recv(4096):
+                        return
+                except OSError:
+                    return
+
     def send_data(self, data, q, head, ctype):
         self.send_generated(len(data), q, head, lambda a, b: data[a:b], ctype)
 
@@ -255,6 +271,7 @@ class Handler(BaseHTTPRequestHandler):
             return
         throttle = int(q.get("throttle", 0))
         drop = int(q["drop"]) if "drop" in q else None
+        stall = int(q["stall"]) if "stall" in q else None
         key = url_key(self.path)
         if drop is not None and "dropall" not in q:
             with LOG_LOCK:
@@ -262,7 +279,7 @@ class Handler(BaseHTTPRequestHandler):
                     drop = None
                 else:
                     DROPPED.add(key)
-        if fileobj is not None and not throttle and drop is None and not chunked:
+        if fileobj is not None and not throttle and drop is None and stall is None and not chunked:
             try:  # zero-copy: the server must not be what a benchmark measures
                 self.connection.sendfile(fileobj, start, end - start)
             except (BrokenPipeError, ConnectionResetError):
@@ -275,6 +292,8 @@ class Handler(BaseHTTPRequestHandler):
                 n = min(block, end - pos)
                 if drop is not None and sent + n > drop:
                     n = drop - sent
+                if stall is not None and sent + n > stall:
+                    n = stall - sent
                 chunk = source(pos, pos + n)
                 if chunked:
                     self.wfile.write(b"%x\r\n" % len(chunk) + chunk + b"\r\n")
@@ -282,6 +301,8 @@ class Handler(BaseHTTPRequestHandler):
                     self.wfile.write(chunk)
                 pos += n
                 sent += n
+                if stall is not None and sent >= stall:
+                    return self.hold_until_closed()
                 if drop is not None and sent >= drop:
                     self.close_connection = True
                     self.wfile.flush()

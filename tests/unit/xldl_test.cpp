@@ -466,6 +466,47 @@ TEST_F(Engine, BodiesCutShortWithoutRangesFailAfterTheirRetries) {
   }
 }
 
+// Runs in a process whose stall timeout is 1 s (STANDIN_XLDL_STALL_MS): a body that stalls part
+// way ends the try. With ranges the next try goes on where it stalled and the file completes;
+// without them every try starts again from byte 0 and stalls at the same point, so the task
+// fails after its retries, keeping its .part.
+TAVLO_CHILD(xldl_stalled_bodies) {
+  TTempDir dir;
+  if (!XL_Init()) return 11;
+  xldl::NetStartup();
+  auto start = [&](const std::wstring& url, const wchar_t* name) {
+    const TXlTaskParam p = MakeParam(url, dir.Path(), name);
+    const TXlTaskHandle task = XL_CreateTask(&p);
+    return task && XL_StartTask(task) ? task : 0;
+  };
+  int code = 0;
+  const TXlTaskHandle resumed = start(args.at(0), L"resumed.bin");
+  const TXlTaskHandle looping = start(args.at(1), L"stalled.bin");
+  if (!resumed || !looping) code = 12;
+  else if (!WaitStatus(resumed, XL_STATUS_COMPLETE, 90s)) code = 13;
+  else if (ReadFileBytes(dir.Path() + L"resumed.bin") != Pattern(3000000)) code = 14;
+  else if (!WaitStatus(looping, XL_STATUS_FAILED, 90s)) code = 15;
+  else if (Query(looping).FailCode != XL_FAIL_NETWORK) code = 16;
+  else if (!FileExists(dir.Path() + L"stalled.bin.part") || FileExists(dir.Path() + L"stalled.bin")) code = 17;
+  XL_UnInit();
+  xldl::NetCleanup();
+  return code;
+}
+
+TEST_F(Engine, StalledBodiesResumeOrFailAfterTheirRetries) {
+  const std::wstring u = Unique();
+  const std::wstring resumed = HttpUrl(L"/bytes/3000000?stall=700000&r" + u);
+  const std::wstring looping = HttpUrl(L"/bytes/3000000?stall=400000&norange=1&" + u);
+  ASSERT_TRUE(SetEnvironmentVariableW(L"STANDIN_XLDL_STALL_MS", L"1000"));
+  const int code = RunChild(L"xldl_stalled_bodies", {resumed, looping}, 150000);
+  SetEnvironmentVariableW(L"STANDIN_XLDL_STALL_MS", nullptr);
+  EXPECT_EQ(code, 0) << "12 not started, 13 the ranged one not complete, 14 other bytes, 15 the other "
+                        "not failed, 16 another fail code, 17 no .part or a final file";
+  const std::size_t tries = ServerLog("norange=1&" + Narrow(u)).size();
+  EXPECT_GE(tries, 3u);
+  EXPECT_LE(tries, 20u);
+}
+
 // A body without a length that a reset cuts is a failure, never a complete file.
 TEST_F(Engine, ResetCutsABodyWithoutLength) {
   xldl::TCancelToken cancel;
