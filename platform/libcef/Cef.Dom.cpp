@@ -1,9 +1,10 @@
 #include "Cef.Dom.h"
 
 #include <cwctype>
+#include <unordered_set>
 
 #include "Cef.Html.h"
-#include "Cef.Parse.h"
+#include "Cef.Url.h"
 
 namespace standin {
 
@@ -115,8 +116,9 @@ private:
     const std::wstring name = tag.name;
     TDomNode el;
     el.tag = name;
+    std::unordered_set<std::wstring> names;  // a tag may hold thousands: no search per attribute
     for (auto& a : tag.attrs)
-      if (!el.Attr(a.first)) el.attrs.push_back(std::move(a));  // the first of a name counts
+      if (names.insert(a.first).second) el.attrs.push_back(std::move(a));  // the first of a name counts
     const bool closing = tag.closing;
     if (name.empty()) return;
     if (closing) {
@@ -192,6 +194,12 @@ bool IsBlank(const TDomNode& n) {
   return true;
 }
 
+// Text beside text joins it, as the parser joins it within an element.
+void Append(std::vector<TDomNode>& list, TDomNode&& n) {
+  if (n.text && !list.empty() && list.back().text) list.back().data += n.data;
+  else list.push_back(std::move(n));
+}
+
 }  // namespace
 
 TDomNode ParseFragment(const std::wstring& html) { return TTreeBuilder(html).Build(); }
@@ -200,10 +208,13 @@ TDomNode ParseDocument(const std::wstring& html) {
   TDomNode top = ParseFragment(html);
   TDomNode* given = FindChild(top, L"html");
   TDomNode htmlEl = given ? std::move(*given) : Element(L"html");
-  // In text order: what is inside <html>, then what sits outside it.
-  std::vector<TDomNode> order = std::move(htmlEl.children);
-  for (auto& c : top.children)
+  // In text order, with what is inside <html> where that element stood.
+  std::vector<TDomNode> order;
+  for (auto& c : top.children) {
     if (&c != given) order.push_back(std::move(c));
+    else
+      for (auto& k : htmlEl.children) order.push_back(std::move(k));
+  }
   TDomNode head = Element(L"head"), body = Element(L"body");
   std::vector<TDomNode> before, after;  // loose content before and after the <body> element
   bool hadHead = false, hadBody = false;
@@ -219,11 +230,11 @@ TDomNode ParseDocument(const std::wstring& html) {
     } else if (!hadBody && before.empty() && IsHeadContent(c)) {
       head.children.push_back(std::move(c));
     } else {
-      (hadBody ? after : before).push_back(std::move(c));
+      Append(hadBody ? after : before, std::move(c));
     }
   }
-  for (auto& k : body.children) before.push_back(std::move(k));
-  for (auto& k : after) before.push_back(std::move(k));
+  for (auto& k : body.children) Append(before, std::move(k));
+  for (auto& k : after) Append(before, std::move(k));
   body.children = std::move(before);
   htmlEl.children.clear();
   htmlEl.children.push_back(std::move(head));

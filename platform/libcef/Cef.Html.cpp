@@ -67,7 +67,7 @@ std::wstring DecodeEntities(const std::wstring& s) {
     else if (name == L"gt") c = L'>';
     else if (name == L"quot") c = L'"';
     else if (name == L"apos") c = L'\'';
-    else if (name == L"nbsp") c = L' ';
+    else if (name == L"nbsp") c = 0xA0;  // not a space: written back as &nbsp;, never collapsed
     else if (!name.empty() && name[0] == L'#' && NumericReference(name, cp)) {
       AppendCodePoint(out, cp);
       i += semi + 1;
@@ -89,7 +89,7 @@ std::wstring Collapse(const std::wstring& s) {
   std::wstring out;
   bool space = false;
   for (wchar_t c : s) {
-    if (iswspace(c)) {
+    if (iswspace(c) && c != 0xA0) {  // some C runtimes count the no-break space as one
       space = !out.empty();
     } else {
       if (space) out += L' ';

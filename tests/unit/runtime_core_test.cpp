@@ -280,6 +280,15 @@ TEST(RuntimeExports, EveryNameResolvesAndTheMissingVariantLacksOne) {
   VORAD_CEF3_OTHER_EXPORTS(X)
 #undef X
   EXPECT_EQ(VORAD_CEF3_EXPORT_COUNT + VORAD_CEF3_OTHER_EXPORT_COUNT, resolved);
+  // And nothing else: the export table holds the listed names only (a stray dllexport would add
+  // a name no client of the real runtime could rely on).
+  const auto* base = reinterpret_cast<const BYTE*>(lib);
+  const auto* nt = reinterpret_cast<const IMAGE_NT_HEADERS*>(base + reinterpret_cast<const IMAGE_DOS_HEADER*>(base)->e_lfanew);
+  const IMAGE_DATA_DIRECTORY& exports = nt->OptionalHeader.DataDirectory[IMAGE_DIRECTORY_ENTRY_EXPORT];
+  ASSERT_NE(0u, exports.VirtualAddress);
+  const auto* table = reinterpret_cast<const IMAGE_EXPORT_DIRECTORY*>(base + exports.VirtualAddress);
+  EXPECT_EQ(static_cast<DWORD>(VORAD_CEF3_EXPORT_COUNT + VORAD_CEF3_OTHER_EXPORT_COUNT), table->NumberOfNames);
+  EXPECT_EQ(table->NumberOfNames, table->NumberOfFunctions);
 
   // The binding's version check needs a library that lacks one name.
   wchar_t exe[MAX_PATH];

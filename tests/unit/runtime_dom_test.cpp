@@ -51,6 +51,21 @@ TEST(HtmlTree, DocumentsGetHtmlHeadAndBodyAndImpliedEndTags) {
             L"[table[tr[td['1'] td['2']] tr[td['3']]]]");
 }
 
+TEST(HtmlTree, DocumentKeepsContentInTextOrderAndJoinsText) {
+  // What comes before an <html> start tag stays before its content (scripts run in that order);
+  // text on both sides of a <body> tag is one node, as innerHTML would parse it again.
+  EXPECT_EQ(Shape(ParseDocument(L"<p>x</p><html><p>y</p></html>")), L"html[head body[p['x'] p['y']]]");
+  EXPECT_EQ(Shape(ParseDocument(L"a<body>b</body>c")), L"html[head body['abc']]");
+  // A no-break space is not a space: innerHTML writes it as &nbsp;, which must read back as it.
+  EXPECT_EQ(ParseFragment(L"a&nbsp;b").children[0].data, L"a\xA0" L"b");
+  // The first of a name counts, however many attributes a tag holds.
+  std::wstring many = L"<p a=first";
+  for (int i = 0; i < 20000; ++i) many += L" b" + std::to_wstring(i);
+  const TDomNode p = ParseFragment(many + L" a=second>").children[0];
+  EXPECT_EQ(p.attrs.size(), 20001u);
+  EXPECT_EQ(p.AttrOr(L"a"), L"first");
+}
+
 TEST(HtmlTree, AttributesAndTextAreDecodedButScriptIsNot) {
   TDomNode n = ParseFragment(L"<A HREF='/x?a=1&amp;b=2' Class=\"k  j\" data-x=plain disabled>&lt;&#x4e2d;&gt;</a>"
                              L"<script>if (a < b && c) x = '&amp;';</script>");
