@@ -1,5 +1,6 @@
 #include "app/PageScripts.h"
 
+#include "rtl/ScriptLiteral.h"
 #include "rtl/StrConv.h"
 #include "rtl/SysUtils.h"
 
@@ -46,31 +47,8 @@ std::vector<std::wstring> TPendingPageScripts::Take() {
   return scripts;
 }
 
-std::wstring EscapeScriptString(std::wstring_view text) {
-  std::wstring out;
-  out.reserve(text.size() + 8);
-  for (wchar_t c : text) {
-    switch (c) {
-      case L'\\': out += L"\\\\"; break;
-      case L'"': out += L"\\\""; break;
-      case L'\'': out += L"\\'"; break;
-      case L'\n': out += L"\\n"; break;
-      case L'\r': out += L"\\r"; break;
-      case L'\t': out += L"\\t"; break;
-      default:
-        // Control characters, the two script line terminators, and "<" (so "</script>" in a
-        // name stays harmless wherever the text ends up) as escapes.
-        if (c < 0x20 || c == 0x7F || c == 0x2028 || c == 0x2029 || c == L'<')
-          out += rtl::Format(L"\\u%04X", unsigned(c));
-        else
-          out.push_back(c);
-    }
-  }
-  return out;
-}
-
 std::wstring TaskStartSuccessScript(std::wstring_view fileName) {
-  return L"taskStartSuccess(\"" + EscapeScriptString(fileName) + L"\")";
+  return L"taskStartSuccess(\"" + rtl::EscapeScriptString(fileName) + L"\")";
 }
 
 std::wstring PercentEncodeUtf8(std::wstring_view text) {

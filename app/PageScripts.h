@@ -44,13 +44,10 @@ private:
   std::deque<std::wstring> FScripts;
 };
 
-// "taskStartSuccess(\"<name>\")" with the name escaped as a script string literal, so a name
+// "taskStartSuccess(\"<name>\")" with the name escaped by rtl::EscapeScriptString, so a name
 // holding quotes, backslashes, line breaks or U+2028/U+2029 arrives as the same text and can
 // never end the literal and inject script into the page.
 std::wstring TaskStartSuccessScript(std::wstring_view fileName);
-
-// The body of a double-quoted script string literal that evaluates to `text`.
-std::wstring EscapeScriptString(std::wstring_view text);
 
 // "http://<host>/cse/search?s=<site>&entry=1&q=<words>" with the words percent-encoded as UTF-8
 // (unreserved characters stay), so "&", "#", "+", blanks and non-ASCII letters are searched for

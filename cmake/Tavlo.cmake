@@ -21,12 +21,37 @@ function(tavlo_add_test)
   endif()
 endfunction()
 
-# tavlo_add_library(<name> [USES <project libs...>] [SYSTEM <system libs...>]): one static
-# library of every source in the current folder. Project libraries that do not exist (yet) are
-# skipped, so folders can grow one at a time; folders are added lowest first.
+# tavlo_stage_headers(<stage> <headers...>): links the headers, at their path below the project
+# root, into a folder of their own under the build folder, and sets <stage>_INCLUDE_DIR to it. A
+# target given only such folders reaches exactly the headers of its layer and those below, at the
+# paths they are written with everywhere ("rtl/Interfaces.h"); an include that points up fails.
+function(tavlo_stage_headers stage)
+  set(dir ${CMAKE_BINARY_DIR}/include/${stage})
+  file(REMOVE_RECURSE ${dir})
+  file(MAKE_DIRECTORY ${dir})
+  foreach(header ${ARGN})
+    file(RELATIVE_PATH path ${CMAKE_SOURCE_DIR} ${header})
+    get_filename_component(parent ${dir}/${path} DIRECTORY)
+    file(MAKE_DIRECTORY ${parent})
+    file(CREATE_LINK ${header} ${dir}/${path} SYMBOLIC)
+  endforeach()
+  set(${stage}_INCLUDE_DIR ${dir} PARENT_SCOPE)
+endfunction()
+
+# tavlo_add_library(<name> [USES <project libs...>] [SYSTEM <system libs...>]
+#                   [NOT_HEADERS <headers of this folder that another target publishes>]):
+# one static library of every source in the current folder. Its include folder holds only the
+# folder's own headers; the layers below come with the libraries it uses. Project libraries that
+# do not exist (yet) are skipped, so folders can grow one at a time; folders are added lowest first.
 function(tavlo_add_library name)
-  cmake_parse_arguments(L "" "" "USES;SYSTEM" ${ARGN})
+  cmake_parse_arguments(L "" "" "USES;SYSTEM;NOT_HEADERS" ${ARGN})
   file(GLOB sources CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/*.cpp ${CMAKE_CURRENT_SOURCE_DIR}/*.c)
+  file(GLOB headers CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/*.h)
+  list(TRANSFORM L_NOT_HEADERS PREPEND ${CMAKE_CURRENT_SOURCE_DIR}/)
+  if(L_NOT_HEADERS)
+    list(REMOVE_ITEM headers ${L_NOT_HEADERS})
+  endif()
+  tavlo_stage_headers(${name} ${headers})
   if(sources)
     add_library(${name} STATIC ${sources})
     set(scope PUBLIC)
@@ -34,7 +59,7 @@ function(tavlo_add_library name)
     add_library(${name} INTERFACE)
     set(scope INTERFACE)
   endif()
-  target_include_directories(${name} ${scope} ${CMAKE_SOURCE_DIR})
+  target_include_directories(${name} ${scope} ${${name}_INCLUDE_DIR})
   foreach(dep ${L_USES})
     if(TARGET ${dep})
       target_link_libraries(${name} ${scope} ${dep})

@@ -1,9 +1,9 @@
 #include "toolkit/Controls.h"
 
 #include <algorithm>
-#include <set>
 
 #include "rtl/SysUtils.h"
+#include "rtl/WindowClass.h"
 #include "toolkit/Forms.h"
 
 namespace toolkit {
@@ -90,19 +90,12 @@ void TWinControl::CreateParams(TCreateParams& params) {
 }
 
 void TWinControl::RegisterOwnClass(const TCreateParams& params) {
-  static std::set<std::wstring> registered;
-  if (registered.count(params.WinClassName)) return;
-  WNDCLASSEXW wc{};
-  wc.cbSize = sizeof(wc);
-  wc.style = CS_DBLCLKS;
-  wc.lpfnWndProc = &TWinControl::StaticWndProc;
-  wc.hInstance = GetModuleHandleW(nullptr);
-  wc.hCursor = LoadCursorW(nullptr, IDC_ARROW);
-  wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
-  wc.lpszClassName = params.WinClassName.c_str();
-  if (!RegisterClassExW(&wc) && GetLastError() != ERROR_CLASS_ALREADY_EXISTS)
+  if (!rtl::RegisterWindowClass({.Name = params.WinClassName.c_str(),
+                                 .Proc = &TWinControl::StaticWndProc,
+                                 .Style = CS_DBLCLKS,
+                                 .Cursor = LoadCursorW(nullptr, IDC_ARROW),
+                                 .Background = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1)}))
     throw rtl::EOSError(L"Cannot register window class " + params.WinClassName, GetLastError());
-  registered.insert(params.WinClassName);
 }
 
 void TWinControl::CreateWnd() {

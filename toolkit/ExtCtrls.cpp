@@ -1,6 +1,7 @@
 #include "toolkit/ExtCtrls.h"
 
 #include "rtl/SysUtils.h"
+#include "rtl/WindowClass.h"
 #include "toolkit/Forms.h"
 
 namespace toolkit {
@@ -34,16 +35,8 @@ void TTimer::UpdateTimer() {
   }
   if (!FEnabled || FInterval == 0) return;
   if (!FWindow) {
-    static bool registered = false;
-    if (!registered) {
-      WNDCLASSEXW wc{};
-      wc.cbSize = sizeof(wc);
-      wc.lpfnWndProc = &TTimer::TimerWndProc;
-      wc.hInstance = GetModuleHandleW(nullptr);
-      wc.lpszClassName = L"TavloTimer";
-      RegisterClassExW(&wc);
-      registered = true;
-    }
+    static const bool registered = rtl::RegisterWindowClass({.Name = L"TavloTimer", .Proc = &TTimer::TimerWndProc});
+    (void)registered;
     // A message-only window of the calling thread: its WM_TIMER comes through that thread's loop.
     FWindow = CreateWindowExW(0, L"TavloTimer", L"", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr,
                               GetModuleHandleW(nullptr), nullptr);

@@ -4,6 +4,7 @@
 
 #include "rtl/StrConv.h"
 #include "rtl/SysUtils.h"
+#include "rtl/WindowClass.h"
 #include "toolkit/StdCtrls.h"
 
 namespace toolkit {
@@ -274,16 +275,9 @@ void TApplication::Initialize() { Handle(); }
 
 HWND TApplication::Handle() {
   if (!FHandle) {
-    static bool registered = false;
-    if (!registered) {
-      WNDCLASSEXW wc{};
-      wc.cbSize = sizeof(wc);
-      wc.lpfnWndProc = &TApplication::AppWndProc;
-      wc.hInstance = GetModuleHandleW(nullptr);
-      wc.lpszClassName = L"TavloApplication";
-      RegisterClassExW(&wc);
-      registered = true;
-    }
+    static const bool registered =
+        rtl::RegisterWindowClass({.Name = L"TavloApplication", .Proc = &TApplication::AppWndProc});
+    (void)registered;
     FHandle = CreateWindowExW(WS_EX_TOOLWINDOW, L"TavloApplication", Title.c_str(), WS_POPUP, 0,
                               0, 0, 0, nullptr, nullptr, GetModuleHandleW(nullptr), nullptr);
   }

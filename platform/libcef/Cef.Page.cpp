@@ -17,6 +17,7 @@
 #include "Cef.Request.h"
 #include "Cef.Threads.h"
 #include "Cef.Trace.h"
+#include "rtl/WindowClass.h"
 
 namespace standin {
 
@@ -108,16 +109,9 @@ LRESULT CALLBACK PageWindowProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
 }
 
 HWND CreatePageWindow(const cef_window_info_t* info, int id, const std::wstring& fallbackTitle) {
-  static const ATOM atom = [] {
-    WNDCLASSEXW wc{};
-    wc.cbSize = sizeof(wc);
-    wc.lpfnWndProc = &PageWindowProc;
-    wc.hInstance = GetModuleHandleW(nullptr);
-    wc.hCursor = LoadCursorW(nullptr, IDC_ARROW);
-    wc.lpszClassName = kPageWindowClass;
-    return RegisterClassExW(&wc);
-  }();
-  (void)atom;
+  static const bool registered = rtl::RegisterWindowClass(
+      {.Name = kPageWindowClass, .Proc = &PageWindowProc, .Cursor = LoadCursorW(nullptr, IDC_ARROW)});
+  (void)registered;
   if (!info) return nullptr;
   std::wstring title = ToW(&info->window_name);
   if (title.empty()) title = fallbackTitle;

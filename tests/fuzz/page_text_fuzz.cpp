@@ -3,6 +3,7 @@
 
 #include "FuzzSupport.h"
 #include "app/PageScripts.h"
+#include "rtl/ScriptLiteral.h"
 #include "rtl/StrConv.h"
 
 namespace {
@@ -56,7 +57,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   const std::wstring text = fuzz::Utf16Of(data, size);
 
   // An escaped literal evaluates back to the text and cannot end early.
-  const std::wstring body = tavlo::EscapeScriptString(text);
+  const std::wstring body = rtl::EscapeScriptString(text);
   std::wstring value;
   FUZZ_CHECK(EvaluateLiteral(body, value));
   FUZZ_CHECK(value == text);

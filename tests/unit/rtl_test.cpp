@@ -2,6 +2,7 @@
 
 #include <random>
 
+#include "rtl/ScriptLiteral.h"
 #include "rtl/StrConv.h"
 #include "rtl/SysUtils.h"
 
@@ -61,4 +62,12 @@ TEST(StrConv, RandomBytesNeverFailToDecode) {
 TEST(StrConv, AnsiCodePageRoundTripsAscii) {
   EXPECT_EQ(AnsiToUtf16(Utf16ToAnsi(L"EXPLORER.EXE /e, \"C:\\x\"")), L"EXPLORER.EXE /e, \"C:\\x\"");
   EXPECT_EQ(AnsiToUtf16(""), L"");
+}
+
+TEST(ScriptLiteral, EscapesWhatCouldEndTheLiteralOrTheScript) {
+  EXPECT_EQ(rtl::EscapeScriptString(L"x\ny\r\t'\u2028\u2029\x01</script>"),
+            L"x\\ny\\r\\t\\'\\u2028\\u2029\\u0001\\u003C/script>");
+  EXPECT_EQ(rtl::EscapeScriptString(L"影片 1.mkv"), L"影片 1.mkv");
+  EXPECT_EQ(rtl::EscapeScriptString(L"a\\\"b\x7F\x1F"), L"a\\\\\\\"b\\u007F\\u001F");
+  EXPECT_EQ(rtl::EscapeScriptString(L""), L"");
 }

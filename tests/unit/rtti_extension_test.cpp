@@ -574,6 +574,10 @@ TEST(RttiScriptText, NameIsInsertedTwiceAndCannotEndItsString) {
             L"__defineSetter__('TApp', function(v){native function $s();$s(v)});"
             L"__defineGetter__('TApp', function(){native function $g();return $g()});");
   EXPECT_NE(RttiExtensionScript(L"a');evil('").find(L"'a\\');evil(\\''"), std::wstring::npos);
+  // Every character that could end the literal or the script it sits in is escaped, not only
+  // the quote around it.
+  EXPECT_NE(RttiExtensionScript(L"a\"\tb\x01\x7F</script>").find(L"'a\\\"\\tb\\u0001\\u007F\\u003C/script>'"),
+            std::wstring::npos);
 }
 
 // ---- the registration list and the handler's own rules

@@ -9,6 +9,7 @@
 #include <thread>
 
 #include "rtl/SysUtils.h"
+#include "rtl/WindowClass.h"
 #include "support/TestSupport.h"
 #include "tests/unit/ToolkitTestSupport.h"
 #include "toolkit/ComCtrls.h"
@@ -31,6 +32,26 @@ SIZE OuterSize(HWND wnd) {
 }
 
 }  // namespace
+
+TEST(WindowClass, RegistersOnceWithItsAttributesAndAgainIsNoError) {
+  const rtl::TWindowClass cls{.Name = L"TavloWindowClassTest",
+                              .Proc = &DefWindowProcW,
+                              .Style = CS_DBLCLKS,
+                              .Cursor = LoadCursorW(nullptr, IDC_ARROW),
+                              .Background = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1)};
+  ASSERT_TRUE(rtl::RegisterWindowClass(cls));
+  EXPECT_TRUE(rtl::RegisterWindowClass(cls)) << "a class registered before counts as registered";
+  WNDCLASSEXW info{sizeof(info)};
+  ASSERT_TRUE(GetClassInfoExW(GetModuleHandleW(nullptr), cls.Name, &info));
+  EXPECT_EQ(info.style, UINT(CS_DBLCLKS));
+  EXPECT_EQ(info.hCursor, cls.Cursor);
+  EXPECT_EQ(info.hbrBackground, cls.Background);
+  const HWND wnd =
+      CreateWindowExW(0, cls.Name, L"", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr, GetModuleHandleW(nullptr), nullptr);
+  EXPECT_TRUE(wnd);
+  if (wnd) DestroyWindow(wnd);
+  EXPECT_TRUE(UnregisterClassW(cls.Name, GetModuleHandleW(nullptr)));
+}
 
 TEST(Toolkit, MinimumSizeHoldsForCodeAndTheSystem) {
   TForm form;

@@ -9,9 +9,10 @@
 #include <unordered_map>
 
 #include "rtl/RttiBuilder.h"
+#include "rtl/ScriptLiteral.h"
 #include "rtl/StrConv.h"
 #include "rtl/Variant.h"
-#include "vorad/cef3/VoraD.Core.App.h"
+#include "vorad/cef3/VoraD.Cef3.Api.Table.h"
 
 using rtl::TRef;
 using rtl::TTypeKind;
@@ -27,31 +28,22 @@ const rtl::TInterfaceTypeInfo* Cefv8ValueTypeInfo() {
 
 // ---- the getter/setter script
 
-namespace {
-
-std::wstring EscapeForQuotes(const std::wstring& text) {
-  std::wstring out;
-  out.reserve(text.size());
-  for (wchar_t c : text) {
-    switch (c) {
-      case L'\\': out += L"\\\\"; break;
-      case L'\'': out += L"\\'"; break;
-      case L'\n': out += L"\\n"; break;
-      case L'\r': out += L"\\r"; break;
-      case L'\u2028': out += L"\\u2028"; break;
-      case L'\u2029': out += L"\\u2029"; break;
-      default: out += c;
-    }
-  }
-  return out;
-}
-
-}  // namespace
-
 std::wstring RttiExtensionScript(const std::wstring& name) {
-  const std::wstring n = EscapeForQuotes(name);
+  const std::wstring n = rtl::EscapeScriptString(name);
   return L"__defineSetter__('" + n + L"', function(v){native function $s();$s(v)});__defineGetter__('" + n +
          L"', function(){native function $g();return $g()});";
+}
+
+bool RegisterScriptExtension(const std::wstring& name, const std::wstring& code,
+                             const rtl::TRef<ICefv8Handler>& handler) {
+  if (!CefApi.cef_register_extension) return false;
+  const cef_string_t n = TCef3Helper::CefString(name), c = TCef3Helper::CefString(code);
+  return CefApi.cef_register_extension(&n, &c, static_cast<cef_v8handler_t*>(TCef3Helper::CefGetData(handler))) != 0;
+}
+
+bool PublishNativeValue(const std::wstring& name, const rtl::TValue& value) {
+  const rtl::TRef<ICefv8Handler> handler(new TCefRTTIExtension(value));
+  return RegisterScriptExtension(name, RttiExtensionScript(name), handler);
 }
 
 // ---- addresses in script integers

@@ -42,9 +42,17 @@ struct TTypeInfoOf<TRef<ICefv8Value>, void> {
 }  // namespace rtl
 
 // The script registered for a published native value: a setter and a getter of the global
-// `name` that call the natives $s and $g. Quotes, backslashes and line breaks in the name are
-// escaped, so the name cannot end the string it stands in.
+// `name` that call the natives $s and $g. The name is escaped by rtl::EscapeScriptString, so it
+// cannot end the string it stands in.
 std::wstring RttiExtensionScript(const std::wstring& name);
+
+// cef_register_extension: true when the runtime accepted it; false when it refused or is not
+// loaded. Render thread, before page script runs.
+bool RegisterScriptExtension(const std::wstring& name, const std::wstring& code,
+                             const rtl::TRef<ICefv8Handler>& handler);
+// Publishes `value` under `name`: a new TCefRTTIExtension on it, registered with the script of
+// RttiExtensionScript(name).
+bool PublishNativeValue(const std::wstring& name, const rtl::TValue& value);
 
 // A native address as a 32-bit script integer and back. i686: the address itself. Wider
 // pointers: an id (1, 2, ...) of a process-wide table that keeps every address it was given

@@ -4,7 +4,7 @@
 #include <cstring>
 #include <new>
 
-#include "vorad/cef3/VoraD.Core.App.h"
+#include "vorad/cef3/VoraD.Cef3.Api.Table.h"
 
 // ---- TCefBaseOwn: the structure's header works on the object's own count.
 

@@ -1715,6 +1715,3 @@ public:
 private:
   TOnPdfPrintFinishedProc FProc;
 };
-
-// The RTTI script extension (TRegExtentionPar, TCefRTTIExtension).
-#include "vorad/cef3/VoraD.Cef3.Classes.Rtti.h"

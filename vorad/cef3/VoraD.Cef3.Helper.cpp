@@ -4,8 +4,9 @@
 #include <new>
 
 #include "rtl/StrConv.h"
+#include "rtl/SysUtils.h"
+#include "vorad/cef3/VoraD.Cef3.Api.Table.h"
 #include "vorad/cef3/VoraD.Cef3.Classes.h"
-#include "vorad/cef3/VoraD.Core.App.h"
 
 std::function<void(const std::wstring&, const std::wstring&)> TCef3Helper::OnAdapterException;
 

@@ -2,11 +2,8 @@
 
 #include <float.h>
 
-#include "vorad/cef3/VoraD.Handler.BrowserProcess.h"
-#include "vorad/cef3/VoraD.Handler.ResourceBundle.h"
 #include "vorad/cef3/VoraD.Utils.h"
 
-TCefApi CefApi;
 TVoraDApp* VoraDApp = nullptr;
 rtl::TRef<IVoraDResourceBundleHandler> GlobalResourceBundleHandler;
 rtl::TRef<IVoraDBrowserProcessHandler> GlobalBrowserProcessHandler;
@@ -18,11 +15,6 @@ namespace {
 
 const wchar_t kNotLoaded[] = L"TVoraDApp.LoadLib must be called first";
 
-// The UTF-16 to/from UTF-16 string operations: a copying set.
-int CEF_EXPORT StringCopyUtf16(const cef_char_t* src, size_t src_len, cef_string_utf16_t* output) {
-  return CefApi.cef_string_utf16_set ? CefApi.cef_string_utf16_set(src, src_len, output, 1) : 0;
-}
-
 [[noreturn]] void RaiseLastOSError(DWORD code) {
   if (code == 0) throw rtl::EOSError(L"A call to an OS function failed", 0);
   throw rtl::EOSError(rtl::Format(L"System Error.  Code: %d.\r\n%s", int64_t(code), rtl::SysErrorMessage(code)),
@@ -30,29 +22,6 @@ int CEF_EXPORT StringCopyUtf16(const cef_char_t* src, size_t src_len, cef_string
 }
 
 }  // namespace
-
-// ---- TCefApi
-
-const char* TCefApi::Resolve(HMODULE library) {
-  const char* missing = nullptr;
-#define VORAD_CEF3_RESOLVE(name)                                                  \
-  name = reinterpret_cast<name##_fn>(reinterpret_cast<void*>(GetProcAddress(library, #name))); \
-  if (!name && !missing) missing = #name;
-  VORAD_CEF3_EXPORTS(VORAD_CEF3_RESOLVE)
-#undef VORAD_CEF3_RESOLVE
-  cef_string_set = cef_string_utf16_set;
-  cef_string_clear = cef_string_utf16_clear;
-  cef_string_userfree_alloc = cef_string_userfree_utf16_alloc;
-  cef_string_userfree_free = cef_string_userfree_utf16_free;
-  cef_string_from_ascii = cef_string_ascii_to_utf16;
-  cef_string_to_utf8 = cef_string_utf16_to_utf8;
-  cef_string_from_utf8 = cef_string_utf8_to_utf16;
-  cef_string_to_wide = cef_string_utf16_to_wide;
-  cef_string_from_wide = cef_string_wide_to_utf16;
-  cef_string_to_utf16 = &StringCopyUtf16;
-  cef_string_from_utf16 = &StringCopyUtf16;
-  return missing;
-}
 
 // ---- TVoraDApp
 
@@ -321,15 +290,14 @@ void TVoraDApp::RegisterClasses(const std::vector<rtl::TClass>& classes) {
 }
 
 bool TVoraDApp::CefRegisterExtension(const std::wstring& name, const rtl::TValue& value) {
-  const rtl::TRef<ICefv8Handler> handler(new TCefRTTIExtension(value));
-  return CefRegisterExtension(name, RttiExtensionScript(name), handler);
+  CheckLoaded();
+  return PublishNativeValue(name, value);
 }
 
 bool TVoraDApp::CefRegisterExtension(const std::wstring& name, const std::wstring& code,
                                      const rtl::TRef<ICefv8Handler>& Handler) {
   CheckLoaded();
-  const cef_string_t n = TCef3Helper::CefString(name), c = TCef3Helper::CefString(code);
-  return CefApi.cef_register_extension(&n, &c, static_cast<cef_v8handler_t*>(TCef3Helper::CefGetData(Handler))) != 0;
+  return RegisterScriptExtension(name, code, Handler);
 }
 
 // ---- TInternalApp

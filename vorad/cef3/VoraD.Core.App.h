@@ -11,39 +11,12 @@
 #include <string>
 
 #include "rtl/SysUtils.h"
-#include "vorad/cef3/VoraD.Cef3.Api.h"
+#include "vorad/cef3/VoraD.Cef3.Api.Table.h"
 #include "vorad/cef3/VoraD.Cef3.Classes.h"
+#include "vorad/cef3/VoraD.Cef3.Classes.Rtti.h"
+#include "vorad/cef3/VoraD.Handler.BrowserProcess.h"
 #include "vorad/cef3/VoraD.Handler.RenderProcess.h"
-
-class IVoraDResourceBundleHandler;
-class IVoraDBrowserProcessHandler;
-
-// The runtime function table: one pointer per export, named as the export, plus the native
-// string operations bound to their UTF-16 forms. Filled by TVoraDApp::Init, cleared by
-// CefShutDown.
-struct TCefApi {
-#define VORAD_CEF3_TABLE_ENTRY(name) name##_fn name = nullptr;
-  VORAD_CEF3_EXPORTS(VORAD_CEF3_TABLE_ENTRY)
-#undef VORAD_CEF3_TABLE_ENTRY
-
-  using TStringCopy = int(CEF_EXPORT*)(const cef_char_t* src, size_t src_len, cef_string_utf16_t* output);
-  cef_string_utf16_set_fn cef_string_set = nullptr;
-  cef_string_utf16_clear_fn cef_string_clear = nullptr;
-  cef_string_userfree_utf16_alloc_fn cef_string_userfree_alloc = nullptr;
-  cef_string_userfree_utf16_free_fn cef_string_userfree_free = nullptr;
-  cef_string_ascii_to_utf16_fn cef_string_from_ascii = nullptr;
-  cef_string_utf16_to_utf8_fn cef_string_to_utf8 = nullptr;
-  cef_string_utf8_to_utf16_fn cef_string_from_utf8 = nullptr;
-  cef_string_utf16_to_wide_fn cef_string_to_wide = nullptr;
-  cef_string_wide_to_utf16_fn cef_string_from_wide = nullptr;
-  TStringCopy cef_string_to_utf16 = nullptr;
-  TStringCopy cef_string_from_utf16 = nullptr;
-
-  // Resolves every export of `library`; returns the first name that is missing, or null.
-  const char* Resolve(HMODULE library);
-  void Clear() { *this = TCefApi(); }
-};
-extern TCefApi CefApi;
+#include "vorad/cef3/VoraD.Handler.ResourceBundle.h"
 
 class ECefException : public rtl::Exception {
 public:
@@ -53,17 +26,6 @@ public:
 using TOnBeforeCommandLineProcessing =
     std::function<void(const std::wstring& processType, const rtl::TRef<ICefCommandLine>& commandLine)>;
 using TOnRegisterCustomSchemes = std::function<void(const rtl::TRef<ICefSchemeRegistrar>& registrar)>;
-
-// Events of the process-level handlers, also offered by TVoraDApp.
-using TOnContextInitialized = std::function<void()>;
-using TOnBeforeChildProcessLaunch = std::function<void(const rtl::TRef<ICefCommandLine>& commandLine)>;
-using TOnRenderProcessThreadCreated = std::function<void(const rtl::TRef<ICefListValue>& extraInfo)>;
-using TOnGetLocalizedString = std::function<void(int messageId, std::wstring& stringVal, bool& Cancel)>;
-using TOnGetDataResource =
-    std::function<void(int resourceId, void*& data, size_t& dataSize, bool& Cancel)>;
-// The size is a reference (not a value) so that an event can report the size of what it supplies.
-using TOnGetDataResourceForScale = std::function<void(int resourceId, cef_scale_factor_t scaleFactor,
-                                                      void*& data, size_t& dataSize, bool& Cancel)>;
 
 class TVoraDApp {
 public:

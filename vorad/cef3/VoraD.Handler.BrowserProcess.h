@@ -1,7 +1,13 @@
 #pragma once
 // The browser-process handler the application object hands to the runtime: turns its
 // callbacks into optional events. Callbacks come from the runtime in the browser process.
-#include "vorad/cef3/VoraD.Core.App.h"
+#include <functional>
+
+#include "vorad/cef3/VoraD.Cef3.Classes.h"
+
+using TOnContextInitialized = std::function<void()>;
+using TOnBeforeChildProcessLaunch = std::function<void(const rtl::TRef<ICefCommandLine>& commandLine)>;
+using TOnRenderProcessThreadCreated = std::function<void(const rtl::TRef<ICefListValue>& extraInfo)>;
 
 class IVoraDBrowserProcessHandler : public virtual ICefBrowserProcessHandler {
 public:

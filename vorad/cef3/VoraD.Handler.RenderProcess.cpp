@@ -3,7 +3,7 @@
 #include <exception>
 #include <mutex>
 
-#include "vorad/cef3/VoraD.Core.App.h"
+#include "vorad/cef3/VoraD.Cef3.Api.Table.h"
 
 TRenderProcessMessageRoute GlobalHandleJsRequest;
 TRenderProcessMessageRoute GlobalHandleRunInRender;
@@ -59,12 +59,12 @@ void TVoraDRenderProcessHandler::OnRenderThreadCreated(const rtl::TRef<ICefListV
 
 void TVoraDRenderProcessHandler::OnWebKitInitialized() {
   for (const TRegExtentionPar& par : RegisteredExtentions()) {
-    // Each entry on its own: the result is not examined, and a registration that raises (no
-    // library, a value without description) must not keep the rest from page script.
+    // Each entry on its own: the result is not examined, and a registration that raises (a
+    // value without description) must not keep the rest from page script.
     try {
-      if (!VoraDApp) break;
-      if (!par.code.empty() || par.Handler) VoraDApp->CefRegisterExtension(par.name, par.code, par.Handler);
-      else VoraDApp->CefRegisterExtension(par.name, par.value);
+      if (!CefApi.cef_register_extension) break;  // the runtime is not loaded
+      if (!par.code.empty() || par.Handler) RegisterScriptExtension(par.name, par.code, par.Handler);
+      else PublishNativeValue(par.name, par.value);
     } catch (...) {
       TCef3Helper::AdapterFailed("cef_render_process_handler_t.on_web_kit_initialized", std::current_exception());
     }

@@ -8,7 +8,7 @@
 #include <functional>
 #include <string>
 
-#include "vorad/cef3/VoraD.Cef3.Classes.h"
+#include "vorad/cef3/VoraD.Cef3.Classes.Rtti.h"
 
 using TCefNavigationType = cef_navigation_type_t;
 using TCefProcessId = cef_process_id_t;

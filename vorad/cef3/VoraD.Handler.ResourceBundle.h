@@ -2,7 +2,17 @@
 // The resource bundle handler the application object hands to the runtime. With no event set
 // every operation answers false and the runtime uses its own resources. The runtime may call
 // it from several of its threads; the events are set before the runtime starts.
-#include "vorad/cef3/VoraD.Core.App.h"
+#include <functional>
+#include <string>
+
+#include "vorad/cef3/VoraD.Cef3.Classes.h"
+
+using TOnGetLocalizedString = std::function<void(int messageId, std::wstring& stringVal, bool& Cancel)>;
+using TOnGetDataResource =
+    std::function<void(int resourceId, void*& data, size_t& dataSize, bool& Cancel)>;
+// The size is a reference (not a value) so that an event can report the size of what it supplies.
+using TOnGetDataResourceForScale = std::function<void(int resourceId, cef_scale_factor_t scaleFactor,
+                                                      void*& data, size_t& dataSize, bool& Cancel)>;
 
 class IVoraDResourceBundleHandler : public virtual ICefResourceBundleHandler {
 public:

@@ -3,6 +3,7 @@
 #include <cwctype>
 #include <utility>
 
+#include "rtl/WindowClass.h"
 #include "toolkit/ExtCtrls.h"
 #include "vorad/cef3/VoraD.Core.App.h"
 #include "vorad/cef3/VoraD.Utils.h"
@@ -60,15 +61,10 @@ LRESULT CALLBACK PumpOwnerProc(HWND wnd, UINT msg, WPARAM wParam, LPARAM lParam)
 }
 
 void CreatePumpOwnerWindow() {
-  WNDCLASSEXW wc{};
-  wc.cbSize = sizeof(wc);
-  wc.lpfnWndProc = &PumpOwnerProc;
-  wc.hInstance = GetModuleHandleW(nullptr);
-  wc.lpszClassName = L"VoraDPumpOwner";
-  RegisterClassExW(&wc);
+  rtl::RegisterWindowClass({.Name = L"VoraDPumpOwner", .Proc = &PumpOwnerProc});
   PumpThread.store(GetCurrentThreadId());
-  PumpOwnerWindow.store(CreateWindowExW(0, wc.lpszClassName, L"", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr,
-                                        wc.hInstance, nullptr));
+  PumpOwnerWindow.store(CreateWindowExW(0, L"VoraDPumpOwner", L"", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr,
+                                        GetModuleHandleW(nullptr), nullptr));
 }
 
 }  // namespace

@@ -1,0 +1,25 @@
+# cmake -DBUILD_DIR=<build folder> -DPROBES=<target|allowed or forbidden|header;...> -P check_probes.cmake
+# Builds each probe target: an allowed header must compile, a forbidden one must fail for the one
+# reason that it is not found (not for a broken probe or build).
+set(failures "")
+foreach(probe ${PROBES})
+  string(REPLACE "|" ";" fields "${probe}")
+  list(GET fields 0 target)
+  list(GET fields 1 expect)
+  list(GET fields 2 header)
+  execute_process(COMMAND ${CMAKE_COMMAND} --build ${BUILD_DIR} --target ${target}
+    RESULT_VARIABLE result OUTPUT_VARIABLE output ERROR_VARIABLE output)
+  string(FIND "${output}" "${header}: No such file or directory" missing)
+  if(expect STREQUAL "allowed" AND NOT result EQUAL 0)
+    string(APPEND failures "${target}: ${header} should compile:\n${output}\n")
+  elseif(expect STREQUAL "forbidden" AND result EQUAL 0)
+    string(APPEND failures "${target}: ${header} compiled, but its layer may not include it\n")
+  elseif(expect STREQUAL "forbidden" AND missing EQUAL -1)
+    string(APPEND failures "${target}: ${header} failed for another reason than not being found:\n${output}\n")
+  else()
+    message(STATUS "${target}: ${header} ${expect}, as it should be")
+  endif()
+endforeach()
+if(failures)
+  message(FATAL_ERROR "${failures}")
+endif()
