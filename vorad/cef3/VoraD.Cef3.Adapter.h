@@ -191,7 +191,9 @@ struct TResult<int, bool> {
 // An object the runtime keeps: one added reference for it.
 template <class S, class I>
 struct TResult<S*, rtl::TRef<I>> {
-  static S* Convert(const rtl::TRef<I>& result) { return static_cast<S*>(TCef3Helper::CefGetData(result)); }
+  static S* Convert(const rtl::TRef<I>& result) {
+    return static_cast<S*>(TCef3Helper::CefGetData(result));
+  }
 };
 
 // ---- The entry
