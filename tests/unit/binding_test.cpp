@@ -294,6 +294,82 @@ TEST(BindingAdapters, InOutObjectsEndAsTheRuntimeExpectsWhenTheHandlerRaises) {
   EXPECT_EQ(out.refs, 1);
 }
 
+// Entries made from the table: each argument and result crosses by its type, in/out strings go
+// back only after an operation that succeeded, and a failure names the entry it happened in.
+class TTooltipHandler : public TCefDisplayHandlerOwn {
+public:
+  bool answer = false;
+  std::vector<std::wstring> icons;
+  bool OnTooltip(const TRef<ICefBrowser>&, std::wstring& text) override {
+    text += L" (changed)";
+    return answer;
+  }
+  void OnFaviconUrlchange(const TRef<ICefBrowser>&, const std::vector<std::wstring>& urls) override { icons = urls; }
+};
+
+class TRaisingLoadHandler : public TCefLoadHandlerOwn {
+public:
+  void OnLoadEnd(const TRef<ICefBrowser>&, const TRef<ICefFrame>&, int) override {
+    throw rtl::Exception(L"load handler failed");
+  }
+};
+
+class TShortcutHandler : public TCefKeyboardHandlerOwn {
+public:
+  bool OnPreKeyEvent(const TRef<ICefBrowser>& browser, const cef_key_event_t*, cef_event_handle_t,
+                     int& is_keyboard_shortcut) override {
+    is_keyboard_shortcut = 1;
+    return !browser;
+  }
+};
+
+class TLoadClient : public TCefClientOwn {
+public:
+  TRef<ICefLoadHandler> load;
+  TRef<ICefLoadHandler> GetLoadHandler() override { return load; }
+};
+
+TEST(BindingAdapters, TableEntriesConvertByTypeAndNameTheirEntryOnFailure) {
+  BindRuntimeTable();
+  TRef<TTooltipHandler> display(new TTooltipHandler());
+  auto* d = display->Data();
+  const std::wstring original = L"tip";
+  for (const bool answer : {false, true}) {
+    display->answer = answer;
+    cef_string_t text = TCef3Helper::CefStringAlloc(original);
+    TFake<cef_browser_t> browser;
+    EXPECT_EQ(d->on_tooltip(d, browser.Handed(), &text), answer ? 1 : 0);
+    EXPECT_EQ(TCef3Helper::CefStringClearAndGet(&text), answer ? L"tip (changed)" : L"tip");
+    EXPECT_EQ(browser.refs, 1) << "the argument's reference was returned";
+  }
+  TCefStringListArg icons({L"a.ico", L"b.ico"});
+  d->on_favicon_urlchange(d, nullptr, icons.Handle());
+  EXPECT_EQ(display->icons, (std::vector<std::wstring>{L"a.ico", L"b.ico"}));
+
+  TRef<TShortcutHandler> keys(new TShortcutHandler());
+  auto* k = keys->Data();
+  int shortcut = 0;
+  EXPECT_EQ(k->on_pre_key_event(k, nullptr, nullptr, nullptr, &shortcut), 1);
+  EXPECT_EQ(shortcut, 1);
+  EXPECT_EQ(k->on_pre_key_event(k, nullptr, nullptr, nullptr, nullptr), 1) << "a null slot is no fault";
+
+  TRef<TLoadClient> client(new TLoadClient());
+  TRef<TRaisingLoadHandler> load(new TRaisingLoadHandler());
+  client->load = load;
+  auto* c = client->Data();
+  cef_load_handler_t* handed = c->get_load_handler(c);
+  EXPECT_EQ(handed, load->Data());
+  EXPECT_EQ(load->RefCount(), 3) << "ours, the client's and one for the runtime";
+
+  std::wstring seenEntry;
+  TCef3Helper::OnAdapterException = [&](const std::wstring& e, const std::wstring&) { seenEntry = e; };
+  handed->on_load_end(handed, nullptr, nullptr, 200);
+  TCef3Helper::OnAdapterException = nullptr;
+  EXPECT_EQ(seenEntry, L"cef_load_handler_t.on_load_end");
+  handed->base.release(&handed->base);
+  EXPECT_EQ(load->RefCount(), 2);
+}
+
 // ---- strings and lists
 
 std::atomic<int> gListFrees{0};

@@ -1,0 +1,100 @@
+// The Own classes' structures: each entry made from its operation (see VoraD.Cef3.Adapter.h).
+#include "vorad/cef3/VoraD.Cef3.Own.App.h"
+
+#include "vorad/cef3/VoraD.Cef3.Adapter.h"
+
+using cef3own::Fill;
+
+namespace {
+
+// Written out: the runtime passes the script arguments as a count and an array, which the
+// operation takes as one list.
+int CEF_CALLBACK v8handler_execute(cef_v8handler_t* self, const cef_string_t* name, cef_v8value_t* object,
+    size_t argumentsCount, cef_v8value_t* const* arguments, cef_v8value_t** retval, cef_string_t* exception) {
+  using namespace cef3own;
+  return AdapterGuard(EntryName<&cef_v8handler_t::execute>.data(), [&]() -> int {
+    auto* owner = static_cast<TCefv8HandlerOwn*>(TCef3Helper::CefGetOwner(self));
+    TArg<const cef_string_t*, const std::wstring&> name_(name);
+    TArg<cef_v8value_t*, const rtl::TRef<ICefv8Value>&> object_(object);
+    TCefv8ValueArray arguments_;
+    arguments_.reserve(argumentsCount);
+    for (size_t i = 0; i < argumentsCount; ++i) arguments_.push_back(TCefv8ValueRef::UnWrap(arguments[i]));
+    TArg<cef_v8value_t**, rtl::TRef<ICefv8Value>&> retval_(retval);
+    TArg<cef_string_t*, std::wstring&> exception_(exception);
+    const bool result =
+        owner->Execute(name_.Get(), object_.Get(), arguments_, retval_.Get(), exception_.Get());
+    exception_.Commit(result);
+    return result ? 1 : 0;
+  });
+}
+
+}  // namespace
+
+TCefAppOwn::TCefAppOwn() {
+  using S = cef_app_t;
+  using T = TCefAppOwn;
+  Fill<&S::on_before_command_line_processing, &T::OnBeforeCommandLineProcessing>(Data());
+  Fill<&S::on_register_custom_schemes, &T::OnRegisterCustomSchemes>(Data());
+  Fill<&S::get_resource_bundle_handler, &T::GetResourceBundleHandler>(Data());
+  Fill<&S::get_browser_process_handler, &T::GetBrowserProcessHandler>(Data());
+  Fill<&S::get_render_process_handler, &T::GetRenderProcessHandler>(Data());
+}
+
+TCefBrowserProcessHandlerOwn::TCefBrowserProcessHandlerOwn() {
+  using S = cef_browser_process_handler_t;
+  using T = TCefBrowserProcessHandlerOwn;
+  Fill<&S::on_context_initialized, &T::OnContextInitialized>(Data());
+  Fill<&S::on_before_child_process_launch, &T::OnBeforeChildProcessLaunch>(Data());
+  Fill<&S::on_render_process_thread_created, &T::OnRenderProcessThreadCreated>(Data());
+  // get_print_handler stays null: the runtime uses its own default
+}
+
+TCefRenderProcessHandlerOwn::TCefRenderProcessHandlerOwn() {
+  using S = cef_render_process_handler_t;
+  using T = TCefRenderProcessHandlerOwn;
+  Fill<&S::on_render_thread_created, &T::OnRenderThreadCreated>(Data());
+  Fill<&S::on_web_kit_initialized, &T::OnWebKitInitialized>(Data());
+  Fill<&S::on_browser_created, &T::OnBrowserCreated>(Data());
+  Fill<&S::on_browser_destroyed, &T::OnBrowserDestroyed>(Data());
+  Fill<&S::get_load_handler, &T::GetLoadHandler>(Data());
+  Fill<&S::on_before_navigation, &T::OnBeforeNavigation>(Data());
+  Fill<&S::on_context_created, &T::OnContextCreated>(Data());
+  Fill<&S::on_context_released, &T::OnContextReleased>(Data());
+  Fill<&S::on_uncaught_exception, &T::OnUncaughtException>(Data());
+  Fill<&S::on_focused_node_changed, &T::OnFocusedNodeChanged>(Data());
+  Fill<&S::on_process_message_received, &T::OnProcessMessageReceived>(Data());
+}
+
+TCefResourceBundleHandlerOwn::TCefResourceBundleHandlerOwn() {
+  using S = cef_resource_bundle_handler_t;
+  using T = TCefResourceBundleHandlerOwn;
+  Fill<&S::get_localized_string, &T::GetLocalizedString>(Data());
+  Fill<&S::get_data_resource, &T::GetDataResource>(Data());
+  Fill<&S::get_data_resource_for_scale, &T::GetDataResourceForScale>(Data());
+}
+
+TCefResourceHandlerOwn::TCefResourceHandlerOwn() {
+  using S = cef_resource_handler_t;
+  using T = TCefResourceHandlerOwn;
+  Fill<&S::process_request, &T::ProcessRequest>(Data());
+  Fill<&S::get_response_headers, &T::GetResponseHeaders>(Data());
+  Fill<&S::read_response, &T::ReadResponse>(Data());
+  Fill<&S::can_get_cookie, &T::CanGetCookie>(Data());
+  Fill<&S::can_set_cookie, &T::CanSetCookie>(Data());
+  Fill<&S::cancel, &T::Cancel>(Data());
+}
+
+TCefSchemeHandlerFactoryOwn::TCefSchemeHandlerFactoryOwn() {
+  Fill<&cef_scheme_handler_factory_t::create, &TCefSchemeHandlerFactoryOwn::Create>(Data());
+}
+
+TCefv8HandlerOwn::TCefv8HandlerOwn() {
+  Data()->execute = &v8handler_execute;
+}
+
+TCefV8AccessorOwn::TCefV8AccessorOwn() {
+  using S = cef_v8accessor_t;
+  using T = TCefV8AccessorOwn;
+  Fill<&S::get, &T::Get>(Data());
+  Fill<&S::set, &T::Set>(Data());
+}
