@@ -157,13 +157,26 @@ std::string Show(const RECT& r) {
 
 // A press at `from`, a drag to `to`, a release; true once the window has `expected` as its
 // rectangle and the size loop has ended. The input comes from a second thread, as the loop runs
-// on this one.
+// on this one. A window of a test running beside this one can take the pointer mid-drag and
+// leave the window part way: the same edge is then taken again where it has got to (`from`
+// keeps its distance to the nearer side of the window), and dragged to the same point.
 bool Drag(HWND wnd, POINT from, POINT to, const RECT& expected) {
-  std::atomic<bool> dragged{false};
-  TInputThread input([&] {
-    dragged = testing_support::DragWindow(wnd, from, to, [&] { return SameRect(WindowRect(wnd), expected); });
-  });
-  return testing_support::WaitFor([&] { return input.Done(); }, 60s) && dragged;
+  const RECT start = WindowRect(wnd);
+  const auto follow = [](LONG p, LONG lo, LONG hi, LONG nowLo, LONG nowHi) {
+    return p - lo <= hi - p ? nowLo + (p - lo) : nowHi - (hi - p);
+  };
+  for (int attempt = 0; attempt < 3; ++attempt) {
+    const RECT now = WindowRect(wnd);
+    const POINT at{follow(from.x, start.left, start.right, now.left, now.right),
+                   follow(from.y, start.top, start.bottom, now.top, now.bottom)};
+    std::atomic<bool> dragged{false};
+    TInputThread input([&] {
+      dragged = testing_support::DragWindow(wnd, at, to, [&] { return SameRect(WindowRect(wnd), expected); });
+    });
+    if (!testing_support::WaitFor([&] { return input.Done(); }, 60s)) return false;
+    if (dragged) return true;
+  }
+  return false;
 }
 
 // Stands for the page: a window of a class of its own, owned by nobody in the toolkit.
