@@ -21,6 +21,18 @@
 
 namespace rtl {
 
+// Puts the thread's last error back at the end of its scope.
+class TLastErrorKeeper {
+public:
+  TLastErrorKeeper() noexcept : FError(GetLastError()) {}
+  TLastErrorKeeper(const TLastErrorKeeper&) = delete;
+  TLastErrorKeeper& operator=(const TLastErrorKeeper&) = delete;
+  ~TLastErrorKeeper() { SetLastError(FError); }
+
+private:
+  DWORD FError;
+};
+
 // A policy gives the handle type, the value that means "none", Close, and how to keep the
 // error across it (the thread's last error unless it says otherwise).
 struct TLastErrorKept {
@@ -69,11 +81,15 @@ private:
   THandle FHandle = TPolicy::None();
 };
 
-// Kernel objects whose "none" is null: events, mutexes, processes, threads, tokens, jobs,
-// file mappings.
-struct TKernelHandlePolicy : TLastErrorKept {
-  using THandle = HANDLE;
-  static HANDLE None() noexcept { return nullptr; }
+// Most handles mean "none" by null.
+template <class T>
+struct TNullIsNone : TLastErrorKept {
+  using THandle = T;
+  static T None() noexcept { return nullptr; }
+};
+
+// Kernel objects: events, mutexes, processes, threads, tokens, jobs, file mappings.
+struct TKernelHandlePolicy : TNullIsNone<HANDLE> {
   static void Close(HANDLE h) noexcept { CloseHandle(h); }
 };
 using TUniqueHandle = TUniqueOwner<TKernelHandlePolicy>;
@@ -88,16 +104,12 @@ struct TFileHandlePolicy : TLastErrorKept {
 };
 using TFileHandle = TUniqueOwner<TFileHandlePolicy>;
 
-struct TMappedViewPolicy : TLastErrorKept {
-  using THandle = void*;
-  static void* None() noexcept { return nullptr; }
+struct TMappedViewPolicy : TNullIsNone<void*> {
   static void Close(void* view) noexcept { UnmapViewOfFile(view); }
 };
 using TMappedView = TUniqueOwner<TMappedViewPolicy>;
 
-struct TModulePolicy : TLastErrorKept {
-  using THandle = HMODULE;
-  static HMODULE None() noexcept { return nullptr; }
+struct TModulePolicy : TNullIsNone<HMODULE> {
   static void Close(HMODULE module) noexcept { FreeLibrary(module); }
 };
 using TModule = TUniqueOwner<TModulePolicy>;
@@ -105,9 +117,7 @@ using TModule = TUniqueOwner<TModulePolicy>;
 // Memory the system allocated with LocalAlloc for the caller (CommandLineToArgvW,
 // FormatMessageW with FORMAT_MESSAGE_ALLOCATE_BUFFER), typed as the call returns it.
 template <class T>
-struct TLocalMemoryPolicy : TLastErrorKept {
-  using THandle = T;
-  static T None() noexcept { return nullptr; }
+struct TLocalMemoryPolicy : TNullIsNone<T> {
   static void Close(T memory) noexcept { LocalFree(reinterpret_cast<HLOCAL>(memory)); }
 };
 template <class T = void*>
@@ -123,18 +133,14 @@ namespace rtl {
 
 // Fonts, bitmaps, brushes, pens, regions; never one still selected into a DC.
 template <class T>
-struct TGdiObjectPolicy : TLastErrorKept {
-  using THandle = T;
-  static T None() noexcept { return nullptr; }
+struct TGdiObjectPolicy : TNullIsNone<T> {
   static void Close(T object) noexcept { DeleteObject(object); }
 };
 template <class T = HGDIOBJ>
 using TGdiObject = TUniqueOwner<TGdiObjectPolicy<T>>;
 
 // A DC from CreateCompatibleDC or CreateDCW.
-struct TMemoryDCPolicy : TLastErrorKept {
-  using THandle = HDC;
-  static HDC None() noexcept { return nullptr; }
+struct TMemoryDCPolicy : TNullIsNone<HDC> {
   static void Close(HDC dc) noexcept { DeleteDC(dc); }
 };
 using TMemoryDC = TUniqueOwner<TMemoryDCPolicy>;
@@ -172,9 +178,8 @@ public:
   explicit operator bool() const noexcept { return Valid(); }
   void Reset() noexcept {
     if (!FDc) return;
-    const DWORD error = GetLastError();
+    const TLastErrorKeeper keep;
     ReleaseDC(std::exchange(FWindow, nullptr), std::exchange(FDc, nullptr));
-    SetLastError(error);
   }
 
 private:
@@ -198,9 +203,8 @@ public:
   explicit operator bool() const noexcept { return FOpen; }
   void Close() noexcept {
     if (!std::exchange(FOpen, false)) return;
-    const DWORD error = GetLastError();
+    const TLastErrorKeeper keep;
     CloseClipboard();
-    SetLastError(error);
   }
 
 private:
@@ -215,9 +219,8 @@ public:
   TGlobalLock& operator=(const TGlobalLock&) = delete;
   ~TGlobalLock() {
     if (!FData) return;
-    const DWORD error = GetLastError();
+    const TLastErrorKeeper keep;
     GlobalUnlock(FMemory);
-    SetLastError(error);
   }
 
   // Null when the block could not be locked.
@@ -229,9 +232,7 @@ private:
   void* FData;
 };
 
-struct TIconPolicy : TLastErrorKept {
-  using THandle = HICON;
-  static HICON None() noexcept { return nullptr; }
+struct TIconPolicy : TNullIsNone<HICON> {
   static void Close(HICON icon) noexcept { DestroyIcon(icon); }
 };
 using TIcon = TUniqueOwner<TIconPolicy>;
@@ -261,9 +262,7 @@ namespace rtl {
 
 // Sessions, connections and requests. Closing a request with a status callback is not the end
 // of it: the callback still gets HANDLE_CLOSING, later, on another thread.
-struct TInternetHandlePolicy : TLastErrorKept {
-  using THandle = HINTERNET;
-  static HINTERNET None() noexcept { return nullptr; }
+struct TInternetHandlePolicy : TNullIsNone<HINTERNET> {
   static void Close(HINTERNET h) noexcept { WinHttpCloseHandle(h); }
 };
 using TInternetHandle = TUniqueOwner<TInternetHandlePolicy>;
