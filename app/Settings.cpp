@@ -3,6 +3,7 @@
 #include <windows.h>
 
 #include "app/ShellHelpers.h"
+#include "rtl/Handles.h"
 #include "rtl/StrConv.h"
 
 TDriveQueries SystemDriveQueries() {
@@ -66,32 +67,16 @@ namespace {
 
 constexpr unsigned char Utf16LeBom[2] = {0xFF, 0xFE};
 
-// An open file, closed once when it goes out of scope.
-class TFileHandle {
-public:
-  explicit TFileHandle(HANDLE handle) : FHandle(handle) {}
-  TFileHandle(const TFileHandle&) = delete;
-  TFileHandle& operator=(const TFileHandle&) = delete;
-  ~TFileHandle() {
-    if (Valid()) CloseHandle(FHandle);
-  }
-  bool Valid() const { return FHandle != INVALID_HANDLE_VALUE; }
-  HANDLE Get() const { return FHandle; }
-
-private:
-  HANDLE FHandle;
-};
-
 bool WriteWholeFile(const std::wstring& path, DWORD disposition, const std::string& bytes) {
-  TFileHandle file(CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, disposition, FILE_ATTRIBUTE_NORMAL, nullptr));
+  rtl::TFileHandle file(CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, disposition, FILE_ATTRIBUTE_NORMAL, nullptr));
   if (!file.Valid()) return false;
   DWORD written = 0;
   return WriteFile(file.Get(), bytes.data(), DWORD(bytes.size()), &written, nullptr) && written == bytes.size();
 }
 
 bool ReadWholeFile(const std::wstring& path, std::string& bytes) {
-  TFileHandle file(CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
-                              FILE_ATTRIBUTE_NORMAL, nullptr));
+  rtl::TFileHandle file(CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
+                                   FILE_ATTRIBUTE_NORMAL, nullptr));
   if (!file.Valid()) return false;
   LARGE_INTEGER size{};
   if (!GetFileSizeEx(file.Get(), &size) || size.QuadPart >= (1 << 24)) return false;  // no settings file is that big

@@ -6,6 +6,7 @@
 
 #include <vector>
 
+#include "rtl/Handles.h"
 #include "rtl/SysUtils.h"
 
 std::wstring GetSpecialFolderPath(int csidl) {
@@ -103,8 +104,7 @@ bool StartProgram(const std::wstring& program, const std::wstring& commandLine) 
   if (!CreateProcessW(program.c_str(), buffer.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
                       &process))
     return false;
-  CloseHandle(process.hThread);
-  CloseHandle(process.hProcess);
+  const rtl::TUniqueHandle thread(process.hThread), child(process.hProcess);  // never waited for
   return true;
 }
 

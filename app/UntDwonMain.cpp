@@ -8,6 +8,7 @@
 #include "app/ShellHelpers.h"
 #include "bridge/JSEx.h"
 #include "bridge/mapshare.h"
+#include "rtl/Handles.h"
 #include "rtl/StrConv.h"
 #include "toolkit/Dialogs.h"
 #include "vorad/cef3/VoraD.Core.App.h"
@@ -49,26 +50,18 @@ bool CopyIntoArea(std::wstring_view text, wchar_t (&area)[N]) {
 // moment after it announced the change, so opening is tried a few times.
 bool ReadClipboardText(HWND owner, std::wstring& text) {
   if (!IsClipboardFormatAvailable(CF_UNICODETEXT) && !IsClipboardFormatAvailable(CF_TEXT)) return false;
-  bool opened = false;
-  for (int attempt = 0; attempt < 5 && !opened; ++attempt) {
-    opened = OpenClipboard(owner) != FALSE;
-    if (!opened) Sleep(10);
-  }
-  if (!opened) return false;
-  bool ok = false;
-  if (HANDLE data = GetClipboardData(CF_UNICODETEXT)) {
-    if (const auto* p = static_cast<const wchar_t*>(GlobalLock(data))) {
-      // Never past the memory block, even when the text lacks its terminator.
-      const size_t limit = GlobalSize(data) / sizeof(wchar_t);
-      size_t n = 0;
-      while (n < limit && p[n]) ++n;
-      text.assign(p, n);
-      GlobalUnlock(data);
-      ok = true;
-    }
-  }
-  CloseClipboard();
-  return ok;
+  rtl::TClipboard clipboard;
+  for (int attempt = 0; attempt < 5 && !clipboard.Open(owner); ++attempt) Sleep(10);
+  if (!clipboard) return false;
+  const rtl::TGlobalLock data(GetClipboardData(CF_UNICODETEXT));
+  const auto* p = static_cast<const wchar_t*>(data.Get());
+  if (!p) return false;
+  // Never past the memory block, even when the text lacks its terminator.
+  const size_t limit = data.Size() / sizeof(wchar_t);
+  size_t n = 0;
+  while (n < limit && p[n]) ++n;
+  text.assign(p, n);
+  return true;
 }
 
 // The name the engine saves the task under (it takes "film (1).mp4" when "film.mp4" exists);

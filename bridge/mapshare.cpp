@@ -2,31 +2,17 @@
 
 #include <cstring>
 #include <iterator>
+#include <utility>
+
+#include "rtl/Handles.h"
 
 TMapShareBlock* ShareBlock = nullptr;
 
 namespace {
 
-// Owns one kernel handle of this module's process-wide state and closes it once.
-class TModuleHandle {
-public:
-  TModuleHandle() = default;
-  TModuleHandle(const TModuleHandle&) = delete;
-  TModuleHandle& operator=(const TModuleHandle&) = delete;
-  ~TModuleHandle() { Reset(); }
-  HANDLE Get() const { return FHandle; }
-  explicit operator bool() const { return FHandle != nullptr; }
-  void Reset(HANDLE handle = nullptr) {
-    if (FHandle) CloseHandle(FHandle);
-    FHandle = handle;
-  }
-
-private:
-  HANDLE FHandle = nullptr;
-};
-
-TModuleHandle ShareMapping;
-TModuleHandle InstanceMutex;
+// This module's process-wide handles.
+rtl::TFileMapping ShareMapping;
+rtl::TUniqueHandle InstanceMutex;
 
 wchar_t* BufferStart(TShareBuffer buffer) {
   return buffer == TShareBuffer::Text2 ? ShareBlock->Text2 : ShareBlock->Text1;
@@ -44,15 +30,15 @@ void OpenShareBlock() {
   if (!ShareMapping)
     ShareMapping.Reset(CreateFileMappingW(INVALID_HANDLE_VALUE, nullptr, PAGE_READWRITE, 0,
                                           sizeof(TMapShareBlock), ShareBlockName));
-  if (ShareMapping)
-    ShareBlock = static_cast<TMapShareBlock*>(MapViewOfFile(ShareMapping.Get(), FILE_MAP_ALL_ACCESS, 0, 0, 0));
+  rtl::TMappedView view;
+  if (ShareMapping) view.Reset(MapViewOfFile(ShareMapping.Get(), FILE_MAP_ALL_ACCESS, 0, 0, 0));
   // Another process may have created a smaller block under the name first: a view that does not
   // hold the whole format counts as no view, or the first write would run past it.
-  MEMORY_BASIC_INFORMATION view{};
-  if (ShareBlock && (!VirtualQuery(ShareBlock, &view, sizeof view) || view.RegionSize < sizeof(TMapShareBlock))) {
-    UnmapViewOfFile(ShareBlock);
-    ShareBlock = nullptr;
-  }
+  MEMORY_BASIC_INFORMATION region{};
+  if (view && (!VirtualQuery(view.Get(), &region, sizeof region) || region.RegionSize < sizeof(TMapShareBlock)))
+    view.Reset();
+  // Unmapped by CloseShareBlock only: threads may use the block until the process ends.
+  ShareBlock = static_cast<TMapShareBlock*>(view.Release());
   if (!ShareBlock) {
     ShareMapping.Reset();
     ExitProcess(0);  // no block, no process, and no message
@@ -60,10 +46,7 @@ void OpenShareBlock() {
 }
 
 void CloseShareBlock() {
-  if (ShareBlock) {
-    UnmapViewOfFile(ShareBlock);
-    ShareBlock = nullptr;
-  }
+  rtl::TMappedView(std::exchange(ShareBlock, nullptr)).Reset();
   ShareMapping.Reset();
 }
 

@@ -7,6 +7,7 @@
 #include <cwchar>
 #include <cwctype>
 
+#include "rtl/Handles.h"
 #include "rtl/StrConv.h"
 
 namespace rtl {
@@ -120,12 +121,11 @@ std::wstring FormatArgs(std::wstring_view format, std::initializer_list<TFormatA
 }
 
 std::wstring SysErrorMessage(uint32_t code) {
-  wchar_t* buffer = nullptr;
+  TLocalMemory<wchar_t*> buffer;
   const DWORD n = FormatMessageW(FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM |
                                      FORMAT_MESSAGE_IGNORE_INSERTS,
-                                 nullptr, code, 0, reinterpret_cast<wchar_t*>(&buffer), 0, nullptr);
-  std::wstring text(buffer ? buffer : L"", n);
-  if (buffer) LocalFree(buffer);
+                                 nullptr, code, 0, reinterpret_cast<wchar_t*>(buffer.Put()), 0, nullptr);
+  std::wstring text(buffer ? buffer.Get() : L"", n);
   while (!text.empty() && (text.back() == L'\r' || text.back() == L'\n' || text.back() == L' '))
     text.pop_back();
   return text;

@@ -19,8 +19,7 @@ TForm::TForm() {
 TForm::~TForm() {
   FDestroying = true;
   if (Application().MainForm() == this) Application().SetMainForm(nullptr);
-  DestroyHandle();
-  if (FFont) DeleteObject(FFont);
+  DestroyHandle();  // before FFont goes: no window may still use it
 }
 
 void TForm::CreateParams(TCreateParams& params) {
@@ -61,9 +60,9 @@ HFONT TForm::ControlFont() {
     lf.lfWeight = FW_NORMAL;
     lf.lfCharSet = DEFAULT_CHARSET;
     lstrcpynW(lf.lfFaceName, FontName.c_str(), LF_FACESIZE);
-    FFont = CreateFontIndirectW(&lf);
+    FFont.Reset(CreateFontIndirectW(&lf));
   }
-  return FFont ? FFont : static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT));
+  return FFont ? FFont.Get() : static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT));
 }
 
 void TForm::PlaceOnScreen() {

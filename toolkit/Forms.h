@@ -4,6 +4,7 @@
 // their own until their ModalResult is set. UI thread only.
 #include <memory>
 
+#include "rtl/Handles.h"
 #include "toolkit/Controls.h"
 
 namespace toolkit {
@@ -69,7 +70,7 @@ private:
   void PlaceOnScreen();
   TButton* FindButton(bool isDefault);
 
-  HFONT FFont = nullptr;
+  rtl::TGdiObject<HFONT> FFont;
   TWinControl* FActiveControl = nullptr;
   TModalResult FModalResult = mrNone;
   bool FModal = false;

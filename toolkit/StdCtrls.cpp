@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "rtl/Handles.h"
+
 namespace toolkit {
 
 TButton::TButton(TWinControl* parent) : TWinControl(parent) {
@@ -80,12 +82,11 @@ void TLabel::SetCaption(const std::wstring& caption) {
 void TLabel::AdjustSize() {
   if (!AutoSize || !HandleAllocated()) return;
   const std::wstring text = Caption();
-  HDC dc = GetDC(Handle());
-  HGDIOBJ old = SelectObject(dc, ControlFont());
+  const rtl::TWindowDC dc(Handle());
+  HGDIOBJ old = SelectObject(dc.Get(), ControlFont());
   SIZE size{0, 0};
-  GetTextExtentPoint32W(dc, text.c_str(), int(text.size()), &size);
-  SelectObject(dc, old);
-  ReleaseDC(Handle(), dc);
+  GetTextExtentPoint32W(dc.Get(), text.c_str(), int(text.size()), &size);
+  SelectObject(dc.Get(), old);
   SetBounds(Left(), Top(), size.cx, std::max<int>(Height(), size.cy));
 }
 

@@ -9,6 +9,7 @@
 #include <thread>
 
 #include "Cef.Common.h"
+#include "rtl/Handles.h"
 
 namespace standin {
 
@@ -19,12 +20,10 @@ namespace {
 class TOwnerOnly {
 public:
   TOwnerOnly() {
-    HANDLE token = nullptr;
-    if (!OpenProcessToken(GetCurrentProcess(), TOKEN_QUERY, &token)) return;
+    rtl::TUniqueHandle token;
+    if (!OpenProcessToken(GetCurrentProcess(), TOKEN_QUERY, token.Put())) return;
     DWORD size = 0;
-    const BOOL got = GetTokenInformation(token, TokenUser, FUser, sizeof FUser, &size);
-    CloseHandle(token);
-    if (!got) return;
+    if (!GetTokenInformation(token.Get(), TokenUser, FUser, sizeof FUser, &size)) return;
     const PSID sid = reinterpret_cast<TOKEN_USER*>(FUser)->User.Sid;
     FOk = InitializeAcl(reinterpret_cast<ACL*>(FAcl), sizeof FAcl, ACL_REVISION) &&
           AddAccessAllowedAce(reinterpret_cast<ACL*>(FAcl), ACL_REVISION, GENERIC_ALL, sid) &&
@@ -48,10 +47,10 @@ private:
 }  // namespace
 
 struct TChannel::TImpl {
-  HANDLE pipe = INVALID_HANDLE_VALUE;
+  rtl::TFileHandle pipe;
   bool server = false;
-  HANDLE closeEvent = CreateEventW(nullptr, TRUE, FALSE, nullptr);
-  HANDLE connectedEvent = CreateEventW(nullptr, TRUE, FALSE, nullptr);
+  rtl::TUniqueHandle closeEvent{CreateEventW(nullptr, TRUE, FALSE, nullptr)};
+  rtl::TUniqueHandle connectedEvent{CreateEventW(nullptr, TRUE, FALSE, nullptr)};
   std::mutex lock;
   std::condition_variable cv;
   std::deque<std::string> outgoing;
@@ -59,74 +58,68 @@ struct TChannel::TImpl {
   bool closed = false;
   std::thread reader, writer;
 
-  ~TImpl() {
-    if (pipe != INVALID_HANDLE_VALUE) CloseHandle(pipe);
-    CloseHandle(closeEvent);
-    CloseHandle(connectedEvent);
-  }
-
   // Waits for an overlapped operation; false when it failed or the channel is closing.
   bool Finish(OVERLAPPED& ov, BOOL started, DWORD& transferred) {
     if (!started && GetLastError() != ERROR_IO_PENDING) return false;
-    HANDLE handles[2] = {ov.hEvent, closeEvent};
+    HANDLE handles[2] = {ov.hEvent, closeEvent.Get()};
     const DWORD r = WaitForMultipleObjects(2, handles, FALSE, INFINITE);
     if (r != WAIT_OBJECT_0) {
-      CancelIoEx(pipe, &ov);
-      GetOverlappedResult(pipe, &ov, &transferred, TRUE);
+      CancelIoEx(pipe.Get(), &ov);
+      GetOverlappedResult(pipe.Get(), &ov, &transferred, TRUE);
       return false;
     }
-    return GetOverlappedResult(pipe, &ov, &transferred, FALSE) != FALSE;
+    return GetOverlappedResult(pipe.Get(), &ov, &transferred, FALSE) != FALSE;
   }
 
   bool ReadExact(char* buf, size_t n) {
+    rtl::TUniqueHandle event(CreateEventW(nullptr, TRUE, FALSE, nullptr));
     OVERLAPPED ov{};
-    ov.hEvent = CreateEventW(nullptr, TRUE, FALSE, nullptr);
+    ov.hEvent = event.Get();
     bool ok = true;
     while (n > 0 && ok) {
       ResetEvent(ov.hEvent);
       DWORD got = 0;
       const DWORD ask = static_cast<DWORD>(std::min<size_t>(n, 1 << 20));
-      const BOOL started = ReadFile(pipe, buf, ask, nullptr, &ov);
+      const BOOL started = ReadFile(pipe.Get(), buf, ask, nullptr, &ov);
       ok = Finish(ov, started, got) && got > 0;
       buf += got;
       n -= got;
     }
-    CloseHandle(ov.hEvent);
     return ok;
   }
 
   bool WriteAll(const std::string& data) {
+    rtl::TUniqueHandle event(CreateEventW(nullptr, TRUE, FALSE, nullptr));
     OVERLAPPED ov{};
-    ov.hEvent = CreateEventW(nullptr, TRUE, FALSE, nullptr);
+    ov.hEvent = event.Get();
     size_t done = 0;
     bool ok = true;
     while (done < data.size() && ok) {
       ResetEvent(ov.hEvent);
       DWORD put = 0;
       const DWORD ask = static_cast<DWORD>(std::min<size_t>(data.size() - done, 1 << 20));
-      const BOOL started = WriteFile(pipe, data.data() + done, ask, nullptr, &ov);
+      const BOOL started = WriteFile(pipe.Get(), data.data() + done, ask, nullptr, &ov);
       ok = Finish(ov, started, put) && put > 0;
       done += put;
     }
-    CloseHandle(ov.hEvent);
     return ok;
   }
 
   bool WaitForClient() {
+    rtl::TUniqueHandle event(CreateEventW(nullptr, TRUE, FALSE, nullptr));
     OVERLAPPED ov{};
-    ov.hEvent = CreateEventW(nullptr, TRUE, FALSE, nullptr);
+    ov.hEvent = event.Get();
     DWORD dummy = 0;
     bool ok;
-    if (ConnectNamedPipe(pipe, &ov)) ok = true;
+    if (ConnectNamedPipe(pipe.Get(), &ov)) ok = true;
     else if (GetLastError() == ERROR_PIPE_CONNECTED) ok = true;
     else ok = Finish(ov, FALSE, dummy);
-    CloseHandle(ov.hEvent);
     return ok;
   }
 
   void ReaderLoop(const TOnFrame& onFrame, const TOnClosed& onClosed) {
     if (!server || WaitForClient()) {
-      SetEvent(connectedEvent);
+      SetEvent(connectedEvent.Get());
       for (;;) {
         unsigned char head[4];
         if (!ReadExact(reinterpret_cast<char*>(head), 4)) break;
@@ -146,7 +139,7 @@ struct TChannel::TImpl {
   }
 
   void WriterLoop() {
-    HANDLE handles[2] = {connectedEvent, closeEvent};
+    HANDLE handles[2] = {connectedEvent.Get(), closeEvent.Get()};
     if (WaitForMultipleObjects(2, handles, FALSE, INFINITE) != WAIT_OBJECT_0) return;
     for (;;) {
       std::string frame;
@@ -182,12 +175,12 @@ std::wstring TChannel::NewName() {
 std::shared_ptr<TChannel> TChannel::Listen(const std::wstring& name) {
   TOwnerOnly security;
   if (name.empty() || !security.Get()) return nullptr;
-  HANDLE h = CreateNamedPipeW(name.c_str(), PIPE_ACCESS_DUPLEX | FILE_FLAG_OVERLAPPED | FILE_FLAG_FIRST_PIPE_INSTANCE,
-                              PIPE_TYPE_BYTE | PIPE_READMODE_BYTE | PIPE_WAIT | PIPE_REJECT_REMOTE_CLIENTS, 1, 1 << 16,
-                              1 << 16, 0, security.Get());
-  if (h == INVALID_HANDLE_VALUE) return nullptr;
+  rtl::TFileHandle h(CreateNamedPipeW(name.c_str(), PIPE_ACCESS_DUPLEX | FILE_FLAG_OVERLAPPED | FILE_FLAG_FIRST_PIPE_INSTANCE,
+                                      PIPE_TYPE_BYTE | PIPE_READMODE_BYTE | PIPE_WAIT | PIPE_REJECT_REMOTE_CLIENTS, 1,
+                                      1 << 16, 1 << 16, 0, security.Get()));
+  if (!h) return nullptr;
   std::shared_ptr<TChannel> c(new TChannel());
-  c->FImpl->pipe = h;
+  c->FImpl->pipe = std::move(h);
   c->FImpl->server = true;
   return c;
 }
@@ -196,11 +189,11 @@ std::shared_ptr<TChannel> TChannel::Connect(const std::wstring& name, DWORD time
   const ULONGLONG deadline = GetTickCount64() + timeoutMs;
   for (;;) {
     // Identification only: whoever holds the server end may not act as this process.
-    HANDLE h = CreateFileW(name.c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr, OPEN_EXISTING,
-                           FILE_FLAG_OVERLAPPED | SECURITY_SQOS_PRESENT | SECURITY_IDENTIFICATION, nullptr);
-    if (h != INVALID_HANDLE_VALUE) {
+    rtl::TFileHandle h(CreateFileW(name.c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr, OPEN_EXISTING,
+                                   FILE_FLAG_OVERLAPPED | SECURITY_SQOS_PRESENT | SECURITY_IDENTIFICATION, nullptr));
+    if (h) {
       std::shared_ptr<TChannel> c(new TChannel());
-      c->FImpl->pipe = h;
+      c->FImpl->pipe = std::move(h);
       return c;
     }
     if (GetTickCount64() >= deadline) return nullptr;
@@ -241,7 +234,7 @@ void TChannel::Close() {
     FImpl->outgoing.clear();
   }
   FImpl->cv.notify_all();
-  SetEvent(FImpl->closeEvent);
+  SetEvent(FImpl->closeEvent.Get());
   const auto self = std::this_thread::get_id();
   // Close may run on the reader thread (from its own callback): that thread is then left to end.
   for (std::thread* t : {&FImpl->reader, &FImpl->writer}) {

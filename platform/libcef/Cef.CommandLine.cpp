@@ -6,6 +6,7 @@
 #include <memory>
 
 #include "Cef.Parse.h"
+#include "rtl/Handles.h"
 
 namespace standin {
 
@@ -65,10 +66,8 @@ public:
         std::vector<std::wstring> args;
         int argc = 0;
         if (!text.empty()) {
-          if (LPWSTR* argv = CommandLineToArgvW(text.c_str(), &argc)) {
-            args.assign(argv, argv + argc);
-            LocalFree(argv);
-          }
+          const rtl::TLocalMemory<LPWSTR*> argv(CommandLineToArgvW(text.c_str(), &argc));
+          if (argv) args.assign(argv.Get(), argv.Get() + argc);
         }
         From(self)->Change([&](TCommandLineData& d) { d.Parse(args); });
       });
@@ -143,11 +142,10 @@ public:
         const std::wstring text = ToW(wrapper);
         int argc = 0;
         std::vector<std::wstring> words;
-        if (!text.empty())
-          if (LPWSTR* argv = CommandLineToArgvW(text.c_str(), &argc)) {
-            words.assign(argv, argv + argc);
-            LocalFree(argv);
-          }
+        if (!text.empty()) {
+          const rtl::TLocalMemory<LPWSTR*> argv(CommandLineToArgvW(text.c_str(), &argc));
+          if (argv) words.assign(argv.Get(), argv.Get() + argc);
+        }
         if (words.empty()) return;
         From(self)->Change([&](TCommandLineData& d) {
           std::vector<std::wstring> rest(words.begin() + 1, words.end());
@@ -182,10 +180,8 @@ struct TGlobal {
   std::atomic<bool> frozen{false};
   TGlobal() {
     int argc = 0;
-    if (LPWSTR* argv = CommandLineToArgvW(GetCommandLineW(), &argc)) {
-      data->Parse(std::vector<std::wstring>(argv, argv + argc));
-      LocalFree(argv);
-    }
+    const rtl::TLocalMemory<LPWSTR*> argv(CommandLineToArgvW(GetCommandLineW(), &argc));
+    if (argv) data->Parse(std::vector<std::wstring>(argv.Get(), argv.Get() + argc));
   }
 };
 

@@ -15,6 +15,7 @@
 #include "Cef.Browser.h"
 #include "Cef.Threads.h"
 #include "Cef.Trace.h"
+#include "rtl/Handles.h"
 
 namespace standin {
 
@@ -108,9 +109,10 @@ void Poll() {
   TControl& c = Control();
   if (!BrowserSideUp()) return;
   GuardVoid([&] {
-    HANDLE h = CreateFileW(c.path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
-                           OPEN_EXISTING, 0, nullptr);
-    if (h == INVALID_HANDLE_VALUE) return;
+    rtl::TFileHandle file(CreateFileW(c.path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                                      nullptr, OPEN_EXISTING, 0, nullptr));
+    if (!file) return;
+    const HANDLE h = file.Get();
     LARGE_INTEGER size{};
     GetFileSizeEx(h, &size);
     if (static_cast<ULONGLONG>(size.QuadPart) < c.offset) c.offset = 0;  // the file was started anew
@@ -124,7 +126,7 @@ void Poll() {
       c.pending.append(buf, got);
       c.offset += got;
     }
-    CloseHandle(h);
+    file.Reset();
     size_t nl;
     while ((nl = c.pending.find('\n')) != std::string::npos) {
       std::string line = c.pending.substr(0, nl);

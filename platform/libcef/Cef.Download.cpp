@@ -8,6 +8,7 @@
 #include "Cef.Parse.h"
 #include "Cef.Threads.h"
 #include "Cef.Trace.h"
+#include "rtl/Handles.h"
 
 namespace standin {
 
@@ -145,9 +146,9 @@ bool Finish(const std::shared_ptr<TDownload>& d, const std::wstring& part, std::
 void Transfer(std::shared_ptr<TDownload> d) {
   const TDownloadData start = d->Snapshot();
   const std::wstring part = start.fullPath + L".part";
-  HANDLE file = CreateFileW(part.c_str(), GENERIC_WRITE, 0, nullptr, d->freeName ? CREATE_NEW : CREATE_ALWAYS,
-                            FILE_ATTRIBUTE_NORMAL, nullptr);
-  bool ok = file != INVALID_HANDLE_VALUE;
+  rtl::TFileHandle file(CreateFileW(part.c_str(), GENERIC_WRITE, 0, nullptr, d->freeName ? CREATE_NEW : CREATE_ALWAYS,
+                                    FILE_ATTRIBUTE_NORMAL, nullptr));
+  bool ok = file.Valid();
   ULONGLONG lastReport = 0;
   if (ok) {
     TFetchRequest rq;
@@ -162,7 +163,7 @@ void Transfer(std::shared_ptr<TDownload> d) {
     };
     cb.onData = [&](const char* data, size_t n, std::int64_t received, std::int64_t) {
       DWORD written = 0;
-      if (!WriteFile(file, data, static_cast<DWORD>(n), &written, nullptr) || written != n) return false;
+      if (!WriteFile(file.Get(), data, static_cast<DWORD>(n), &written, nullptr) || written != n) return false;
       {
         std::lock_guard<std::mutex> l(d->lock);
         d->data.received = received;
@@ -175,7 +176,7 @@ void Transfer(std::shared_ptr<TDownload> d) {
       return true;
     };
     ok = Fetch(rq, cb) == ERR_NONE;
-    CloseHandle(file);
+    file.Reset();  // before the rename
     if (ok) ok = Finish(d, part, start.fullPath);
     if (!ok) DeleteFileW(part.c_str());
   }

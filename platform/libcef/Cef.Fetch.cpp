@@ -8,24 +8,11 @@
 #include "Cef.Parse.h"
 #include "Cef.Threads.h"
 #include "Cef.Trace.h"
+#include "rtl/Handles.h"
 
 namespace standin {
 
 namespace {
-
-class TInternet {
-public:
-  explicit TInternet(HINTERNET h = nullptr) : FHandle(h) {}
-  ~TInternet() {
-    if (FHandle) WinHttpCloseHandle(FHandle);
-  }
-  TInternet(const TInternet&) = delete;
-  TInternet& operator=(const TInternet&) = delete;
-  HINTERNET Get() const { return FHandle; }
-
-private:
-  HINTERNET FHandle;
-};
 
 std::wstring Trim(const std::wstring& s) {
   const size_t a = s.find_first_not_of(L" \t");
@@ -125,15 +112,17 @@ cef_errorcode_t FetchHttp(const TFetchRequest& rq, const TFetchCallbacks& cb) {
   // The fragment never goes to the server.
   if (const size_t hash = extra.find(L'#'); hash != std::wstring::npos) extra.resize(hash);
   if (path.empty()) path = L"/";
-  TInternet session(WinHttpOpen(rq.userAgent.empty() ? L"StandInRuntime/1" : rq.userAgent.c_str(),
-                                WINHTTP_ACCESS_TYPE_NO_PROXY, WINHTTP_NO_PROXY_NAME, WINHTTP_NO_PROXY_BYPASS, 0));
+  rtl::TInternetHandle session(WinHttpOpen(rq.userAgent.empty() ? L"StandInRuntime/1" : rq.userAgent.c_str(),
+                                           WINHTTP_ACCESS_TYPE_NO_PROXY, WINHTTP_NO_PROXY_NAME,
+                                           WINHTTP_NO_PROXY_BYPASS, 0));
   if (!session.Get()) return ERR_FAILED;
   WinHttpSetTimeouts(session.Get(), 10000, 10000, 30000, 30000);
-  TInternet connect(WinHttpConnect(session.Get(), host.c_str(), uc.nPort, 0));
+  rtl::TInternetHandle connect(WinHttpConnect(session.Get(), host.c_str(), uc.nPort, 0));
   if (!connect.Get()) return MapWinHttpError(GetLastError());
   const bool secure = uc.nScheme == INTERNET_SCHEME_HTTPS;
-  TInternet req(WinHttpOpenRequest(connect.Get(), rq.method.c_str(), (path + extra).c_str(), nullptr,
-                                   WINHTTP_NO_REFERER, WINHTTP_DEFAULT_ACCEPT_TYPES, secure ? WINHTTP_FLAG_SECURE : 0));
+  rtl::TInternetHandle req(WinHttpOpenRequest(connect.Get(), rq.method.c_str(), (path + extra).c_str(), nullptr,
+                                              WINHTTP_NO_REFERER, WINHTTP_DEFAULT_ACCEPT_TYPES,
+                                              secure ? WINHTTP_FLAG_SECURE : 0));
   if (!req.Get()) return MapWinHttpError(GetLastError());
   if (!rq.followRedirects) {
     DWORD policy = WINHTTP_OPTION_REDIRECT_POLICY_NEVER;
@@ -262,22 +251,18 @@ cef_errorcode_t FetchFile(const TFetchRequest& rq, const TFetchCallbacks& cb) {
   DWORD len = MAX_PATH * 4;
   std::wstring url = rq.url.substr(0, rq.url.find_first_of(L"?#"));
   if (FAILED(PathCreateFromUrlW(url.c_str(), path, &len, 0))) return ERR_INVALID_URL;
-  HANDLE h = CreateFileW(path, GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING,
-                         FILE_ATTRIBUTE_NORMAL, nullptr);
-  if (h == INVALID_HANDLE_VALUE) {
+  rtl::TFileHandle h(CreateFileW(path, GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING,
+                                 FILE_ATTRIBUTE_NORMAL, nullptr));
+  if (!h) {
     const DWORD e = GetLastError();
     return e == ERROR_ACCESS_DENIED ? ERR_ACCESS_DENIED : ERR_FILE_NOT_FOUND;
   }
-  struct TClose {
-    HANDLE h;
-    ~TClose() { CloseHandle(h); }
-  } closer{h};
   TFetchResponse resp;
   resp.status = 200;
   resp.statusText = L"OK";
   resp.finalUrl = rq.url;
   LARGE_INTEGER size{};
-  if (GetFileSizeEx(h, &size)) resp.contentLength = size.QuadPart;
+  if (GetFileSizeEx(h.Get(), &size)) resp.contentLength = size.QuadPart;
   const wchar_t* ext = PathFindExtensionW(path);
   resp.mimeType = MimeTypeForExtension(ext && *ext ? ext + 1 : L"");
   if (cb.onResponse && !cb.onResponse(resp)) return ERR_ABORTED;
@@ -286,7 +271,7 @@ cef_errorcode_t FetchFile(const TFetchRequest& rq, const TFetchCallbacks& cb) {
   for (;;) {
     if (Cancelled(cb)) return ERR_ABORTED;
     DWORD got = 0;
-    if (!ReadFile(h, buf.data(), static_cast<DWORD>(buf.size()), &got, nullptr)) return ERR_FAILED;
+    if (!ReadFile(h.Get(), buf.data(), static_cast<DWORD>(buf.size()), &got, nullptr)) return ERR_FAILED;
     if (got == 0) break;
     received += got;
     if (cb.onData && !cb.onData(buf.data(), got, received, resp.contentLength)) return ERR_ABORTED;

@@ -4,6 +4,7 @@
 
 #include "Cef.CommandLine.h"
 #include "Cef.Runtime.h"
+#include "rtl/Handles.h"
 
 using namespace standin;
 
@@ -74,8 +75,7 @@ int cef_launch_process(cef_command_line_t* command_line) {
     si.cb = sizeof(si);
     PROCESS_INFORMATION pi{};
     if (!CreateProcessW(nullptr, line.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &si, &pi)) return 0;
-    CloseHandle(pi.hThread);
-    CloseHandle(pi.hProcess);
+    const rtl::TUniqueHandle thread(pi.hThread), process(pi.hProcess);  // never waited for
     return 1;
   });
 }

@@ -92,23 +92,21 @@ HFONT PageFont(int size, bool bold) {
 }
 
 TGdiMeasure::TGdiMeasure() : FDc(CreateCompatibleDC(nullptr)) {}
-TGdiMeasure::~TGdiMeasure() {
-  if (FDc) DeleteDC(FDc);
-}
+TGdiMeasure::~TGdiMeasure() = default;
 
 int TGdiMeasure::Width(const std::wstring& text, int fontSize, bool bold) {
   SIZE size{};
   if (!FDc || text.empty()) return 0;
-  SelectObject(FDc, PageFont(fontSize, bold));
-  GetTextExtentPoint32W(FDc, text.c_str(), static_cast<int>(text.size()), &size);
+  SelectObject(FDc.Get(), PageFont(fontSize, bold));
+  GetTextExtentPoint32W(FDc.Get(), text.c_str(), static_cast<int>(text.size()), &size);
   return size.cx;
 }
 
 int TGdiMeasure::LineHeight(int fontSize) {
   TEXTMETRICW tm{};
   if (!FDc) return fontSize + 4;
-  SelectObject(FDc, PageFont(fontSize, false));
-  GetTextMetricsW(FDc, &tm);
+  SelectObject(FDc.Get(), PageFont(fontSize, false));
+  GetTextMetricsW(FDc.Get(), &tm);
   return std::max<int>(tm.tmHeight + tm.tmExternalLeading, fontSize) + 2;
 }
 
@@ -137,16 +135,16 @@ void PageViewPaint(const std::shared_ptr<TBrowserState>& st, HWND hwnd) {
   RECT rc;
   GetClientRect(hwnd, &rc);
   // Painted off screen first, so a repaint does not flicker.
-  HDC mem = CreateCompatibleDC(dc);
-  HBITMAP bmp = CreateCompatibleBitmap(dc, std::max(1L, rc.right), std::max(1L, rc.bottom));
-  HGDIOBJ oldBmp = SelectObject(mem, bmp);
-  if (st && st->display) PaintDisplayList(mem, *st->display, st->scrollY, rc);
-  else if (st) PaintTitleAndText(st, mem, rc);
-  else FillColor(mem, rc, 0xFFFFFFFF);
-  BitBlt(dc, 0, 0, rc.right, rc.bottom, mem, 0, 0, SRCCOPY);
-  SelectObject(mem, oldBmp);
-  DeleteObject(bmp);
-  DeleteDC(mem);
+  {
+    rtl::TMemoryDC mem(CreateCompatibleDC(dc));
+    rtl::TGdiObject<HBITMAP> bmp(CreateCompatibleBitmap(dc, std::max(1L, rc.right), std::max(1L, rc.bottom)));
+    HGDIOBJ oldBmp = SelectObject(mem.Get(), bmp.Get());
+    if (st && st->display) PaintDisplayList(mem.Get(), *st->display, st->scrollY, rc);
+    else if (st) PaintTitleAndText(st, mem.Get(), rc);
+    else FillColor(mem.Get(), rc, 0xFFFFFFFF);
+    BitBlt(dc, 0, 0, rc.right, rc.bottom, mem.Get(), 0, 0, SRCCOPY);
+    SelectObject(mem.Get(), oldBmp);  // a bitmap still selected could not be deleted
+  }
   EndPaint(hwnd, &ps);
 }
 

@@ -10,6 +10,7 @@
 #include "Cef.Browser.h"
 #include "Cef.DisplayList.h"
 #include "Cef.Layout.h"
+#include "rtl/Handles.h"
 
 namespace standin {
 
@@ -27,7 +28,7 @@ public:
   int LineHeight(int fontSize) override;
 
 private:
-  HDC FDc;
+  rtl::TMemoryDC FDc;
 };
 
 // Paints the list into `dc` with the page scrolled down by `scrollY`.

@@ -17,6 +17,7 @@
 #include "Cef.Trace.h"
 #include "Cef.Values.h"
 #include "script/ScriptHost.h"
+#include "rtl/Handles.h"
 
 namespace standin {
 
@@ -28,24 +29,6 @@ constexpr DWORD kRenderExitWaitMs = 3000;
 // The few switches that only the stand-in uses between its own processes.
 const wchar_t kChannelSwitch[] = L"standin-channel";
 const wchar_t kParentSwitch[] = L"standin-parent";
-
-class THandle {
-public:
-  THandle() = default;
-  explicit THandle(HANDLE h) : FHandle(h == INVALID_HANDLE_VALUE ? nullptr : h) {}
-  THandle(THandle&& o) noexcept : FHandle(std::exchange(o.FHandle, nullptr)) {}
-  THandle& operator=(THandle&& o) noexcept {
-    std::swap(FHandle, o.FHandle);
-    return *this;
-  }
-  ~THandle() {
-    if (FHandle) CloseHandle(FHandle);
-  }
-  HANDLE Get() const { return FHandle; }
-
-private:
-  HANDLE FHandle = nullptr;
-};
 
 std::wstring Str(const cef_string_t& s) { return ToW(&s); }
 
@@ -266,10 +249,8 @@ private:
       cef_string_userfree_utf16_free(changed);
       cl->base.release(&cl->base);
       int argc = 0;
-      if (LPWSTR* argv = CommandLineToArgvW(after.c_str(), &argc)) {
-        child.Parse(std::vector<std::wstring>(argv, argv + argc));
-        LocalFree(argv);
-      }
+      const rtl::TLocalMemory<LPWSTR*> argv(CommandLineToArgvW(after.c_str(), &argc));
+      if (argv) child.Parse(std::vector<std::wstring>(argv.Get(), argv.Get() + argc));
     }
     std::wstring commandLine = child.ToString();
     STARTUPINFOW si{};
@@ -280,15 +261,15 @@ private:
       Trace("process", L"cannot start render process: " + child.program);
       return false;
     }
-    CloseHandle(pi.hThread);
-    FProcess = THandle(pi.hProcess);
+    rtl::TUniqueHandle thread(pi.hThread);  // never waited for
+    FProcess.Reset(pi.hProcess);
     Trace("process", "render process started pid " + std::to_string(pi.dwProcessId));
     return true;
   }
 
   bool StartThread(const std::wstring& name) {
-    FStopEvent = THandle(CreateEventW(nullptr, TRUE, FALSE, nullptr));
-    FThreadDone = THandle(CreateEventW(nullptr, TRUE, FALSE, nullptr));
+    FStopEvent.Reset(CreateEventW(nullptr, TRUE, FALSE, nullptr));
+    FThreadDone.Reset(CreateEventW(nullptr, TRUE, FALSE, nullptr));
     TCRef<cef_app_t> app = Runtime().app;
     HANDLE stop = FStopEvent.Get(), done = FThreadDone.Get();
     FThread = std::thread([app, name, stop, done] {
@@ -346,7 +327,7 @@ private:
 
   mutable std::mutex FLock;
   std::shared_ptr<TChannel> FChannel;
-  THandle FProcess, FStopEvent, FThreadDone;
+  rtl::TUniqueHandle FProcess, FStopEvent, FThreadDone;
   std::thread FThread;
   std::atomic<DWORD> FPid{0};
   bool FAlive = true, FInitialised = false, FStopped = false, FExpectedEnd = false;
@@ -422,10 +403,10 @@ int cef_execute_process(const cef_main_args_t* args, cef_app_t* application, voi
     Trace("process", L"role " + type + L" started");
     CallBeforeCommandLineProcessing(app.Get(), type);
     const TCommandLineData cl = GlobalCommandLine();
-    THandle parent;
+    rtl::TUniqueHandle parent;
     const std::wstring parentText = cl.Value(kParentSwitch);
     if (!parentText.empty())
-      parent = THandle(OpenProcess(SYNCHRONIZE, FALSE, static_cast<DWORD>(wcstoul(parentText.c_str(), nullptr, 10))));
+      parent.Reset(OpenProcess(SYNCHRONIZE, FALSE, static_cast<DWORD>(wcstoul(parentText.c_str(), nullptr, 10))));
     int code = 0;
     if (type == L"renderer") {
       code = RunRenderSide(app.Get(), cl.Value(kChannelSwitch), parent.Get());

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "Cef.Parse.h"
+#include "rtl/Handles.h"
 
 namespace standin {
 
@@ -269,12 +270,11 @@ std::string TRequestData::Body() const {
     if (e.type == PDE_TYPE_BYTES) {
       out += e.bytes;
     } else if (e.type == PDE_TYPE_FILE) {
-      HANDLE h = CreateFileW(e.file.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
-      if (h == INVALID_HANDLE_VALUE) continue;
+      rtl::TFileHandle h(CreateFileW(e.file.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr));
+      if (!h) continue;
       char buf[65536];
       DWORD got = 0;
-      while (ReadFile(h, buf, sizeof buf, &got, nullptr) && got > 0) out.append(buf, got);
-      CloseHandle(h);
+      while (ReadFile(h.Get(), buf, sizeof buf, &got, nullptr) && got > 0) out.append(buf, got);
     }
   }
   return out;

@@ -26,10 +26,7 @@ struct TTaskQueue::TImpl {
 TTaskQueue::TTaskQueue(cef_thread_id_t id)
     : FImpl(std::make_unique<TImpl>()), FId(id), FWake(CreateEventW(nullptr, FALSE, FALSE, nullptr)) {}
 
-TTaskQueue::~TTaskQueue() {
-  Close();
-  if (FWake) CloseHandle(FWake);
-}
+TTaskQueue::~TTaskQueue() { Close(); }
 
 bool TTaskQueue::Post(std::function<void()> task, std::int64_t delayMs) {
   if (delayMs < 0) delayMs = 0;
@@ -39,7 +36,7 @@ bool TTaskQueue::Post(std::function<void()> task, std::int64_t delayMs) {
     const ULONGLONG due = GetTickCount64() + static_cast<ULONGLONG>(delayMs);
     FImpl->items.emplace(std::make_pair(due, FImpl->seq++), std::move(task));
   }
-  SetEvent(FWake);
+  SetEvent(FWake.Get());
   return true;
 }
 
@@ -109,7 +106,7 @@ std::shared_ptr<TTaskQueue>* CurrentHolder() {
 
 struct TWorker {
   std::shared_ptr<TTaskQueue> queue;
-  HANDLE stop = nullptr;
+  rtl::TUniqueHandle stop;
   std::thread thread;
 };
 
@@ -159,9 +156,9 @@ std::shared_ptr<TTaskQueue> QueueFor(cef_thread_id_t id) {
   if (!w) {
     auto worker = std::make_unique<TWorker>();
     worker->queue = std::make_shared<TTaskQueue>(id);
-    worker->stop = CreateEventW(nullptr, TRUE, FALSE, nullptr);
+    worker->stop.Reset(CreateEventW(nullptr, TRUE, FALSE, nullptr));
     auto queue = worker->queue;
-    HANDLE stop = worker->stop;
+    HANDLE stop = worker->stop.Get();
     worker->thread = std::thread([queue, stop] {
       BindCurrentThread(queue);
       RunQueueLoop(*queue, stop, [] { return false; });
@@ -196,9 +193,8 @@ void StopBrowserThreads() {
     ui = std::move(r.ui);
   }
   for (auto& [id, w] : workers) {
-    SetEvent(w->stop);
+    SetEvent(w->stop.Get());
     if (w->thread.joinable()) w->thread.join();
-    CloseHandle(w->stop);
   }
   if (ui) ui->Close();
 }
@@ -209,7 +205,7 @@ namespace {
 // shutdown returns. Only a signalled thread handle says it has left for good.
 struct TDetached {
   std::mutex lock;
-  std::vector<HANDLE> threads;
+  std::vector<rtl::TUniqueHandle> threads;
   std::atomic<bool> stopping{false};
 };
 TDetached& Detached() {
@@ -226,34 +222,29 @@ DWORD WINAPI DetachedMain(LPVOID param) {
 
 void StartDetached(std::function<void()> work) {
   auto param = std::make_unique<std::function<void()>>(std::move(work));
-  HANDLE thread = CreateThread(nullptr, 0, &DetachedMain, param.get(), 0, nullptr);
+  rtl::TUniqueHandle thread(CreateThread(nullptr, 0, &DetachedMain, param.get(), 0, nullptr));
   if (!thread) throw std::system_error(static_cast<int>(GetLastError()), std::system_category(), "CreateThread");
   param.release();  // the thread owns it now
   TDetached& d = Detached();
   std::lock_guard<std::mutex> l(d.lock);
   // Forget the threads that have ended, so the list stays as long as the transfers running.
-  auto ended = std::remove_if(d.threads.begin(), d.threads.end(), [](HANDLE h) {
-    if (WaitForSingleObject(h, 0) != WAIT_OBJECT_0) return false;
-    CloseHandle(h);
-    return true;
-  });
-  d.threads.erase(ended, d.threads.end());
-  d.threads.push_back(thread);
+  std::erase_if(d.threads, [](const rtl::TUniqueHandle& h) { return WaitForSingleObject(h.Get(), 0) == WAIT_OBJECT_0; });
+  d.threads.push_back(std::move(thread));
 }
 
 void StopDetached(DWORD waitMs) {
   TDetached& d = Detached();
   d.stopping = true;
-  std::vector<HANDLE> threads;
+  std::vector<rtl::TUniqueHandle> threads;
   {
     std::lock_guard<std::mutex> l(d.lock);
     threads.swap(d.threads);
   }
   const ULONGLONG deadline = GetTickCount64() + waitMs;
-  for (HANDLE h : threads) {
+  for (rtl::TUniqueHandle& h : threads) {
     const ULONGLONG now = GetTickCount64();
-    WaitForSingleObject(h, now < deadline ? static_cast<DWORD>(deadline - now) : 0);
-    CloseHandle(h);
+    WaitForSingleObject(h.Get(), now < deadline ? static_cast<DWORD>(deadline - now) : 0);
+    h.Reset();
   }
   d.stopping = false;
 }

@@ -13,6 +13,7 @@
 #include <memory>
 
 #include "Cef.Common.h"
+#include "rtl/Handles.h"
 
 namespace standin {
 
@@ -28,7 +29,7 @@ public:
   // Milliseconds until the next task is due (0 when one is due, INFINITE when none waits).
   DWORD NextDelay() const;
   // Signalled when a task was posted; auto-reset.
-  HANDLE WakeEvent() const { return FWake; }
+  HANDLE WakeEvent() const { return FWake.Get(); }
   // Refuses further tasks and drops the waiting ones (their cef_task_t references are released).
   void Close();
   bool Closed() const;
@@ -37,7 +38,7 @@ private:
   struct TImpl;
   std::unique_ptr<TImpl> FImpl;
   cef_thread_id_t FId;
-  HANDLE FWake;
+  rtl::TUniqueHandle FWake;
 };
 
 // Makes `queue` the current thread's queue (nullptr to unbind). The UI and render threads bind

@@ -5,6 +5,7 @@
 #include <mutex>
 
 #include "Cef.Common.h"
+#include "rtl/Handles.h"
 
 namespace standin {
 
@@ -54,12 +55,12 @@ void Trace(const char* kind, const std::string& utf8Text) {
     line += "\n";
     std::lock_guard<std::mutex> lock(TraceLock());
     // Opened per line in append mode so that several processes can share the file.
-    HANDLE h = CreateFileW(TracePath().c_str(), FILE_APPEND_DATA, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
-                           nullptr, OPEN_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
-    if (h == INVALID_HANDLE_VALUE) return;
+    const rtl::TFileHandle file(CreateFileW(TracePath().c_str(), FILE_APPEND_DATA,
+                                            FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                                            OPEN_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
+    if (!file) return;
     DWORD written = 0;
-    WriteFile(h, line.data(), static_cast<DWORD>(line.size()), &written, nullptr);
-    CloseHandle(h);
+    WriteFile(file.Get(), line.data(), static_cast<DWORD>(line.size()), &written, nullptr);
   });
 }
 

@@ -89,22 +89,22 @@ std::wstring LongPath(const std::wstring& path) {
 
 bool TPartFile::Create(const std::wstring& path) {
   Close();
-  FHandle = CreateFileW(LongPath(path).c_str(), GENERIC_READ | GENERIC_WRITE,
-                        FILE_SHARE_READ | FILE_SHARE_DELETE, nullptr, CREATE_NEW,
-                        FILE_ATTRIBUTE_NORMAL, nullptr);
+  FHandle.Reset(CreateFileW(LongPath(path).c_str(), GENERIC_READ | GENERIC_WRITE,
+                            FILE_SHARE_READ | FILE_SHARE_DELETE, nullptr, CREATE_NEW,
+                            FILE_ATTRIBUTE_NORMAL, nullptr));
   if (!IsOpen()) return false;
   // Sparse, so that a segment written far into the file does not make NTFS fill the gap with
   // zeros first. Where the file system cannot, the file simply stays as it is.
   DWORD bytes = 0;
-  DeviceIoControl(FHandle, FSCTL_SET_SPARSE, nullptr, 0, nullptr, 0, &bytes, nullptr);
+  DeviceIoControl(FHandle.Get(), FSCTL_SET_SPARSE, nullptr, 0, nullptr, 0, &bytes, nullptr);
   return true;
 }
 
 bool TPartFile::Open(const std::wstring& path) {
   Close();
-  FHandle = CreateFileW(LongPath(path).c_str(), GENERIC_READ | GENERIC_WRITE,
-                        FILE_SHARE_READ | FILE_SHARE_DELETE, nullptr, OPEN_EXISTING,
-                        FILE_ATTRIBUTE_NORMAL, nullptr);
+  FHandle.Reset(CreateFileW(LongPath(path).c_str(), GENERIC_READ | GENERIC_WRITE,
+                            FILE_SHARE_READ | FILE_SHARE_DELETE, nullptr, OPEN_EXISTING,
+                            FILE_ATTRIBUTE_NORMAL, nullptr));
   return IsOpen();
 }
 
@@ -116,7 +116,7 @@ bool TPartFile::WriteAt(std::int64_t offset, const char* data, std::size_t size)
     at.OffsetHigh = DWORD(std::uint64_t(offset) >> 32);
     const DWORD piece = DWORD(std::min<std::size_t>(size, kWritePiece));
     DWORD written = 0;
-    if (!WriteFile(FHandle, data, piece, &written, &at) || written == 0) return false;
+    if (!WriteFile(FHandle.Get(), data, piece, &written, &at) || written == 0) return false;
     offset += written;
     data += written;
     size -= written;
@@ -127,23 +127,22 @@ bool TPartFile::WriteAt(std::int64_t offset, const char* data, std::size_t size)
 void TPartFile::ClearSparse() {
   FILE_SET_SPARSE_BUFFER off{FALSE};
   DWORD bytes = 0;
-  DeviceIoControl(FHandle, FSCTL_SET_SPARSE, &off, sizeof off, nullptr, 0, &bytes, nullptr);
+  DeviceIoControl(FHandle.Get(), FSCTL_SET_SPARSE, &off, sizeof off, nullptr, 0, &bytes, nullptr);
 }
 
 bool TPartFile::SetSize(std::int64_t size) {
   LARGE_INTEGER at;
   at.QuadPart = size;
-  return SetFilePointerEx(FHandle, at, nullptr, FILE_BEGIN) && SetEndOfFile(FHandle);
+  return SetFilePointerEx(FHandle.Get(), at, nullptr, FILE_BEGIN) && SetEndOfFile(FHandle.Get());
 }
 
 std::int64_t TPartFile::Size() const {
   LARGE_INTEGER size;
-  return GetFileSizeEx(FHandle, &size) ? size.QuadPart : -1;
+  return GetFileSizeEx(FHandle.Get(), &size) ? size.QuadPart : -1;
 }
 
 void TPartFile::Close() {
-  if (FHandle != INVALID_HANDLE_VALUE) CloseHandle(FHandle);
-  FHandle = INVALID_HANDLE_VALUE;
+  FHandle.Reset();
 }
 
 }  // namespace xldl

@@ -6,6 +6,8 @@
 #include <cstdint>
 #include <string>
 
+#include "rtl/Handles.h"
+
 namespace xldl {
 
 // A plain file name: not empty, no path, no character Windows refuses, no trailing dot or
@@ -32,18 +34,18 @@ public:
   bool Create(const std::wstring& path);
   // Opens an existing file; false when it is gone.
   bool Open(const std::wstring& path);
-  bool IsOpen() const { return FHandle != INVALID_HANDLE_VALUE; }
+  bool IsOpen() const { return FHandle.Valid(); }
   bool WriteAt(std::int64_t offset, const char* data, std::size_t size);
   bool SetSize(std::int64_t size);
   // Down to the disk: what is written survives a power cut.
-  bool Flush() { return FlushFileBuffers(FHandle) != 0; }
+  bool Flush() { return FlushFileBuffers(FHandle.Get()) != 0; }
   // Once every byte is written the file need not stay sparse.
   void ClearSparse();
   std::int64_t Size() const;
   void Close();
 
 private:
-  HANDLE FHandle = INVALID_HANDLE_VALUE;
+  rtl::TFileHandle FHandle;
 };
 
 }  // namespace xldl

@@ -4,6 +4,7 @@
 #include <winhttp.h>
 
 #include "platform/xldl/XlNet.h"
+#include "rtl/Handles.h"
 
 #include <algorithm>
 #include <cstring>
@@ -51,9 +52,6 @@ std::string RequestHeaders(const TRequest& r) {
 class TPlainStream final : public THttpStream {
 public:
   explicit TPlainStream(TCancelToken& cancel) : FCancel(cancel) {}
-  ~TPlainStream() override {
-    if (FSocket != INVALID_SOCKET) closesocket(FSocket);
-  }
 
   bool Open(const TRequest& request, TResponse& response) override {
     if (!Connect(request.Url)) return false;
@@ -124,7 +122,7 @@ private:
                  sizeof kSocketBuffer);
       u_long nonBlocking = 1;
       ioctlsocket(s, FIONBIO, &nonBlocking);
-      FSocket = s;
+      FSocket.Reset(s);
       if (connect(s, a->ai_addr, int(a->ai_addrlen)) == 0) {
         connected = true;
       } else if (WSAGetLastError() == WSAEWOULDBLOCK && Wait(true, kConnectTimeoutMs)) {
@@ -133,10 +131,7 @@ private:
         getsockopt(s, SOL_SOCKET, SO_ERROR, reinterpret_cast<char*>(&err), &len);
         connected = err == 0;
       }
-      if (!connected) {
-        closesocket(s);
-        FSocket = INVALID_SOCKET;
-      }
+      if (!connected) FSocket.Reset();
     }
     FreeAddrInfoW(list);
     if (!connected) FError = FCancel.Cancelled() ? ENetError::Cancelled : ENetError::Connect;
@@ -154,11 +149,11 @@ private:
       fd_set set, errors;
       FD_ZERO(&set);
       FD_ZERO(&errors);
-      FD_SET(FSocket, &set);
-      FD_SET(FSocket, &errors);
+      FD_SET(FSocket.Get(), &set);
+      FD_SET(FSocket.Get(), &errors);
       timeval tv{0, long(kSliceMs * 1000)};
       const int r = select(0, write ? nullptr : &set, write ? &set : nullptr, &errors, &tv);
-      if (r > 0) return FD_ISSET(FSocket, &set) || !write;
+      if (r > 0) return FD_ISSET(FSocket.Get(), &set) || !write;
       if (r < 0) {
         FError = ENetError::Lost;
         return false;
@@ -174,7 +169,7 @@ private:
   bool SendAll(const std::string& data) {
     std::size_t sent = 0;
     while (sent < data.size()) {
-      const int n = send(FSocket, data.data() + sent, int(data.size() - sent), 0);
+      const int n = send(FSocket.Get(), data.data() + sent, int(data.size() - sent), 0);
       if (n > 0) {
         sent += std::size_t(n);
       } else if (n < 0 && WSAGetLastError() == WSAEWOULDBLOCK) {
@@ -190,8 +185,8 @@ private:
   // >0 bytes, 0 orderly close, -1 failure.
   int Recv(char* buffer, int size) {
     for (;;) {
-      const int n = recv(FSocket, buffer, size, 0);
-      if (n == 0 && send(FSocket, buffer, 0, 0) != 0) {
+      const int n = recv(FSocket.Get(), buffer, size, 0);
+      if (n == 0 && send(FSocket.Get(), buffer, 0, 0) != 0) {
         // Under Wine a reset that select has seen reads as an orderly close; a connection that
         // was reset refuses even an empty send, one the server merely closed does not.
         FError = ENetError::Lost;
@@ -249,7 +244,7 @@ private:
   }
 
   TCancelToken& FCancel;
-  SOCKET FSocket = INVALID_SOCKET;
+  rtl::TSocket FSocket;
   TResponse FResponse;
   std::string FPending;
   std::size_t FPendingPos = 0;
@@ -264,13 +259,10 @@ private:
 // Reads land in its own buffer for the same reason.
 struct TWinHttpState {
   std::mutex Lock;
-  HANDLE Event = CreateEventW(nullptr, TRUE, FALSE, nullptr);
+  rtl::TUniqueHandle Event{CreateEventW(nullptr, TRUE, FALSE, nullptr)};
   bool Done = false;
   DWORD Status = 0, Bytes = 0, Error = 0;
   std::vector<char> Buffer = std::vector<char>(256 * 1024);
-  ~TWinHttpState() {
-    if (Event) CloseHandle(Event);
-  }
 };
 
 bool IsSecureFailure(DWORD error) {
@@ -318,7 +310,7 @@ void CALLBACK WinHttpCallback(HINTERNET, DWORD_PTR context, DWORD status, LPVOID
   state->Status = status;
   state->Bytes = bytes;
   state->Error = error;
-  SetEvent(state->Event);
+  SetEvent(state->Event.Get());
 }
 
 // WinHTTP in asynchronous mode: every wait is ours, in slices, so a cancellation ends it at once.
@@ -326,54 +318,50 @@ class TWinHttpStream final : public THttpStream {
 public:
   explicit TWinHttpStream(TCancelToken& cancel) : FCancel(cancel) {}
   ~TWinHttpStream() override {
-    // After this close the state belongs to the callback alone.
-    if (FRequest) WinHttpCloseHandle(FRequest);
-    else delete FState;
-    if (FConnect) WinHttpCloseHandle(FConnect);
-    if (FSession) WinHttpCloseHandle(FSession);
+    // Once the request is closed (first of the members) the state belongs to the callback alone.
+    if (!FRequest) delete FState;
   }
 
   bool Open(const TRequest& request, TResponse& response) override {
     const TUrl& url = request.Url;
     FError = ENetError::Connect;
-    FSession = WinHttpOpen(Utf8ToWide(kUserAgent).c_str(), WINHTTP_ACCESS_TYPE_DEFAULT_PROXY,
-                           WINHTTP_NO_PROXY_NAME, WINHTTP_NO_PROXY_BYPASS, WINHTTP_FLAG_ASYNC);
+    FSession.Reset(WinHttpOpen(Utf8ToWide(kUserAgent).c_str(), WINHTTP_ACCESS_TYPE_DEFAULT_PROXY,
+                               WINHTTP_NO_PROXY_NAME, WINHTTP_NO_PROXY_BYPASS, WINHTTP_FLAG_ASYNC));
     if (!FSession) return false;
-    WinHttpSetTimeouts(FSession, int(kConnectTimeoutMs), int(kConnectTimeoutMs),
+    WinHttpSetTimeouts(FSession.Get(), int(kConnectTimeoutMs), int(kConnectTimeoutMs),
                        int(StallTimeoutMs()), int(StallTimeoutMs()));
-    FConnect = WinHttpConnect(FSession, Utf8ToWide(url.Host).c_str(), url.Port, 0);
+    FConnect.Reset(WinHttpConnect(FSession.Get(), Utf8ToWide(url.Host).c_str(), url.Port, 0));
     if (!FConnect) return false;
     FState = new TWinHttpState;
-    HINTERNET req = WinHttpOpenRequest(FConnect, L"GET", Utf8ToWide(url.Target).c_str(), nullptr,
-                                       WINHTTP_NO_REFERER, WINHTTP_DEFAULT_ACCEPT_TYPES,
-                                       url.Secure ? WINHTTP_FLAG_SECURE : 0);
+    rtl::TInternetHandle req(WinHttpOpenRequest(FConnect.Get(), L"GET", Utf8ToWide(url.Target).c_str(), nullptr,
+                                                WINHTTP_NO_REFERER, WINHTTP_DEFAULT_ACCEPT_TYPES,
+                                                url.Secure ? WINHTTP_FLAG_SECURE : 0));
     if (!req) return false;
     DWORD_PTR context = reinterpret_cast<DWORD_PTR>(FState);
-    if (!WinHttpSetOption(req, WINHTTP_OPTION_CONTEXT_VALUE, &context, sizeof context) ||
-        WinHttpSetStatusCallback(req, WinHttpCallback,
+    if (!WinHttpSetOption(req.Get(), WINHTTP_OPTION_CONTEXT_VALUE, &context, sizeof context) ||
+        WinHttpSetStatusCallback(req.Get(), WinHttpCallback,
                                  WINHTTP_CALLBACK_FLAG_ALL_COMPLETIONS | WINHTTP_CALLBACK_FLAG_HANDLES,
                                  0) == WINHTTP_INVALID_STATUS_CALLBACK) {
-      WinHttpCloseHandle(req);  // no callback knows the state yet: it stays ours to free
-      return false;
+      return false;  // no callback knows the state yet: it stays ours to free
     }
-    FRequest = req;
+    FRequest = std::move(req);
     // Redirects are ours to follow (bounded, and also between http and https).
     DWORD policy = WINHTTP_OPTION_REDIRECT_POLICY_NEVER;
-    WinHttpSetOption(FRequest, WINHTTP_OPTION_REDIRECT_POLICY, &policy, sizeof policy);
+    WinHttpSetOption(FRequest.Get(), WINHTTP_OPTION_REDIRECT_POLICY, &policy, sizeof policy);
     const std::wstring headers = Utf8ToWide(RequestHeaders(request));
     Begin();
-    if (!WinHttpSendRequest(FRequest, headers.c_str(), DWORD(headers.size()),
+    if (!WinHttpSendRequest(FRequest.Get(), headers.c_str(), DWORD(headers.size()),
                             WINHTTP_NO_REQUEST_DATA, 0, 0, context) ||
         !Await(ENetError::Connect))
       return false;
     Begin();
-    if (!WinHttpReceiveResponse(FRequest, nullptr) || !Await(ENetError::Connect)) return false;
+    if (!WinHttpReceiveResponse(FRequest.Get(), nullptr) || !Await(ENetError::Connect)) return false;
     DWORD bytes = 0;
-    WinHttpQueryHeaders(FRequest, WINHTTP_QUERY_RAW_HEADERS_CRLF, WINHTTP_HEADER_NAME_BY_INDEX,
+    WinHttpQueryHeaders(FRequest.Get(), WINHTTP_QUERY_RAW_HEADERS_CRLF, WINHTTP_HEADER_NAME_BY_INDEX,
                         WINHTTP_NO_OUTPUT_BUFFER, &bytes, WINHTTP_NO_HEADER_INDEX);
     std::wstring raw(bytes / sizeof(wchar_t) + 1, L'\0');
     bytes = DWORD(raw.size() * sizeof(wchar_t));
-    if (!WinHttpQueryHeaders(FRequest, WINHTTP_QUERY_RAW_HEADERS_CRLF, WINHTTP_HEADER_NAME_BY_INDEX,
+    if (!WinHttpQueryHeaders(FRequest.Get(), WINHTTP_QUERY_RAW_HEADERS_CRLF, WINHTTP_HEADER_NAME_BY_INDEX,
                              raw.data(), &bytes, WINHTTP_NO_HEADER_INDEX)) {
       FError = ENetError::Malformed;
       return false;
@@ -396,7 +384,7 @@ public:
     if (size <= 0) return 0;
     // What has arrived, then at most that: WinHTTP's read would wait for a full buffer.
     Begin();
-    if (!WinHttpQueryDataAvailable(FRequest, nullptr) || !Await(ENetError::Lost)) return -1;
+    if (!WinHttpQueryDataAvailable(FRequest.Get(), nullptr) || !Await(ENetError::Lost)) return -1;
     DWORD available = FState->Bytes;
     if (available == 0) {
       if (FLeft > 0) {  // ended before the announced length
@@ -407,7 +395,7 @@ public:
     }
     const DWORD want = std::min<DWORD>({DWORD(size), available, DWORD(FState->Buffer.size())});
     Begin();
-    if (!WinHttpReadData(FRequest, FState->Buffer.data(), want, nullptr) || !Await(ENetError::Lost))
+    if (!WinHttpReadData(FRequest.Get(), FState->Buffer.data(), want, nullptr) || !Await(ENetError::Lost))
       return -1;
     const DWORD n = FState->Bytes;
     if (n == 0) {
@@ -424,7 +412,7 @@ private:
     std::lock_guard<std::mutex> lock(FState->Lock);
     FState->Done = false;
     FState->Error = 0;
-    ResetEvent(FState->Event);
+    ResetEvent(FState->Event.Get());
   }
 
   // Waits for the operation begun last; false on its error, a cancellation or a stall.
@@ -438,7 +426,7 @@ private:
         FError = ENetError::Stalled;
         return false;
       }
-      if (WaitForSingleObject(FState->Event, kSliceMs) != WAIT_OBJECT_0) continue;
+      if (WaitForSingleObject(FState->Event.Get(), kSliceMs) != WAIT_OBJECT_0) continue;
       std::lock_guard<std::mutex> lock(FState->Lock);
       if (!FState->Done) continue;
       if (FState->Error) {
@@ -452,7 +440,7 @@ private:
   }
 
   TCancelToken& FCancel;
-  HINTERNET FSession = nullptr, FConnect = nullptr, FRequest = nullptr;
+  rtl::TInternetHandle FSession, FConnect, FRequest;  // closed in the reverse order
   TWinHttpState* FState = nullptr;  // see TWinHttpState for who frees it
   TResponse FResponse;
   std::int64_t FLeft = -1;
@@ -465,21 +453,19 @@ int gNetUsers = 0;
 
 TCancelToken::TCancelToken() : FEvent(CreateEventW(nullptr, TRUE, FALSE, nullptr)) {}
 
-TCancelToken::~TCancelToken() {
-  if (FEvent) CloseHandle(FEvent);
-}
+TCancelToken::~TCancelToken() = default;
 
 void TCancelToken::Cancel() {
   std::lock_guard<std::mutex> lock(FLock);
   if (FCancelled.exchange(true)) return;
-  if (FEvent) SetEvent(FEvent);
+  if (FEvent) SetEvent(FEvent.Get());
   for (auto& [id, hook] : FHooks) hook();
   FHooks.clear();
 }
 
 bool TCancelToken::Sleep(DWORD ms) const {
   if (Cancelled()) return true;
-  if (FEvent) WaitForSingleObject(FEvent, ms);
+  if (FEvent) WaitForSingleObject(FEvent.Get(), ms);
   else ::Sleep(ms);
   return Cancelled();
 }

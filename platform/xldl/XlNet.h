@@ -13,6 +13,7 @@
 #include <string>
 
 #include "platform/xldl/XlHttp.h"
+#include "rtl/Handles.h"
 
 namespace xldl {
 
@@ -36,7 +37,7 @@ public:
 
 private:
   std::atomic<bool> FCancelled{false};
-  HANDLE FEvent;
+  rtl::TUniqueHandle FEvent;
   std::mutex FLock;
   std::map<int, std::function<void()>> FHooks;
   int FNextHook = 1;

@@ -6,6 +6,7 @@
 
 #include "platform/xldl/XlFiles.h"
 #include "platform/xldl/XlHttp.h"
+#include "rtl/Handles.h"
 
 namespace xldl {
 
@@ -15,14 +16,6 @@ const char kMagic[] = "xldl-resume 1";
 constexpr std::size_t kMaxFile = 1 << 20;  // a plan has a few hundred ranges at the very most
 
 bool HasLineBreak(const std::string& s) { return s.find_first_of("\r\n") != std::string::npos; }
-
-// Closes its handle once.
-struct THandle {
-  HANDLE H;
-  ~THandle() {
-    if (H != INVALID_HANDLE_VALUE) CloseHandle(H);
-  }
-};
 
 }  // namespace
 
@@ -86,12 +79,12 @@ bool SaveResumeState(const std::wstring& path, const TResumeState& state) {
   const std::string text = FormatResumeState(state);
   const std::wstring temp = path + L".tmp";
   {
-    THandle file{CreateFileW(LongPath(temp).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
-                             FILE_ATTRIBUTE_NORMAL, nullptr)};
-    if (file.H == INVALID_HANDLE_VALUE) return false;
+    rtl::TFileHandle file(CreateFileW(LongPath(temp).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+                                      FILE_ATTRIBUTE_NORMAL, nullptr));
+    if (!file) return false;
     DWORD written = 0;
-    if (!WriteFile(file.H, text.data(), DWORD(text.size()), &written, nullptr) ||
-        written != text.size() || !FlushFileBuffers(file.H))
+    if (!WriteFile(file.Get(), text.data(), DWORD(text.size()), &written, nullptr) ||
+        written != text.size() || !FlushFileBuffers(file.Get()))
       return false;
   }
   return MoveFileExW(LongPath(temp).c_str(), LongPath(path).c_str(),
@@ -99,15 +92,15 @@ bool SaveResumeState(const std::wstring& path, const TResumeState& state) {
 }
 
 bool LoadResumeState(const std::wstring& path, TResumeState& out) {
-  THandle file{CreateFileW(LongPath(path).c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr,
-                           OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr)};
-  if (file.H == INVALID_HANDLE_VALUE) return false;
+  rtl::TFileHandle file(CreateFileW(LongPath(path).c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr,
+                                    OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+  if (!file) return false;
   LARGE_INTEGER size;
-  if (!GetFileSizeEx(file.H, &size) || size.QuadPart <= 0 || size.QuadPart > LONGLONG(kMaxFile))
+  if (!GetFileSizeEx(file.Get(), &size) || size.QuadPart <= 0 || size.QuadPart > LONGLONG(kMaxFile))
     return false;
   std::string text(std::size_t(size.QuadPart), '\0');
   DWORD read = 0;
-  if (!ReadFile(file.H, text.data(), DWORD(text.size()), &read, nullptr) || read != text.size())
+  if (!ReadFile(file.Get(), text.data(), DWORD(text.size()), &read, nullptr) || read != text.size())
     return false;
   return ParseResumeState(text, out);
 }

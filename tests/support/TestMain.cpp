@@ -4,6 +4,7 @@
 #include <shellapi.h>
 #include <gtest/gtest.h>
 
+#include "rtl/Handles.h"
 #include "support/TestSupport.h"
 
 namespace testing_support {
@@ -13,12 +14,12 @@ int RunProcessTypeMain();
 
 int main(int argc, char** argv) {
   int wargc = 0;
-  LPWSTR* wargv = CommandLineToArgvW(GetCommandLineW(), &wargc);
+  const rtl::TLocalMemory<LPWSTR*> arguments(CommandLineToArgvW(GetCommandLineW(), &wargc));
+  LPWSTR* wargv = arguments.Get();
   // A browser runtime's sub-process (--type=...) started from a test runs the role the test
   // registered, before anything else looks at the command line.
   for (int i = 1; wargv && i < wargc; ++i) {
     if (wcsncmp(wargv[i], L"--type=", 7) == 0) {
-      LocalFree(wargv);
       SetErrorMode(SEM_FAILCRITICALERRORS | SEM_NOGPFAULTERRORBOX);
       return testing_support::RunProcessTypeMain();
     }
@@ -26,10 +27,8 @@ int main(int argc, char** argv) {
   if (wargv && wargc >= 3 && std::wstring(wargv[1]) == L"--child") {
     std::vector<std::wstring> args(wargv + 3, wargv + wargc);
     const std::wstring name = wargv[2];
-    LocalFree(wargv);
     return testing_support::RunRegisteredChild(name, args);
   }
-  if (wargv) LocalFree(wargv);
   // A failing assertion must not open a dialog box under Wine.
   SetErrorMode(SEM_FAILCRITICALERRORS | SEM_NOGPFAULTERRORBOX);
   ::testing::InitGoogleTest(&argc, argv);

@@ -67,17 +67,13 @@ TChildProcess& TChildProcess::operator=(TChildProcess&& other) noexcept {
 }
 
 TChildProcess::~TChildProcess() {
-  if (FProcess) {
-    TerminateProcess(FProcess, 1);
-    CloseHandle(FProcess);
-  }
-  if (FJob) CloseHandle(FJob);  // kills whatever the child started in turn
+  if (FProcess) TerminateProcess(FProcess.Get(), 1);
 }
 
 int TChildProcess::Wait(DWORD timeoutMs) {
-  if (!FProcess || WaitForSingleObject(FProcess, timeoutMs) != WAIT_OBJECT_0) return -1;
+  if (!FProcess || WaitForSingleObject(FProcess.Get(), timeoutMs) != WAIT_OBJECT_0) return -1;
   DWORD code = 0;
-  GetExitCodeProcess(FProcess, &code);
+  GetExitCodeProcess(FProcess.Get(), &code);
   return int(code);
 }
 
@@ -104,10 +100,10 @@ std::wstring QuoteArg(const std::wstring& arg) {
 
 TChildProcess StartProcess(const std::wstring& commandLine) {
   TChildProcess child;
-  child.FJob = CreateJobObjectW(nullptr, nullptr);
+  child.FJob.Reset(CreateJobObjectW(nullptr, nullptr));
   JOBOBJECT_EXTENDED_LIMIT_INFORMATION limits{};
   limits.BasicLimitInformation.LimitFlags = JOB_OBJECT_LIMIT_KILL_ON_JOB_CLOSE;
-  SetInformationJobObject(child.FJob, JobObjectExtendedLimitInformation, &limits, sizeof limits);
+  SetInformationJobObject(child.FJob.Get(), JobObjectExtendedLimitInformation, &limits, sizeof limits);
   STARTUPINFOW si{};
   si.cb = sizeof si;
   PROCESS_INFORMATION pi{};
@@ -115,10 +111,10 @@ TChildProcess StartProcess(const std::wstring& commandLine) {
   if (!CreateProcessW(nullptr, cmd.data(), nullptr, nullptr, FALSE, CREATE_SUSPENDED, nullptr,
                       nullptr, &si, &pi))
     return child;
-  AssignProcessToJobObject(child.FJob, pi.hProcess);
-  ResumeThread(pi.hThread);
-  CloseHandle(pi.hThread);
-  child.FProcess = pi.hProcess;
+  const rtl::TUniqueHandle thread(pi.hThread);
+  child.FProcess.Reset(pi.hProcess);
+  AssignProcessToJobObject(child.FJob.Get(), pi.hProcess);
+  ResumeThread(thread.Get());
   child.FId = pi.dwProcessId;
   return child;
 }

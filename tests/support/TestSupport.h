@@ -8,6 +8,8 @@
 #include <string>
 #include <vector>
 
+#include "rtl/Handles.h"
+
 namespace testing_support {
 
 using TChildMain = int (*)(const std::vector<std::wstring>& args);
@@ -33,16 +35,16 @@ public:
   TChildProcess(TChildProcess&& other) noexcept;
   TChildProcess& operator=(TChildProcess&& other) noexcept;
   ~TChildProcess();
-  bool Valid() const { return FProcess != nullptr; }
+  bool Valid() const { return FProcess.Valid(); }
   // Exit code, or -1 when the process had not ended within the time.
   int Wait(DWORD timeoutMs);
-  HANDLE Handle() const { return FProcess; }
+  HANDLE Handle() const { return FProcess.Get(); }
   DWORD Id() const { return FId; }
 
 private:
   friend TChildProcess StartProcess(const std::wstring& commandLine);
-  HANDLE FProcess = nullptr;
-  HANDLE FJob = nullptr;
+  rtl::TUniqueHandle FProcess;
+  rtl::TUniqueHandle FJob;  // its close kills whatever the child started in turn
   DWORD FId = 0;
 };
 

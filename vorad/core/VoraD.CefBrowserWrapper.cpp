@@ -8,15 +8,10 @@
 
 // --- TFavIcon --------------------------------------------------------------------------------
 
-TFavIcon::~TFavIcon() {
-  if (FHandle) DestroyIcon(FHandle);
-}
+TFavIcon::~TFavIcon() = default;
 
 bool TFavIcon::LoadFromBytes(std::string_view data) {
-  if (FHandle) {
-    DestroyIcon(FHandle);
-    FHandle = nullptr;
-  }
+  FHandle.Reset();
   // ICONDIR (6 bytes), then 16-byte entries: width, height, colours, reserved, planes, bit
   // count, image size, image offset.
   if (data.size() < 6 + 16) return false;
@@ -32,7 +27,7 @@ bool TFavIcon::LoadFromBytes(std::string_view data) {
   HICON icon = CreateIconFromResourceEx(const_cast<PBYTE>(b + offset), size, TRUE, 0x00030000, width, height,
                                         LR_DEFAULTCOLOR);
   if (!icon) return false;
-  FHandle = icon;
+  FHandle.Reset(icon);
   FWidth = width;
   FHeight = height;
   return true;

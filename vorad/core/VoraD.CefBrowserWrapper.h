@@ -10,6 +10,7 @@
 #include <string_view>
 #include <unordered_map>
 
+#include "rtl/Handles.h"
 #include "rtl/Interfaces.h"
 #include "rtl/Streams.h"
 #include "vorad/cef3/VoraD.Cef3.Interfaces.h"
@@ -28,13 +29,13 @@ public:
 
   // Loads the first image of an icon file; false (and still empty) when the data is no icon.
   bool LoadFromBytes(std::string_view data);
-  HICON Handle() const { return FHandle; }
-  bool Empty() const { return FHandle == nullptr; }
+  HICON Handle() const { return FHandle.Get(); }
+  bool Empty() const { return !FHandle; }
   int Width() const { return FWidth; }
   int Height() const { return FHeight; }
 
 private:
-  HICON FHandle = nullptr;
+  rtl::TIcon FHandle;
   int FWidth = 0, FHeight = 0;
 };
 

@@ -106,7 +106,7 @@ TVoraDJsExtention::TVoraDJsExtention() : FEvent(CreateEventW(nullptr, FALSE, FAL
 
 TVoraDJsExtention::~TVoraDJsExtention() {
   if (CurrentJsExtention == this) CurrentJsExtention = nullptr;
-  FEvent.reset();
+  FEvent.Reset();
   TLockerHold hold;
   Extentions().erase(this);
   FHandlers.clear();
@@ -116,10 +116,10 @@ void TVoraDJsExtention::RaiseScriptError(const std::wstring& text) {
   if (!text.empty()) throw rtl::Exception(text);
 }
 
-TWaitResult TVoraDJsExtention::WaitForReply(DWORD timeoutMs) { return WaitEventWithMessages(FEvent.get(), timeoutMs); }
+TWaitResult TVoraDJsExtention::WaitForReply(DWORD timeoutMs) { return WaitEventWithMessages(FEvent.Get(), timeoutMs); }
 
 void TVoraDJsExtention::SignalReply() {
-  if (FEvent) SetEvent(FEvent.get());
+  if (FEvent) SetEvent(FEvent.Get());
 }
 
 void TVoraDJsExtention::RegisterHandler(const std::wstring& id, const rtl::TRef<TJsExtentionProc>& proc,

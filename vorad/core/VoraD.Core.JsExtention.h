@@ -17,6 +17,7 @@
 #include <string>
 #include <vector>
 
+#include "rtl/Handles.h"
 #include "rtl/Interfaces.h"
 #include "rtl/Variant.h"
 #include "vorad/cef3/VoraD.Cef3.Interfaces.h"
@@ -135,14 +136,11 @@ private:
   TResult Wait(const rtl::TRef<ICefBrowser>& browser, const std::wstring& name, int32_t kind,
                const rtl::TVariant* value);
 
-  struct TCloseHandle {
-    void operator()(HANDLE h) const noexcept { if (h) CloseHandle(h); }
-  };
   struct TPendingRequest {
     rtl::TRef<TJsExtentionProc> proc;
     int32_t pageId;
   };
-  std::unique_ptr<void, TCloseHandle> FEvent;  // auto-reset, unnamed
+  rtl::TUniqueHandle FEvent;  // auto-reset, unnamed
   std::map<std::wstring, TPendingRequest> FHandlers;
 };
 

@@ -73,3 +73,14 @@ inline BOOL SetEndOfFile(HANDLE) { return FALSE; }
 inline BOOL GetFileSizeEx(HANDLE, LARGE_INTEGER*) { return FALSE; }
 inline BOOL FlushFileBuffers(HANDLE) { return FALSE; }
 inline BOOL CloseHandle(HANDLE) { return TRUE; }
+
+// What the handle family (rtl/Handles.h) closes with, and the last error it keeps.
+using HMODULE = void*;
+inline DWORD& ShimLastError() {
+  thread_local DWORD error = 0;
+  return error;
+}
+inline DWORD GetLastError() { return ShimLastError(); }
+inline void SetLastError(DWORD error) { ShimLastError() = error; }
+inline BOOL FreeLibrary(HMODULE) { return TRUE; }
+inline BOOL UnmapViewOfFile(const void*) { return TRUE; }
