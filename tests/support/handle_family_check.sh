@@ -11,7 +11,6 @@ cd "${1:-$(dirname "$0")/../..}"
 calls='CloseHandle|FreeLibrary|DeleteObject|DeleteDC|ReleaseDC|closesocket|WinHttpCloseHandle|UnmapViewOfFile|LocalFree|DestroyIcon|CloseClipboard|GlobalUnlock'
 exempt=(
   rtl/Handles.h  # the family itself
-  vorad/cef3/VoraD.Core.App.cpp  # TEMPORARY, until its module handle is converted: delete this line then
 )
 
 found=$(grep -rnwE "$calls" --include='*.h' --include='*.cpp' --include='*.c' \

@@ -63,15 +63,15 @@ bool TVoraDApp::Init() {
   _clearfp();
   _controlfp(_MCW_EM, _MCW_EM);
 
-  HMODULE library = LoadLibraryW(FCefLibrary.c_str());
+  rtl::TModule library(LoadLibraryW(FCefLibrary.c_str()));
   if (!library) RaiseLastOSError(GetLastError());
-  if (CefApi.Resolve(library)) {
-    // Unloaded again, so that a later Init does not report a half-bound library as ready.
+  if (CefApi.Resolve(library.Get())) {
+    // Unloaded again (by the owner), so that a later Init does not report a half-bound
+    // library as ready.
     CefApi.Clear();
-    FreeLibrary(library);
     throw ECefException(L"Invalid CEF Library version");
   }
-  FLibHandle = library;
+  FLibHandle = std::move(library);
 
   const cef_settings_t settings = BuildSettings();
   cef_main_args_t mainArgs{};
@@ -94,8 +94,7 @@ void TVoraDApp::CefShutDown() {
   if (FCefIsMainProcess && CefApi.cef_shutdown) CefApi.cef_shutdown();
   FCefIsMainProcess = false;
   CefApi.Clear();
-  FreeLibrary(FLibHandle);
-  FLibHandle = nullptr;
+  FLibHandle.Reset();
 }
 
 void TVoraDApp::CheckLoaded() const {

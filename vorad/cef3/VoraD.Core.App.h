@@ -10,6 +10,7 @@
 #include <functional>
 #include <string>
 
+#include "rtl/Handles.h"
 #include "rtl/SysUtils.h"
 #include "vorad/cef3/VoraD.Cef3.Api.Table.h"
 #include "vorad/cef3/VoraD.Cef3.Classes.h"
@@ -39,13 +40,13 @@ public:
   // Raises rtl::EOSError when the library cannot be loaded, ECefException "Invalid CEF Library
   // version" when an export is missing.
   bool Init();
-  bool IsNeedInitInMainProcess() const { return !FCefSingleProcess && FLibHandle == nullptr; }
+  bool IsNeedInitInMainProcess() const { return !FCefSingleProcess && !FLibHandle; }
   // cef_shutdown (browser process only), then unloads the library. Nothing when not loaded.
   void CefShutDown();
 
-  bool Loaded() const { return FLibHandle != nullptr; }
+  bool Loaded() const { return FLibHandle.Valid(); }
   bool IsMainProcess() const { return FCefIsMainProcess; }
-  HMODULE LibHandle() const { return FLibHandle; }
+  HMODULE LibHandle() const { return FLibHandle.Get(); }
   // The settings record Init passes (its strings are views of this object's fields).
   cef_settings_t BuildSettings() const;
 
@@ -188,7 +189,7 @@ public:
 private:
   void CheckLoaded() const;
 
-  HMODULE FLibHandle = nullptr;
+  rtl::TModule FLibHandle;
   bool FCefIsMainProcess = false;
   std::wstring FCefLibrary = L"libcef.dll";
   std::wstring FCefCache;
