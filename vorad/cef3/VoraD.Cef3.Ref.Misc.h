@@ -1,6 +1,6 @@
 #pragma once
-// Ref classes. The rest: callbacks, task runner, download item, command line, scheme registrar, context
-// menu and menu model, drag data, certificates.
+// Ref classes. The rest: callbacks, task runner, download item, command line, scheme
+// registrar, context menu and menu model, drag data, certificates.
 #include <string>
 #include <vector>
 
