@@ -5,10 +5,10 @@
 
 // Counted out-array: sized by the count entry; the entry reports how many it wrote.
 void TCefBrowserRef::GetFrameIdentifiers(std::vector<int64_t>& identifiers) {
-  cef_browser_t* self_ = Data();
-  if (!self_->get_frame_identifiers) return;
-  size_t identifiersCount_ = self_->get_frame_count ? self_->get_frame_count(self_) : 0;
-  identifiers.assign(identifiersCount_, {});
-  self_->get_frame_identifiers(self_, &identifiersCount_, identifiers.data());
-  identifiers.resize(std::min(identifiersCount_, identifiers.size()));
+  cef_browser_t* self = Data();
+  if (!self->get_frame_identifiers) return;
+  size_t count = self->get_frame_count ? self->get_frame_count(self) : 0;
+  identifiers.assign(count, {});
+  self->get_frame_identifiers(self, &count, identifiers.data());
+  identifiers.resize(std::min(count, identifiers.size()));
 }

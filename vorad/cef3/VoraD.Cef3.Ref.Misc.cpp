@@ -1,24 +1,26 @@
 // Ref operations whose contract the call template does not cover, each with the reason.
 #include "vorad/cef3/VoraD.Cef3.Ref.Misc.h"
 
-// Counted out-array of structures, each adopted; sized by the chain size entry.
-void TCefSslInfoRef::GetDerencodedIssuerChain(std::vector<rtl::TRef<ICefBinaryValue>>& chain) {
-  cef_sslinfo_t* self_ = Data();
-  if (!self_->get_derencoded_issuer_chain) return;
-  size_t chainCount_ = self_->get_issuer_chain_size ? self_->get_issuer_chain_size(self_) : 0;
-  std::vector<cef_binary_value_t*> chain_(chainCount_, nullptr);
-  self_->get_derencoded_issuer_chain(self_, &chainCount_, chain_.data());
+namespace {
+
+// Counted out-array of structures, each adopted; sized by the chain size entry, and the entry
+// reports how many it wrote.
+template <auto Entry>
+void ReadIssuerChain(cef_sslinfo_t* self, std::vector<rtl::TRef<ICefBinaryValue>>& chain) {
+  if (!(self->*Entry)) return;
+  size_t count = self->get_issuer_chain_size ? self->get_issuer_chain_size(self) : 0;
+  std::vector<cef_binary_value_t*> items(count, nullptr);
+  (self->*Entry)(self, &count, items.data());
   chain.clear();
-  for (size_t i = 0; i < chainCount_ && i < chain_.size(); ++i) chain.push_back(::UnWrap(chain_[i]));
+  for (size_t i = 0; i < count && i < items.size(); ++i) chain.push_back(::UnWrap(items[i]));
 }
 
-// Counted out-array of structures, each adopted; sized by the chain size entry.
+}  // namespace
+
+void TCefSslInfoRef::GetDerencodedIssuerChain(std::vector<rtl::TRef<ICefBinaryValue>>& chain) {
+  ReadIssuerChain<&cef_sslinfo_t::get_derencoded_issuer_chain>(Data(), chain);
+}
+
 void TCefSslInfoRef::GetPemencodedIssuerChain(std::vector<rtl::TRef<ICefBinaryValue>>& chain) {
-  cef_sslinfo_t* self_ = Data();
-  if (!self_->get_pemencoded_issuer_chain) return;
-  size_t chainCount_ = self_->get_issuer_chain_size ? self_->get_issuer_chain_size(self_) : 0;
-  std::vector<cef_binary_value_t*> chain_(chainCount_, nullptr);
-  self_->get_pemencoded_issuer_chain(self_, &chainCount_, chain_.data());
-  chain.clear();
-  for (size_t i = 0; i < chainCount_ && i < chain_.size(); ++i) chain.push_back(::UnWrap(chain_[i]));
+  ReadIssuerChain<&cef_sslinfo_t::get_pemencoded_issuer_chain>(Data(), chain);
 }
