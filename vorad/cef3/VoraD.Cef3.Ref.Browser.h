@@ -93,10 +93,6 @@ public:
   void DragSourceSystemDragEnded() override { Call<&C::drag_source_system_drag_ended>(); }
 };
 
-inline rtl::TRef<ICefBrowserHost> UnWrap(cef_browser_host_t* data) {
-  return data ? new TCefBrowserHostRef(data) : nullptr;
-}
-
 class TCefBrowserRef : public TCefRef<cef_browser_t, ICefBrowser> {
 public:
   using TCefRef::TCefRef;
@@ -127,10 +123,6 @@ public:
     return Call<&C::send_process_message>(target_process, message);
   }
 };
-
-inline rtl::TRef<ICefBrowser> UnWrap(cef_browser_t* data) {
-  return data ? new TCefBrowserRef(data) : nullptr;
-}
 
 class TCefFrameRef : public TCefRef<cef_frame_t, ICefFrame> {
 public:
@@ -166,8 +158,6 @@ public:
   void VisitDom(const rtl::TRef<ICefDomVisitor>& visitor) override { Call<&C::visit_dom>(visitor); }
 };
 
-inline rtl::TRef<ICefFrame> UnWrap(cef_frame_t* data) { return data ? new TCefFrameRef(data) : nullptr; }
-
 class TCefNavigationEntryRef : public TCefRef<cef_navigation_entry_t, ICefNavigationEntry> {
 public:
   using TCefRef::TCefRef;
@@ -181,7 +171,3 @@ public:
   cef_time_t GetCompletionTime() override { return Call<&C::get_completion_time>(); }
   int GetHttpStatusCode() override { return Call<&C::get_http_status_code>(); }
 };
-
-inline rtl::TRef<ICefNavigationEntry> UnWrap(cef_navigation_entry_t* data) {
-  return data ? new TCefNavigationEntryRef(data) : nullptr;
-}

@@ -28,10 +28,6 @@ public:
   }
 };
 
-inline rtl::TRef<ICefDomDocument> UnWrap(cef_domdocument_t* data) {
-  return data ? new TCefDomDocumentRef(data) : nullptr;
-}
-
 class TCefDomNodeRef : public TCefRef<cef_domnode_t, ICefDomNode> {
 public:
   using TCefRef::TCefRef;
@@ -67,7 +63,3 @@ public:
   }
   std::wstring GetElementInnerText() override { return Call<&C::get_element_inner_text>(); }
 };
-
-inline rtl::TRef<ICefDomNode> UnWrap(cef_domnode_t* data) {
-  return data ? new TCefDomNodeRef(data) : nullptr;
-}

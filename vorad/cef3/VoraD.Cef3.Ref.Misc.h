@@ -13,20 +13,12 @@ public:
   void Cancel() override { Call<&C::cancel>(); }
 };
 
-inline rtl::TRef<ICefRequestCallback> UnWrap(cef_request_callback_t* data) {
-  return data ? new TCefRequestCallbackRef(data) : nullptr;
-}
-
 class TCefCallbackRef : public TCefRef<cef_callback_t, ICefCallback> {
 public:
   using TCefRef::TCefRef;
   void Cont() override { Call<&C::cont>(); }
   void Cancel() override { Call<&C::cancel>(); }
 };
-
-inline rtl::TRef<ICefCallback> UnWrap(cef_callback_t* data) {
-  return data ? new TCefCallbackRef(data) : nullptr;
-}
 
 class TCefTaskRunnerRef : public TCefRef<cef_task_runner_t, ICefTaskRunner> {
 public:
@@ -42,10 +34,6 @@ public:
     return Call<&C::post_delayed_task>(task, delay_ms);
   }
 };
-
-inline rtl::TRef<ICefTaskRunner> UnWrap(cef_task_runner_t* data) {
-  return data ? new TCefTaskRunnerRef(data) : nullptr;
-}
 
 class TCefDownLoadItemRef : public TCefRef<cef_download_item_t, ICefDownloadItem> {
 public:
@@ -69,10 +57,6 @@ public:
   std::wstring GetMimeType() override { return Call<&C::get_mime_type>(); }
 };
 
-inline rtl::TRef<ICefDownloadItem> UnWrap(cef_download_item_t* data) {
-  return data ? new TCefDownLoadItemRef(data) : nullptr;
-}
-
 class TCefBeforeDownloadCallbackRef : public TCefRef<cef_before_download_callback_t, ICefBeforeDownloadCallback> {
 public:
   using TCefRef::TCefRef;
@@ -81,10 +65,6 @@ public:
   }
 };
 
-inline rtl::TRef<ICefBeforeDownloadCallback> UnWrap(cef_before_download_callback_t* data) {
-  return data ? new TCefBeforeDownloadCallbackRef(data) : nullptr;
-}
-
 class TCefDownloadItemCallbackRef : public TCefRef<cef_download_item_callback_t, ICefDownloadItemCallback> {
 public:
   using TCefRef::TCefRef;
@@ -92,10 +72,6 @@ public:
   void Pause() override { Call<&C::pause>(); }
   void Resume() override { Call<&C::resume>(); }
 };
-
-inline rtl::TRef<ICefDownloadItemCallback> UnWrap(cef_download_item_callback_t* data) {
-  return data ? new TCefDownloadItemCallbackRef(data) : nullptr;
-}
 
 class TCefAuthCallbackRef : public TCefRef<cef_auth_callback_t, ICefAuthCallback> {
 public:
@@ -106,19 +82,11 @@ public:
   void Cancel() override { Call<&C::cancel>(); }
 };
 
-inline rtl::TRef<ICefAuthCallback> UnWrap(cef_auth_callback_t* data) {
-  return data ? new TCefAuthCallbackRef(data) : nullptr;
-}
-
 class TCefJsDialogCallbackRef : public TCefRef<cef_jsdialog_callback_t, ICefJsDialogCallback> {
 public:
   using TCefRef::TCefRef;
   void Cont(bool success, const std::wstring& user_input) override { Call<&C::cont>(success, user_input); }
 };
-
-inline rtl::TRef<ICefJsDialogCallback> UnWrap(cef_jsdialog_callback_t* data) {
-  return data ? new TCefJsDialogCallbackRef(data) : nullptr;
-}
 
 class TCefCommandLineRef : public TCefRef<cef_command_line_t, ICefCommandLine> {
 public:
@@ -150,10 +118,6 @@ public:
   void PrependWrapper(const std::wstring& wrapper) override { Call<&C::prepend_wrapper>(wrapper); }
 };
 
-inline rtl::TRef<ICefCommandLine> UnWrap(cef_command_line_t* data) {
-  return data ? new TCefCommandLineRef(data) : nullptr;
-}
-
 class TCefSchemeRegistrarRef : public TCefRef<cef_scheme_registrar_t, ICefSchemeRegistrar> {
 public:
   using TCefRef::TCefRef;
@@ -163,19 +127,11 @@ public:
   }
 };
 
-inline rtl::TRef<ICefSchemeRegistrar> UnWrap(cef_scheme_registrar_t* data) {
-  return data ? new TCefSchemeRegistrarRef(data) : nullptr;
-}
-
 class TCefGeolocationCallbackRef : public TCefRef<cef_geolocation_callback_t, ICefGeolocationCallback> {
 public:
   using TCefRef::TCefRef;
   void Cont(bool allow) override { Call<&C::cont>(allow); }
 };
-
-inline rtl::TRef<ICefGeolocationCallback> UnWrap(cef_geolocation_callback_t* data) {
-  return data ? new TCefGeolocationCallbackRef(data) : nullptr;
-}
 
 class TCefContextMenuParamsRef : public TCefRef<cef_context_menu_params_t, ICefContextMenuParams> {
 public:
@@ -207,10 +163,6 @@ public:
   bool IsCustomMenu() override { return Call<&C::is_custom_menu>(); }
   bool IsPepperMenu() override { return Call<&C::is_pepper_menu>(); }
 };
-
-inline rtl::TRef<ICefContextMenuParams> UnWrap(cef_context_menu_params_t* data) {
-  return data ? new TCefContextMenuParamsRef(data) : nullptr;
-}
 
 class TCefMenuModelRef : public TCefRef<cef_menu_model_t, ICefMenuModel> {
 public:
@@ -310,10 +262,6 @@ public:
   }
 };
 
-inline rtl::TRef<ICefMenuModel> UnWrap(cef_menu_model_t* data) {
-  return data ? new TCefMenuModelRef(data) : nullptr;
-}
-
 class TCefFileDialogCallbackRef : public TCefRef<cef_file_dialog_callback_t, ICefFileDialogCallback> {
 public:
   using TCefRef::TCefRef;
@@ -322,10 +270,6 @@ public:
   }
   void Cancel() override { Call<&C::cancel>(); }
 };
-
-inline rtl::TRef<ICefFileDialogCallback> UnWrap(cef_file_dialog_callback_t* data) {
-  return data ? new TCefFileDialogCallbackRef(data) : nullptr;
-}
 
 class TCefDragDataRef : public TCefRef<cef_drag_data_t, ICefDragData> {
 public:
@@ -360,10 +304,6 @@ public:
   }
 };
 
-inline rtl::TRef<ICefDragData> UnWrap(cef_drag_data_t* data) {
-  return data ? new TCefDragDataRef(data) : nullptr;
-}
-
 class TCefSslCertPrincipalRef : public TCefRef<cef_sslcert_principal_t, ICefSslCertPrincipal> {
 public:
   using TCefRef::TCefRef;
@@ -386,10 +326,6 @@ public:
   }
 };
 
-inline rtl::TRef<ICefSslCertPrincipal> UnWrap(cef_sslcert_principal_t* data) {
-  return data ? new TCefSslCertPrincipalRef(data) : nullptr;
-}
-
 class TCefSslInfoRef : public TCefRef<cef_sslinfo_t, ICefSslInfo> {
 public:
   using TCefRef::TCefRef;
@@ -408,10 +344,6 @@ public:
   void GetPemencodedIssuerChain(std::vector<rtl::TRef<ICefBinaryValue>>& chain) override;
 };
 
-inline rtl::TRef<ICefSslInfo> UnWrap(cef_sslinfo_t* data) {
-  return data ? new TCefSslInfoRef(data) : nullptr;
-}
-
 class TCefRunContextMenuCallbackRef : public TCefRef<cef_run_context_menu_callback_t, ICefRunContextMenuCallback> {
 public:
   using TCefRef::TCefRef;
@@ -420,7 +352,3 @@ public:
   }
   void Cancel() override { Call<&C::cancel>(); }
 };
-
-inline rtl::TRef<ICefRunContextMenuCallback> UnWrap(cef_run_context_menu_callback_t* data) {
-  return data ? new TCefRunContextMenuCallbackRef(data) : nullptr;
-}

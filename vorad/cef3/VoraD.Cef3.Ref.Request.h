@@ -24,10 +24,6 @@ public:
   void RemoveElements() override { Call<&C::remove_elements>(); }
 };
 
-inline rtl::TRef<ICefPostData> UnWrap(cef_post_data_t* data) {
-  return data ? new TCefPostDataRef(data) : nullptr;
-}
-
 class TCefPostDataElementRef : public TCefRef<cef_post_data_element_t, ICefPostDataElement> {
 public:
   using TCefRef::TCefRef;
@@ -42,10 +38,6 @@ public:
   size_t GetBytesCount() override { return Call<&C::get_bytes_count>(); }
   size_t GetBytes(size_t size, void* bytes) override { return Call<&C::get_bytes>(size, bytes); }
 };
-
-inline rtl::TRef<ICefPostDataElement> UnWrap(cef_post_data_element_t* data) {
-  return data ? new TCefPostDataElementRef(data) : nullptr;
-}
 
 class TCefRequestRef : public TCefRef<cef_request_t, ICefRequest> {
 public:
@@ -81,10 +73,6 @@ public:
   uint64_t GetIdentifier() override { return Call<&C::get_identifier>(); }
 };
 
-inline rtl::TRef<ICefRequest> UnWrap(cef_request_t* data) {
-  return data ? new TCefRequestRef(data) : nullptr;
-}
-
 class TCefResponseRef : public TCefRef<cef_response_t, ICefResponse> {
 public:
   using TCefRef::TCefRef;
@@ -101,10 +89,6 @@ public:
   void GetHeaderMap(cef_string_multimap_t headerMap) override { Call<&C::get_header_map>(headerMap); }
   void SetHeaderMap(cef_string_multimap_t headerMap) override { Call<&C::set_header_map>(headerMap); }
 };
-
-inline rtl::TRef<ICefResponse> UnWrap(cef_response_t* data) {
-  return data ? new TCefResponseRef(data) : nullptr;
-}
 
 class TCefCookieManagerRef : public TCefRef<cef_cookie_manager_t, ICefCookieManager> {
 public:
@@ -144,10 +128,6 @@ public:
   }
 };
 
-inline rtl::TRef<ICefCookieManager> UnWrap(cef_cookie_manager_t* data) {
-  return data ? new TCefCookieManagerRef(data) : nullptr;
-}
-
 class TCefWebPluginInfoRef : public TCefRef<cef_web_plugin_info_t, ICefWebPluginInfo> {
 public:
   using TCefRef::TCefRef;
@@ -156,10 +136,6 @@ public:
   std::wstring GetVersion() override { return Call<&C::get_version>(); }
   std::wstring GetDescription() override { return Call<&C::get_description>(); }
 };
-
-inline rtl::TRef<ICefWebPluginInfo> UnWrap(cef_web_plugin_info_t* data) {
-  return data ? new TCefWebPluginInfoRef(data) : nullptr;
-}
 
 class TCefUrlRequestRef : public TCefRef<cef_urlrequest_t, ICefUrlRequest> {
 public:
@@ -175,10 +151,6 @@ public:
   rtl::TRef<ICefResponse> GetResponse() override { return Call<&C::get_response>(); }
   void Cancel() override { Call<&C::cancel>(); }
 };
-
-inline rtl::TRef<ICefUrlRequest> UnWrap(cef_urlrequest_t* data) {
-  return data ? new TCefUrlRequestRef(data) : nullptr;
-}
 
 class TCefRequestContextRef : public TCefRef<cef_request_context_t, ICefRequestContext> {
 public:
@@ -231,10 +203,6 @@ public:
   }
 };
 
-inline rtl::TRef<ICefRequestContext> UnWrap(cef_request_context_t* data) {
-  return data ? new TCefRequestContextRef(data) : nullptr;
-}
-
 class TCefRequestContextHandlerRef : public TCefRef<cef_request_context_handler_t, ICefRequestContextHandler> {
 public:
   using TCefRef::TCefRef;
@@ -245,7 +213,3 @@ public:
     return Call<&C::on_before_plugin_load>(mime_type, plugin_url, top_origin_url, plugin_info, plugin_policy);
   }
 };
-
-inline rtl::TRef<ICefRequestContextHandler> UnWrap(cef_request_context_handler_t* data) {
-  return data ? new TCefRequestContextHandlerRef(data) : nullptr;
-}

@@ -2,6 +2,20 @@
 // entry is checked first: with it missing, nothing is handed over and no out-slot is touched.
 #include "vorad/cef3/VoraD.Cef3.Ref.Script.h"
 
+// The wrappers adopting each structure of this area (declared in VoraD.Cef3.Ref.h).
+rtl::TRef<ICefv8Value> UnWrap(cef_v8value_t* data) { return data ? new TCefv8ValueRef(data) : nullptr; }
+rtl::TRef<ICefv8Context> UnWrap(cef_v8context_t* data) { return data ? new TCefv8ContextRef(data) : nullptr; }
+rtl::TRef<ICefV8StackFrame> UnWrap(cef_v8stack_frame_t* data) {
+  return data ? new TCefV8StackFrameRef(data) : nullptr;
+}
+rtl::TRef<ICefV8StackTrace> UnWrap(cef_v8stack_trace_t* data) {
+  return data ? new TCefV8StackTraceRef(data) : nullptr;
+}
+rtl::TRef<ICefv8Handler> UnWrap(cef_v8handler_t* data) { return data ? new TCefv8HandlerRef(data) : nullptr; }
+rtl::TRef<ICefV8Exception> UnWrap(cef_v8exception_t* data) {
+  return data ? new TCefV8ExceptionRef(data) : nullptr;
+}
+
 namespace {
 
 // Script arguments go as a counted array, each with one added reference for the runtime.

@@ -83,10 +83,6 @@ public:
       const rtl::TRef<ICefv8Value>& object, const TCefv8ValueArray& arguments) override;
 };
 
-inline rtl::TRef<ICefv8Value> UnWrap(cef_v8value_t* data) {
-  return data ? new TCefv8ValueRef(data) : nullptr;
-}
-
 class TCefv8ContextRef : public TCefRef<cef_v8context_t, ICefv8Context> {
 public:
   using TCefRef::TCefRef;
@@ -105,10 +101,6 @@ public:
       rtl::TRef<ICefV8Exception>& exception) override;
 };
 
-inline rtl::TRef<ICefv8Context> UnWrap(cef_v8context_t* data) {
-  return data ? new TCefv8ContextRef(data) : nullptr;
-}
-
 class TCefV8StackFrameRef : public TCefRef<cef_v8stack_frame_t, ICefV8StackFrame> {
 public:
   using TCefRef::TCefRef;
@@ -122,10 +114,6 @@ public:
   bool IsConstructor() override { return Call<&C::is_constructor>(); }
 };
 
-inline rtl::TRef<ICefV8StackFrame> UnWrap(cef_v8stack_frame_t* data) {
-  return data ? new TCefV8StackFrameRef(data) : nullptr;
-}
-
 class TCefV8StackTraceRef : public TCefRef<cef_v8stack_trace_t, ICefV8StackTrace> {
 public:
   using TCefRef::TCefRef;
@@ -136,10 +124,6 @@ public:
   rtl::TRef<ICefV8StackFrame> GetFrame(int index) override { return Call<&C::get_frame>(index); }
 };
 
-inline rtl::TRef<ICefV8StackTrace> UnWrap(cef_v8stack_trace_t* data) {
-  return data ? new TCefV8StackTraceRef(data) : nullptr;
-}
-
 class TCefv8HandlerRef : public TCefRef<cef_v8handler_t, ICefv8Handler> {
 public:
   using TCefRef::TCefRef;
@@ -147,10 +131,6 @@ public:
       const TCefv8ValueArray& arguments, rtl::TRef<ICefv8Value>& retval,
       std::wstring& exception) override;
 };
-
-inline rtl::TRef<ICefv8Handler> UnWrap(cef_v8handler_t* data) {
-  return data ? new TCefv8HandlerRef(data) : nullptr;
-}
 
 class TCefV8ExceptionRef : public TCefRef<cef_v8exception_t, ICefV8Exception> {
 public:
@@ -164,7 +144,3 @@ public:
   int GetStartColumn() override { return Call<&C::get_start_column>(); }
   int GetEndColumn() override { return Call<&C::get_end_column>(); }
 };
-
-inline rtl::TRef<ICefV8Exception> UnWrap(cef_v8exception_t* data) {
-  return data ? new TCefV8ExceptionRef(data) : nullptr;
-}

@@ -17,10 +17,6 @@ public:
   rtl::TRef<ICefListValue> GetArgumentList() override { return Call<&C::get_argument_list>(); }
 };
 
-inline rtl::TRef<ICefProcessMessage> UnWrap(cef_process_message_t* data) {
-  return data ? new TCefProcessMessageRef(data) : nullptr;
-}
-
 class TCefListValueRef : public TCefRef<cef_list_value_t, ICefListValue> {
 public:
   using TCefRef::TCefRef;
@@ -64,10 +60,6 @@ public:
   }
 };
 
-inline rtl::TRef<ICefListValue> UnWrap(cef_list_value_t* data) {
-  return data ? new TCefListValueRef(data) : nullptr;
-}
-
 class TCefValueRef : public TCefRef<cef_value_t, ICefValue> {
 public:
   using TCefRef::TCefRef;
@@ -99,8 +91,6 @@ public:
   bool SetList(const rtl::TRef<ICefListValue>& value) override { return Call<&C::set_list>(value); }
 };
 
-inline rtl::TRef<ICefValue> UnWrap(cef_value_t* data) { return data ? new TCefValueRef(data) : nullptr; }
-
 class TCefBinaryValueRef : public TCefRef<cef_binary_value_t, ICefBinaryValue> {
 public:
   using TCefRef::TCefRef;
@@ -116,10 +106,6 @@ public:
     return Call<&C::get_data>(buffer, buffer_size, data_offset);
   }
 };
-
-inline rtl::TRef<ICefBinaryValue> UnWrap(cef_binary_value_t* data) {
-  return data ? new TCefBinaryValueRef(data) : nullptr;
-}
 
 class TCefDictionaryValueRef : public TCefRef<cef_dictionary_value_t, ICefDictionaryValue> {
 public:
@@ -170,7 +156,3 @@ public:
     return Call<&C::set_list>(key, value);
   }
 };
-
-inline rtl::TRef<ICefDictionaryValue> UnWrap(cef_dictionary_value_t* data) {
-  return data ? new TCefDictionaryValueRef(data) : nullptr;
-}

@@ -19,8 +19,8 @@ protected:
   void* FData;
 };
 
-// A new wrapper adopting the reference a structure carries, one per wrapped structure (each is
-// defined beside its class); null gives null. CallEntry adopts structure results through these.
+// A new wrapper adopting the reference a structure carries, one per wrapped structure (each
+// defined in its area's source); null gives null. CallEntry adopts structure results by these.
 rtl::TRef<ICefBrowserHost> UnWrap(cef_browser_host_t* data);
 rtl::TRef<ICefBrowser> UnWrap(cef_browser_t* data);
 rtl::TRef<ICefFrame> UnWrap(cef_frame_t* data);
