@@ -1,0 +1,74 @@
+// Ref operations whose contract the call template does not cover, each with the reason. The
+// entry is checked first: with it missing, nothing is handed over and no out-slot is touched.
+#include "vorad/cef3/VoraD.Cef3.Ref.Script.h"
+
+// The wrappers adopting each structure of this area (declared in VoraD.Cef3.Ref.h).
+rtl::TRef<ICefv8Value> UnWrap(cef_v8value_t* data) { return data ? new TCefv8ValueRef(data) : nullptr; }
+rtl::TRef<ICefv8Context> UnWrap(cef_v8context_t* data) { return data ? new TCefv8ContextRef(data) : nullptr; }
+rtl::TRef<ICefV8StackFrame> UnWrap(cef_v8stack_frame_t* data) {
+  return data ? new TCefV8StackFrameRef(data) : nullptr;
+}
+rtl::TRef<ICefV8StackTrace> UnWrap(cef_v8stack_trace_t* data) {
+  return data ? new TCefV8StackTraceRef(data) : nullptr;
+}
+rtl::TRef<ICefv8Handler> UnWrap(cef_v8handler_t* data) { return data ? new TCefv8HandlerRef(data) : nullptr; }
+rtl::TRef<ICefV8Exception> UnWrap(cef_v8exception_t* data) {
+  return data ? new TCefV8ExceptionRef(data) : nullptr;
+}
+
+namespace {
+
+// Script arguments go as a counted array, each with one added reference for the runtime.
+std::vector<cef_v8value_t*> ArgumentArray(const TCefv8ValueArray& arguments) {
+  std::vector<cef_v8value_t*> result;
+  result.reserve(arguments.size());
+  for (const auto& v : arguments)
+    result.push_back(static_cast<cef_v8value_t*>(TCef3Helper::CefGetData(v)));
+  return result;
+}
+
+}  // namespace
+
+// A counted argument array.
+rtl::TRef<ICefv8Value> TCefv8ValueRef::ExecuteFunction(const rtl::TRef<ICefv8Value>& object,
+    const TCefv8ValueArray& arguments) {
+  if (!Data()->execute_function) return nullptr;
+  std::vector<cef_v8value_t*> arguments_ = ArgumentArray(arguments);
+  return Call<&C::execute_function>(object, arguments_.size(), arguments_.data());
+}
+
+// A counted argument array.
+rtl::TRef<ICefv8Value> TCefv8ValueRef::ExecuteFunctionWithContext(
+    const rtl::TRef<ICefv8Context>& context, const rtl::TRef<ICefv8Value>& object,
+    const TCefv8ValueArray& arguments) {
+  if (!Data()->execute_function_with_context) return nullptr;
+  std::vector<cef_v8value_t*> arguments_ = ArgumentArray(arguments);
+  return Call<&C::execute_function_with_context>(context, object, arguments_.size(),
+                                                 arguments_.data());
+}
+
+// Out-slots: the result and the exception come back as references, each adopted.
+bool TCefv8ContextRef::Eval(const std::wstring& code, rtl::TRef<ICefv8Value>& retval,
+    rtl::TRef<ICefV8Exception>& exception) {
+  if (!Data()->eval) return false;
+  cef_v8value_t* retval_ = nullptr;
+  cef_v8exception_t* exception_ = nullptr;
+  const bool result = Call<&C::eval>(code, &retval_, &exception_);
+  retval = ::UnWrap(retval_);
+  exception = ::UnWrap(exception_);
+  return result;
+}
+
+// A counted argument array, and out-slots for the result (adopted) and the exception text.
+bool TCefv8HandlerRef::Execute(const std::wstring& name, const rtl::TRef<ICefv8Value>& object,
+    const TCefv8ValueArray& arguments, rtl::TRef<ICefv8Value>& retval, std::wstring& exception) {
+  if (!Data()->execute) return false;
+  std::vector<cef_v8value_t*> arguments_ = ArgumentArray(arguments);
+  cef_v8value_t* retval_ = nullptr;
+  cef_string_t exception_{};
+  const bool result = Call<&C::execute>(name, object, arguments_.size(), arguments_.data(),
+                                        &retval_, &exception_);
+  retval = ::UnWrap(retval_);
+  exception = TCef3Helper::CefStringClearAndGet(&exception_);
+  return result;
+}
