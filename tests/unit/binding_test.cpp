@@ -294,6 +294,77 @@ TEST(BindingAdapters, InOutObjectsEndAsTheRuntimeExpectsWhenTheHandlerRaises) {
   EXPECT_EQ(out.refs, 1);
 }
 
+// ---- one call of one entry: what each kind of argument and result does at the boundary
+
+cef_domnode_t* gSameSeen = nullptr;
+TFake<cef_domnode_t>* gParent = nullptr;
+std::atomic<int> gUserFreeFrees{0};
+cef_string_userfree_utf16_free_fn gRealUserFreeFree = nullptr;
+void CEF_EXPORT CountingUserFreeFree(cef_string_userfree_utf16_t text) {
+  ++gUserFreeFrees;
+  gRealUserFreeFree(text);
+}
+
+TEST(BindingCallEntry, ArgumentsAndResultsConvertByTheirTypes) {
+  BindRuntimeTable();
+  TFake<cef_domnode_t> node, other;
+  TRef<ICefDomNode> nodeRef = TCefDomNodeRef::UnWrap(node.Handed());
+  TRef<ICefDomNode> otherRef = TCefDomNodeRef::UnWrap(other.Handed());
+
+  // A missing entry answers the default and hands nothing over.
+  EXPECT_FALSE(nodeRef->IsSame(otherRef));
+  EXPECT_EQ(other.refs, 2);
+  EXPECT_FALSE(nodeRef->GetParent());
+
+  // A structure goes in with one added reference, which the runtime's side releases; any
+  // non-zero answer is true.
+  node.s.is_same = [](cef_domnode_t*, cef_domnode_t* that) CALLBACK -> int {
+    gSameSeen = that;
+    that->base.release(&that->base);
+    return 7;
+  };
+  EXPECT_TRUE(nodeRef->IsSame(otherRef));
+  EXPECT_EQ(gSameSeen, &other.s);
+  EXPECT_EQ(other.refs, 2);
+
+  // A returned structure is adopted: its reference goes with the wrapper.
+  gParent = &other;
+  node.s.get_parent = [](cef_domnode_t*) CALLBACK { return gParent->Handed(); };
+  {
+    TRef<ICefDomNode> got = nodeRef->GetParent();
+    ASSERT_TRUE(got);
+    EXPECT_EQ(other.refs, 3) << "adopted, nothing added";
+  }
+  EXPECT_EQ(other.refs, 2) << "the wrapper returned its reference";
+
+  // A string goes in as a view and comes back user-free, copied and freed once.
+  node.s.get_element_attribute = [](cef_domnode_t*, const cef_string_t* name) CALLBACK {
+    return TCef3Helper::CefUserFreeString(L"value of " + TCef3Helper::CefString(name));
+  };
+  gRealUserFreeFree = CefApi.cef_string_userfree_utf16_free;
+  CefApi.cef_string_userfree_utf16_free = &CountingUserFreeFree;
+  gUserFreeFrees = 0;
+  const std::wstring attribute = nodeRef->GetElementAttribute(L"href");
+  CefApi.cef_string_userfree_utf16_free = gRealUserFreeFree;
+  EXPECT_EQ(attribute, L"value of href");
+  EXPECT_EQ(gUserFreeFrees, 1);
+
+  // Scalar out-arguments are written through.
+  TFake<cef_menu_model_t> menu;
+  TRef<ICefMenuModel> menuRef = TCefMenuModelRef::UnWrap(menu.Handed());
+  menu.s.get_accelerator = [](cef_menu_model_t*, int command, int* key, int* shift, int* ctrl,
+                              int* alt) CALLBACK -> int {
+    *key = command + 1;
+    *shift = 0;
+    *ctrl = 1;
+    *alt = 0;
+    return 1;
+  };
+  int key = 0, shift = 5, ctrl = 0, alt = 5;
+  EXPECT_TRUE(menuRef->GetAccelerator(64, key, shift, ctrl, alt));
+  EXPECT_EQ(std::vector<int>({key, shift, ctrl, alt}), std::vector<int>({65, 0, 1, 0}));
+}
+
 // Entries made from the table: each argument and result crosses by its type, in/out strings go
 // back only after an operation that succeeded, and a failure names the entry it happened in.
 class TTooltipHandler : public TCefDisplayHandlerOwn {
@@ -368,76 +439,6 @@ TEST(BindingAdapters, TableEntriesConvertByTypeAndNameTheirEntryOnFailure) {
   EXPECT_EQ(seenEntry, L"cef_load_handler_t.on_load_end");
   handed->base.release(&handed->base);
   EXPECT_EQ(load->RefCount(), 2);
-
-// ---- one call of one entry: what each kind of argument and result does at the boundary
-
-cef_domnode_t* gSameSeen = nullptr;
-TFake<cef_domnode_t>* gParent = nullptr;
-std::atomic<int> gUserFreeFrees{0};
-cef_string_userfree_utf16_free_fn gRealUserFreeFree = nullptr;
-void CEF_EXPORT CountingUserFreeFree(cef_string_userfree_utf16_t text) {
-  ++gUserFreeFrees;
-  gRealUserFreeFree(text);
-}
-
-TEST(BindingCallEntry, ArgumentsAndResultsConvertByTheirTypes) {
-  BindRuntimeTable();
-  TFake<cef_domnode_t> node, other;
-  TRef<ICefDomNode> nodeRef = TCefDomNodeRef::UnWrap(node.Handed());
-  TRef<ICefDomNode> otherRef = TCefDomNodeRef::UnWrap(other.Handed());
-
-  // A missing entry answers the default and hands nothing over.
-  EXPECT_FALSE(nodeRef->IsSame(otherRef));
-  EXPECT_EQ(other.refs, 2);
-  EXPECT_FALSE(nodeRef->GetParent());
-
-  // A structure goes in with one added reference, which the runtime's side releases; any
-  // non-zero answer is true.
-  node.s.is_same = [](cef_domnode_t*, cef_domnode_t* that) CALLBACK -> int {
-    gSameSeen = that;
-    that->base.release(&that->base);
-    return 7;
-  };
-  EXPECT_TRUE(nodeRef->IsSame(otherRef));
-  EXPECT_EQ(gSameSeen, &other.s);
-  EXPECT_EQ(other.refs, 2);
-
-  // A returned structure is adopted: its reference goes with the wrapper.
-  gParent = &other;
-  node.s.get_parent = [](cef_domnode_t*) CALLBACK { return gParent->Handed(); };
-  {
-    TRef<ICefDomNode> got = nodeRef->GetParent();
-    ASSERT_TRUE(got);
-    EXPECT_EQ(other.refs, 3) << "adopted, nothing added";
-  }
-  EXPECT_EQ(other.refs, 2) << "the wrapper returned its reference";
-
-  // A string goes in as a view and comes back user-free, copied and freed once.
-  node.s.get_element_attribute = [](cef_domnode_t*, const cef_string_t* name) CALLBACK {
-    return TCef3Helper::CefUserFreeString(L"value of " + TCef3Helper::CefString(name));
-  };
-  gRealUserFreeFree = CefApi.cef_string_userfree_utf16_free;
-  CefApi.cef_string_userfree_utf16_free = &CountingUserFreeFree;
-  gUserFreeFrees = 0;
-  const std::wstring attribute = nodeRef->GetElementAttribute(L"href");
-  CefApi.cef_string_userfree_utf16_free = gRealUserFreeFree;
-  EXPECT_EQ(attribute, L"value of href");
-  EXPECT_EQ(gUserFreeFrees, 1);
-
-  // Scalar out-arguments are written through.
-  TFake<cef_menu_model_t> menu;
-  TRef<ICefMenuModel> menuRef = TCefMenuModelRef::UnWrap(menu.Handed());
-  menu.s.get_accelerator = [](cef_menu_model_t*, int command, int* key, int* shift, int* ctrl,
-                              int* alt) CALLBACK -> int {
-    *key = command + 1;
-    *shift = 0;
-    *ctrl = 1;
-    *alt = 0;
-    return 1;
-  };
-  int key = 0, shift = 5, ctrl = 0, alt = 5;
-  EXPECT_TRUE(menuRef->GetAccelerator(64, key, shift, ctrl, alt));
-  EXPECT_EQ(std::vector<int>({key, shift, ctrl, alt}), std::vector<int>({65, 0, 1, 0}));
 }
 
 // ---- strings and lists
