@@ -86,6 +86,12 @@ TStart TimeUntilFile(std::wstring cmd, const std::wstring& path, const char* nee
     WaitForSingleObject(pi.hProcess, 10000);
     CloseHandle(pi.hThread);
     CloseHandle(pi.hProcess);
+    // Every process of the tree must be gone: a render process still ending would keep the
+    // client's instance mutex, and the next client would only hand over to it and quit.
+    JOBOBJECT_BASIC_ACCOUNTING_INFORMATION info{};
+    for (int i = 0; i < 1000 && QueryInformationJobObject(job, JobObjectBasicAccountingInformation, &info,
+                                                          sizeof(info), nullptr) && info.ActiveProcesses > 0; ++i)
+      Sleep(10);
   }
   CloseHandle(job);
   Sleep(300);  // lets the ended processes' windows and kernel objects go before the next start
@@ -106,6 +112,7 @@ int RunStartup(int rounds, const std::wstring& client, const std::wstring& trivi
     if (f.wallUs < 0 || c.wallUs < 0) {
       std::fprintf(stderr, "bench: round %d: %s did not get there within a minute\n", r + 1,
                    f.wallUs < 0 ? "the trivial window" : "the client");
+      for (const auto& [us, line] : c.lines) std::fprintf(stderr, "  %6.0f  %.110s\n", us / 1000, line.c_str());
       return 1;
     }
     if (r < 0) continue;
