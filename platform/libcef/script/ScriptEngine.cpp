@@ -273,16 +273,15 @@ TObjectInfo* ObjectInfo(duk_context* ctx, duk_idx_t idx, bool create) {
   return info;
 }
 
-void PushNativeFunction(duk_context* ctx, cef_v8handler_t* handler, const std::wstring& name) {
+void PushNativeFunction(duk_context* ctx, cef_v8handler_t* handler, std::wstring_view name) {
   TEngine& e = Engine();
-  const auto key = std::make_pair(handler, name);
-  auto it = e.functionInfos.find(key);
+  auto it = e.functionInfos.find(std::make_pair(handler, name));
   if (it != e.functionInfos.end()) {
-    StashPush(ctx, it->second);
+    StashPush(ctx, it->second.slot);
   } else {
     if (e.functionInfos.size() >= kMaxFunctionInfos) {
       // Functions made meanwhile keep theirs; only the sharing starts over.
-      for (const auto& [pair, slot] : e.functionInfos) StashDrop(slot);
+      for (const auto& [key, info] : e.functionInfos) StashDrop(info.slot);
       e.functionInfos.clear();
     }
     duk_push_bare_object(ctx);
@@ -291,11 +290,15 @@ void PushNativeFunction(duk_context* ctx, cef_v8handler_t* handler, const std::w
     handler->base.add_ref(&handler->base);
     info->handler = handler;
     info->functionName = name;
-    if (const uint32_t slot = StashPut(ctx, -1)) e.functionInfos.emplace(key, slot);
+    const uint32_t slot = StashPut(ctx, -1);
+    if (slot)
+      it = e.functionInfos.emplace(std::make_pair(handler, info->functionName),
+                                   TEngine::TFunctionInfoSlot{slot, ToCesu(info->functionName)}).first;
   }
   duk_push_c_function(ctx, &NativeFunctionCall, DUK_VARARGS);
   duk_push_string(ctx, "name");
-  PushWString(ctx, name);
+  if (it != e.functionInfos.end()) duk_push_lstring(ctx, it->second.name.data(), it->second.name.size());
+  else PushWString(ctx, std::wstring(name));
   duk_def_prop(ctx, -3, DUK_DEFPROP_HAVE_VALUE | DUK_DEFPROP_FORCE);
   duk_push_string(ctx, kFunctionKey);
   duk_dup(ctx, -3);

@@ -168,7 +168,7 @@ int AskObject(S* self, Op op) {
 
 int AskByKey(S* self, const cef_string_t* key, duk_bool_t (*op)(duk_context*, duk_idx_t)) {
   return Guard(0, [&] {
-    const std::string k = ToCesu(ToW(key));
+    const std::string k = ToCesu(key);
     return AskObject(self, [&](duk_context* c) {
       duk_push_lstring(c, k.data(), k.size());
       return op(c, 0) != 0;
@@ -190,7 +190,7 @@ int CEF_CALLBACK DeleteValueByIndex(S* self, int index) { return AskByIndex(self
 
 S* CEF_CALLBACK GetValueByKey(S* self, const cef_string_t* key) {
   return Guard<S*>(nullptr, [&]() -> S* {
-    std::string k = ToCesu(ToW(key));
+    std::string k = ToCesu(key);
     auto body = [&](duk_context* c) -> duk_ret_t {
       duk_push_lstring(c, k.data(), k.size());
       duk_get_prop(c, 0);
@@ -225,7 +225,7 @@ int CEF_CALLBACK SetValueByKey(S* self, const cef_string_t* key, S* value,
     TCRef<S> hold = TCRef<S>::Adopt(value);
     TValue* v = V(value);
     if (!v || !v->Valid()) return 0;
-    std::string k = ToCesu(ToW(key));
+    std::string k = ToCesu(key);
     auto body = [&](duk_context* c) -> duk_ret_t {
       duk_push_lstring(c, k.data(), k.size());
       v->Push(c);
@@ -862,7 +862,9 @@ cef_v8value_t* CEF_EXPORT cef_v8value_create_function(const cef_string_t* name,
   TCRef<cef_v8handler_t> hold = TCRef<cef_v8handler_t>::Adopt(handler);
   return Guard<cef_v8value_t*>(nullptr, [&]() -> cef_v8value_t* {
     if (!handler) return nullptr;
-    std::wstring fname = ToW(name);
+    const std::wstring_view fname =
+        name && name->str ? std::wstring_view(reinterpret_cast<const wchar_t*>(name->str), name->length)
+                          : std::wstring_view();
     return CreateInContext([&](duk_context* ctx) { PushNativeFunction(ctx, handler, fname); });
   });
 }
