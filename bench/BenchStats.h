@@ -24,6 +24,8 @@ inline double NowUs() {
 
 namespace detail {
 
+inline const std::wstring kProc = L"\\\\?\\unix\\proc\\";  // Wine's name for a Unix path outside every drive
+
 inline std::string ReadWhole(const std::wstring& path) {
   std::string text;
   HANDLE f = CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING, 0,
@@ -40,8 +42,9 @@ inline std::string ReadWhole(const std::wstring& path) {
 
 // CPU time, in microseconds, that Linux has given the threads of the processes of this Wine
 // prefix, wineserver included (cross-process and cross-thread sends go through it). Read from
-// /proc through Wine's Z: drive; unlike wall-clock time it hardly depends on how busy the rest of
-// the machine is. The prefix is the Unix path in TAVLO_BENCH_WINEPREFIX.
+// /proc by its Unix path (the prefixes have no drive for the host's root); unlike wall-clock time
+// it hardly depends on how busy the rest of the machine is. The prefix is the Unix path in
+// TAVLO_BENCH_WINEPREFIX.
 //
 // ScanPrefixProcesses finds the processes (a walk over all of /proc: call it outside measured
 // spans, after the processes of interest have started), the calling one too unless told not to;
@@ -59,15 +62,21 @@ inline bool ScanPrefixProcesses(bool withSelf = true) {
   std::string marker = "WINEPREFIX=";
   for (DWORD i = 0; i < n; ++i) marker += char(prefix[i]);  // an ASCII path
   marker += '\0';
-  // /proc/self is whoever opens it: this process, in Linux's numbering.
-  const std::wstring self = std::to_wstring(std::strtoul(detail::ReadWhole(L"Z:\\proc\\self\\stat").c_str(), nullptr, 10));
+  // This process by its executable's name on its command line: /proc/self would be the
+  // wineserver, which opens files for Wine's processes.
+  std::string self;
+  if (!withSelf) {
+    wchar_t exe[MAX_PATH];
+    const std::wstring path(exe, GetModuleFileNameW(nullptr, exe, MAX_PATH));
+    for (wchar_t c : path.substr(path.find_last_of(L"\\/") + 1)) self += char(c);  // an ASCII name
+  }
   WIN32_FIND_DATAW entry;
-  HANDLE procs = FindFirstFileW(L"Z:\\proc\\*", &entry);
+  HANDLE procs = FindFirstFileW((detail::kProc + L"*").c_str(), &entry);
   if (procs == INVALID_HANDLE_VALUE) return false;
   do {
     if (entry.cFileName[0] < L'0' || entry.cFileName[0] > L'9') continue;
-    if (!withSelf && self == entry.cFileName) continue;
-    const std::wstring dir = std::wstring(L"Z:\\proc\\") + entry.cFileName;
+    const std::wstring dir = detail::kProc + entry.cFileName;
+    if (!self.empty() && detail::ReadWhole(dir + L"\\cmdline").find(self) != std::string::npos) continue;
     if ((detail::ReadWhole(dir + L"\\environ") + '\0').find(marker) != std::string::npos)
       PrefixProcesses().push_back(dir);
   } while (FindNextFileW(procs, &entry));

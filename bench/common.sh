@@ -39,4 +39,6 @@ load_line() {  # $1 when
   echo "load $1: $(cut -d' ' -f1-3 /proc/loadavg) (1/5/15 min averages of runnable tasks) on $(nproc) cores"
 }
 
-win_path() { echo "Z:${1//\//\\}"; }
+# A Unix path in Wine's form for paths outside every drive (the prefixes have no drive for the
+# host's root).
+win_path() { echo "\\\\?\\unix${1//\//\\}"; }

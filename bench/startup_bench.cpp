@@ -51,6 +51,7 @@ struct TWatchedFile {
 struct TStart {
   double wallUs = -1;  // -1: not there within a minute
   double cpuUs = 0;    // of every process of the prefix but this one, wineserver included
+  DWORD exitCode = STILL_ACTIVE;  // of a process that ended before it got there
   std::vector<std::pair<double, std::string>> lines;  // of the file, with the microseconds they came at
 };
 
@@ -82,10 +83,17 @@ TStart TimeUntilFile(std::wstring cmd, const std::wstring& path, const char* nee
         break;
       }
     }
+    if (result.wallUs < 0) GetExitCodeProcess(pi.hProcess, &result.exitCode);
     TerminateJobObject(job, 0);
     WaitForSingleObject(pi.hProcess, 10000);
     CloseHandle(pi.hThread);
     CloseHandle(pi.hProcess);
+    // Every process of the tree must be gone: a render process still ending would keep the
+    // client's instance mutex, and the next client would only hand over to it and quit.
+    JOBOBJECT_BASIC_ACCOUNTING_INFORMATION info{};
+    for (int i = 0; i < 1000 && QueryInformationJobObject(job, JobObjectBasicAccountingInformation, &info,
+                                                          sizeof(info), nullptr) && info.ActiveProcesses > 0; ++i)
+      Sleep(10);
   }
   CloseHandle(job);
   Sleep(300);  // lets the ended processes' windows and kernel objects go before the next start
@@ -104,8 +112,12 @@ int RunStartup(int rounds, const std::wstring& client, const std::wstring& trivi
     const TStart f = TimeUntilFile(Quoted(trivial) + L" paint " + Quoted(ready), ready, nullptr);
     const TStart c = TimeUntilFile(Quoted(client), trace, "callback on_load_end");
     if (f.wallUs < 0 || c.wallUs < 0) {
-      std::fprintf(stderr, "bench: round %d: %s did not get there within a minute\n", r + 1,
-                   f.wallUs < 0 ? "the trivial window" : "the client");
+      const TStart& failed = f.wallUs < 0 ? f : c;
+      std::fprintf(stderr, "bench: round %d: %s did not get there (%s)\n", r + 1,
+                   f.wallUs < 0 ? "the trivial window" : "the client",
+                   failed.exitCode == STILL_ACTIVE ? "still running after a minute"
+                                                   : ("ended with " + std::to_string(failed.exitCode)).c_str());
+      for (const auto& [us, line] : c.lines) std::fprintf(stderr, "  %6.0f  %.110s\n", us / 1000, line.c_str());
       return 1;
     }
     if (r < 0) continue;

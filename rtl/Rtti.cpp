@@ -1,8 +1,8 @@
 #include "rtl/Rtti.h"
 
+#include <algorithm>
 #include <cstring>
 #include <limits>
-#include <set>
 
 #include "rtl/RttiBuilder.h"
 #include "rtl/StrConv.h"
@@ -419,19 +419,20 @@ const std::vector<std::unique_ptr<TFieldInfo>>& TClassInfo::DeclaredFields() con
 namespace {
 
 // Walks the class and its ancestors, most derived first; a name declared in a descendant hides
-// the ancestors' members of that name, whatever their visibility.
+// the ancestors' members of that name, whatever their visibility. Class trees are shallow and
+// short, and a published class is described on every read of it by script, so the names seen
+// are looked up in a plain list rather than kept in sets.
 template <class M, class Declared, class Keep>
 std::vector<const M*> Collect(TClass cls, Declared declared, TVisibilitySet filter, Keep keep) {
   std::vector<const M*> out;
-  std::set<std::wstring> hidden;
+  std::vector<std::wstring_view> names;  // declared by the levels walked so far
   for (TClass c = cls; c; c = c->Parent()) {
-    std::set<std::wstring> level;
+    const auto descendants = std::ptrdiff_t(names.size());
     for (const auto& m : declared(c)) {
-      if (hidden.count(m->Name())) continue;
-      level.insert(m->Name());
+      if (std::find(names.begin(), names.begin() + descendants, m->Name()) != names.begin() + descendants) continue;
+      names.push_back(m->Name());
       if ((filter & VisibilityBit(m->Visibility())) && keep(*m)) out.push_back(m.get());
     }
-    hidden.insert(level.begin(), level.end());
   }
   return out;
 }

@@ -1,6 +1,7 @@
 #include "Cef.Threads.h"
 
 #include <algorithm>
+#include <atomic>
 #include <functional>
 #include <map>
 #include <memory>
@@ -21,6 +22,12 @@ struct TTaskQueue::TImpl {
   std::multimap<std::pair<ULONGLONG, std::uint64_t>, std::function<void()>> items;
   std::uint64_t seq = 0;
   bool closed = false;
+  // When the first task is due (~0 with none), kept under the lock and read without it: the UI
+  // thread's pump asks every 15 ms, nearly always in vain.
+  std::atomic<ULONGLONG> firstDue{~0ull};
+  void NoteFirstDue() {
+    firstDue.store(items.empty() ? ~0ull : items.begin()->first.first, std::memory_order_release);
+  }
 };
 
 TTaskQueue::TTaskQueue(cef_thread_id_t id)
@@ -35,12 +42,15 @@ bool TTaskQueue::Post(std::function<void()> task, std::int64_t delayMs) {
     if (FImpl->closed) return false;
     const ULONGLONG due = GetTickCount64() + static_cast<ULONGLONG>(delayMs);
     FImpl->items.emplace(std::make_pair(due, FImpl->seq++), std::move(task));
+    FImpl->NoteFirstDue();
   }
   SetEvent(FWake.Get());
   return true;
 }
 
 int TTaskQueue::RunDue() {
+  // A task posted just now that this misses is run on the next call (the poster wakes the loop).
+  if (GetTickCount64() < FImpl->firstDue.load(std::memory_order_acquire)) return 0;
   // Only tasks posted before this call can run now, so a task that posts itself again cannot
   // keep the loop here forever.
   std::uint64_t limit;
@@ -59,6 +69,7 @@ int TTaskQueue::RunDue() {
       if (it == FImpl->items.end() || it->first.first > now) break;
       fn = std::move(it->second);
       FImpl->items.erase(it);
+      FImpl->NoteFirstDue();
     }
     GuardVoid([&] { fn(); });
     ++ran;
@@ -80,6 +91,7 @@ void TTaskQueue::Close() {
     std::lock_guard<std::mutex> lock(FImpl->lock);
     FImpl->closed = true;
     dropped.swap(FImpl->items);
+    FImpl->NoteFirstDue();
   }
   // Dropped tasks release their references outside the lock.
   GuardVoid([&] { dropped.clear(); });

@@ -825,3 +825,79 @@ TEST_F(ScriptTest, UserDataMayBeAScriptValue) {
   Eval(L"holder = null; Duktape.gc(); Duktape.gc();");
   EXPECT_EQ(EvalString(L"'alive'"), L"alive");
 }
+
+TEST_F(ScriptTest, NativeFunctionsMadeInBulkStayDistinctAndLetTheirHandlerGo) {
+  // A published object gets fresh functions on every read, most of them with a handler and a
+  // name made before: each is still an object of its own, calling its handler by its name.
+  std::vector<std::wstring> calls;
+  auto* handler = new THandler([&](const std::wstring& name, cef_v8value_t*, const TArgs&, TV& ret, std::wstring&) {
+    calls.push_back(name);
+    ret = TV::Adopt(cef_v8value_create_int(int32_t(calls.size())));
+    return true;
+  });
+  context->enter(context.Get());
+  auto make = [&](const std::wstring& name) {
+    cef_string_t n{const_cast<wchar_t*>(name.c_str()), name.size(), nullptr};
+    handler->refs++;  // the runtime takes one
+    return TV::Adopt(cef_v8value_create_function(&n, &handler->s));
+  };
+  TV a = make(L"go"), b = make(L"go"), c = make(L"stop");
+  ASSERT_TRUE(a && b && c);
+  EXPECT_FALSE(a->is_same(a.Get(), b.Wrap()));
+  EXPECT_TRUE(b->is_user_created(b.Get()));
+  auto* data = new TUserData();
+  EXPECT_EQ(b->set_user_data(b.Get(), data->Base()), 1);  // b's own info; its handler stays
+  cef_v8handler_t* back = b->get_function_handler(b.Get());
+  EXPECT_EQ(back, &handler->s);
+  if (back) back->base.release(&back->base);
+  EXPECT_EQ(Take(c->get_function_name(c.Get())), L"stop");
+  EXPECT_EQ(a->get_user_data(a.Get()), nullptr);
+  // More names than the runtime shares at once: every function keeps its own.
+  std::vector<TV> many;
+  for (int i = 0; i < 300; ++i) many.push_back(make(L"f" + std::to_wstring(i)));
+  context->exit(context.Get());
+  SetGlobal(L"a", a);
+  SetGlobal(L"b", b);
+  SetGlobal(L"c", c);
+  TV list = Eval(L"[]");
+  for (int i = 0; i < 300; ++i) ASSERT_EQ(list->set_value_byindex(list.Get(), i, many[size_t(i)].Wrap()), 1);
+  SetGlobal(L"list", list);
+  EXPECT_EQ(EvalString(L"a.x = 1; [a !== b, b.x === undefined, a.name, b.name, c.name].join()"),
+            L"true,true,go,go,stop");
+  EXPECT_EQ(EvalString(L"String([a(), b(), c(), list[0](), list[299](), list[150]()])"), L"1,2,3,4,5,6");
+  EXPECT_EQ(calls, (std::vector<std::wstring>{L"go", L"go", L"stop", L"f0", L"f299", L"f150"}));
+
+  // Once every function is gone, so are the runtime's references to the handler.
+  a.Reset();
+  b.Reset();
+  c.Reset();
+  list.Reset();
+  many.clear();
+  const int destroyed = TUserData::destroyed;
+  Eval(L"a = b = c = list = null; Duktape.gc(); Duktape.gc();");
+  ReleaseContext(context.Get());
+  context.Reset();
+  Shutdown();
+  EXPECT_EQ(TUserData::destroyed, destroyed + 1);
+  EXPECT_EQ(handler->refs.load(), 1);
+  handler->s.base.release(&handler->s.base);
+  context = TCRef<cef_v8context_t>::Adopt(CreateContext(&host));
+}
+
+TEST_F(ScriptTest, ValuesKeepTheirObjectsWhileOthersComeAndGo) {
+  // Values released in between free their slots for new ones; no value loses its object.
+  std::vector<TV> kept, dropped;
+  for (int round = 0; round < 3; ++round) {
+    for (int i = 0; i < 100; ++i)
+      (i % 2 ? dropped : kept).push_back(Eval(L"({n: " + std::to_wstring(round * 100 + i) + L"})"));
+    dropped.clear();
+  }
+  ASSERT_EQ(kept.size(), 150u);
+  for (size_t k = 0; k < kept.size(); ++k) {
+    const int expected = int(k / 50) * 100 + int(k % 50) * 2;
+    cef_string_t key = View(L"n");
+    TV n = TV::Adopt(kept[k]->get_value_bykey(kept[k].Get(), &key));
+    ASSERT_TRUE(n);
+    EXPECT_EQ(n->get_int_value(n.Get()), expected) << k;
+  }
+}

@@ -1,11 +1,9 @@
 #include "vorad/cef3/VoraD.Cef3.Classes.Rtti.h"
 
-#include <algorithm>
 #include <cmath>
 #include <cstring>
 #include <limits>
 #include <mutex>
-#include <string_view>
 #include <unordered_map>
 
 #include "rtl/RttiBuilder.h"
@@ -394,33 +392,11 @@ bool TCefRTTIExtension::MirrorObject(rtl::TClass cls, rtl::TObject* instance, TR
   return true;
 }
 
-namespace {
-
-// The class methods GetClassMethods(PublicAndPublished) gives, in its order, without the name
-// sets it builds: every read of a published class needs them. A name declared in a descendant
-// hides the ancestors' members of that name; class trees are shallow and short, so looking back
-// over the names of the descendants is cheap.
-std::vector<const rtl::TMethodInfo*> MirroredClassMethods(rtl::TClass cls) {
-  std::vector<const rtl::TMethodInfo*> out;
-  std::vector<std::wstring_view> names;  // of the levels walked so far
-  for (rtl::TClass c = cls; c; c = c->Parent()) {
-    const auto hidden = names.size();
-    for (const auto& m : c->DeclaredMethods()) {
-      if (std::find(names.begin(), names.begin() + hidden, m->Name()) != names.begin() + hidden) continue;
-      names.push_back(m->Name());
-      if ((rtl::PublicAndPublished & rtl::VisibilityBit(m->Visibility())) && m->IsClassMethod()) out.push_back(m.get());
-    }
-  }
-  return out;
-}
-
-}  // namespace
-
 bool TCefRTTIExtension::MirrorClass(const rtl::TClassRefTypeInfo* type, rtl::TClass cls, TRef<ICefv8Value>& result) {
   const TRef<ICefv8Value> object = NewMirror(2, type, cls);
   if (!object) return false;
   if (cls)
-    for (const rtl::TMethodInfo* m : MirroredClassMethods(cls))
+    for (const rtl::TMethodInfo* m : cls->GetClassMethods(rtl::PublicAndPublished))
       if (!AddFunction(object, m->Name())) return false;
   result = object;
   return true;

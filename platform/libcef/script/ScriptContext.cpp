@@ -69,6 +69,7 @@ bool EnsureHeap() {
   duk_push_c_function(ctx, &ThrowHook, 1);
   duk_put_prop_string(ctx, -2, "throwHook");
   duk_pop(ctx);
+  InstallStash(ctx);
   return true;
 }
 
@@ -483,6 +484,8 @@ void Shutdown() {
     ++e.generation;
     duk_destroy_heap(heap);
     e.heap = nullptr;
+    e.stashSlots = e.infoFinalizer = nullptr;
+    e.functionInfos.clear();
     e.thread = 0;
     e.pendingThrow = false;
   });

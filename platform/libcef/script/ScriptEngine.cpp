@@ -12,6 +12,8 @@ namespace standin::script {
 namespace {
 
 const char* const kInfoKey = DUK_HIDDEN_SYMBOL("info");
+const char* const kFunctionKey = DUK_HIDDEN_SYMBOL("function");
+constexpr size_t kMaxFunctionInfos = 256;
 const char* const kDateKey = DUK_HIDDEN_SYMBOL("Date");
 
 duk_ret_t RunTrampoline(duk_context* c) {
@@ -25,7 +27,8 @@ duk_ret_t RunTrampoline(duk_context* c) {
 
 duk_int_t ProtectedRun(duk_context* ctx, duk_idx_t nargs, duk_ret_t (*fn)(duk_context*, void*),
                        void* udata) {
-  duk_push_c_function(ctx, &RunTrampoline, DUK_VARARGS);
+  // A light function is a plain value: the many protected runs allocate nothing for it.
+  duk_push_c_lightfunc(ctx, &RunTrampoline, DUK_VARARGS, 0, 0);
   duk_insert(ctx, -(nargs + 1));
   duk_push_pointer(ctx, reinterpret_cast<void*>(fn));
   duk_push_pointer(ctx, udata);
@@ -99,6 +102,10 @@ void PushWString(duk_context* ctx, const std::wstring& s) {
   duk_push_lstring(ctx, c.data(), c.size());
 }
 
+namespace {
+duk_ret_t InfoFinalizer(duk_context* ctx);
+}  // namespace
+
 // ---- Engine
 
 TEngine& Engine() {
@@ -150,13 +157,34 @@ void FlushDeferredReleases() {
   for (uint32_t k : keys) StashDrop(k);
 }
 
+void InstallStash(duk_context* ctx) {
+  TEngine& e = Engine();
+  e.nextStashKey = 1;
+  e.freeStashKeys.clear();
+  e.functionInfos.clear();
+  duk_push_heap_stash(ctx);
+  duk_push_array(ctx);
+  e.stashSlots = duk_get_heapptr(ctx, -1);
+  duk_put_prop_string(ctx, -2, "slots");
+  duk_push_c_function(ctx, &InfoFinalizer, 1);
+  e.infoFinalizer = duk_get_heapptr(ctx, -1);
+  duk_put_prop_string(ctx, -2, "infoFinalizer");
+  duk_pop(ctx);
+}
+
 uint32_t StashPut(duk_context* ctx, duk_idx_t idx) {
   TEngine& e = Engine();
   idx = duk_normalize_index(ctx, idx);
-  if (!duk_check_stack(ctx, 2)) return 0;
-  uint32_t key = e.nextStashKey++;
-  if (e.nextStashKey == 0) e.nextStashKey = 1;
-  duk_push_heap_stash(ctx);
+  if (!e.stashSlots || !duk_check_stack(ctx, 2)) return 0;
+  uint32_t key;
+  if (!e.freeStashKeys.empty()) {
+    key = e.freeStashKeys.back();
+    e.freeStashKeys.pop_back();
+  } else {
+    if (e.nextStashKey >= 0x7FFFFFFFu) return 0;
+    key = e.nextStashKey++;
+  }
+  duk_push_heapptr(ctx, e.stashSlots);
   duk_dup(ctx, idx);
   duk_put_prop_index(ctx, -2, key);
   duk_pop(ctx);
@@ -164,14 +192,19 @@ uint32_t StashPut(duk_context* ctx, duk_idx_t idx) {
 }
 
 void StashPush(duk_context* ctx, uint32_t key) {
-  duk_push_heap_stash(ctx);
+  TEngine& e = Engine();
+  if (!e.stashSlots) {
+    duk_push_undefined(ctx);
+    return;
+  }
+  duk_push_heapptr(ctx, e.stashSlots);
   duk_get_prop_index(ctx, -1, key);
   duk_remove(ctx, -2);
 }
 
 void StashDrop(uint32_t key) {
   TEngine& e = Engine();
-  if (!key || !e.heap) return;
+  if (!key || !e.heap || !e.stashSlots) return;
   if (e.thread != GetCurrentThreadId()) {
     std::lock_guard<std::mutex> lock(e.releaseLock);
     e.deferredReleases.push_back(key);
@@ -179,8 +212,16 @@ void StashDrop(uint32_t key) {
   }
   duk_context* ctx = CurrentDuk();
   if (!duk_check_stack(ctx, 2)) return;
-  duk_push_heap_stash(ctx);
-  duk_del_prop_index(ctx, -1, key);
+  duk_push_heapptr(ctx, e.stashSlots);
+  // Only objects are kept: an empty slot given back twice would be handed out twice.
+  duk_get_prop_index(ctx, -1, key);
+  const bool held = !duk_is_undefined(ctx, -1);
+  duk_pop(ctx);
+  if (held) {
+    duk_push_undefined(ctx);
+    duk_put_prop_index(ctx, -2, key);
+    e.freeStashKeys.push_back(key);
+  }
   duk_pop(ctx);
 }
 
@@ -227,8 +268,49 @@ TObjectInfo* ObjectInfo(duk_context* ctx, duk_idx_t idx, bool create) {
   duk_push_string(ctx, kInfoKey);
   duk_push_pointer(ctx, info);
   duk_def_prop(ctx, idx, DUK_DEFPROP_HAVE_VALUE | DUK_DEFPROP_FORCE);
-  duk_push_c_function(ctx, &InfoFinalizer, 1);
+  duk_push_heapptr(ctx, Engine().infoFinalizer);
   duk_set_finalizer(ctx, idx);
+  return info;
+}
+
+void PushNativeFunction(duk_context* ctx, cef_v8handler_t* handler, std::wstring_view name) {
+  TEngine& e = Engine();
+  auto it = e.functionInfos.find(std::make_pair(handler, name));
+  if (it != e.functionInfos.end()) {
+    StashPush(ctx, it->second.slot);
+  } else {
+    if (e.functionInfos.size() >= kMaxFunctionInfos) {
+      // Functions made meanwhile keep theirs; only the sharing starts over.
+      for (const auto& [key, info] : e.functionInfos) StashDrop(info.slot);
+      e.functionInfos.clear();
+    }
+    duk_push_bare_object(ctx);
+    TObjectInfo* info = ObjectInfo(ctx, -1, true);
+    info->userCreated = true;
+    handler->base.add_ref(&handler->base);
+    info->handler = handler;
+    info->functionName = name;
+    const uint32_t slot = StashPut(ctx, -1);
+    if (slot)
+      it = e.functionInfos.emplace(std::make_pair(handler, info->functionName),
+                                   TEngine::TFunctionInfoSlot{slot, ToCesu(info->functionName)}).first;
+  }
+  duk_push_c_function(ctx, &NativeFunctionCall, DUK_VARARGS);
+  duk_push_string(ctx, "name");
+  if (it != e.functionInfos.end()) duk_push_lstring(ctx, it->second.name.data(), it->second.name.size());
+  else PushWString(ctx, std::wstring(name));
+  duk_def_prop(ctx, -3, DUK_DEFPROP_HAVE_VALUE | DUK_DEFPROP_FORCE);
+  duk_push_string(ctx, kFunctionKey);
+  duk_dup(ctx, -3);
+  duk_def_prop(ctx, -3, DUK_DEFPROP_HAVE_VALUE | DUK_DEFPROP_FORCE);
+  duk_remove(ctx, -2);
+}
+
+const TObjectInfo* FunctionInfo(duk_context* ctx, duk_idx_t idx) {
+  if (!duk_is_function(ctx, idx) || !duk_check_stack(ctx, 4)) return nullptr;
+  duk_get_prop_string(ctx, idx, kFunctionKey);
+  const TObjectInfo* info = ObjectInfo(ctx, -1, false);
+  duk_pop(ctx);  // the function keeps its info object
   return info;
 }
 
@@ -285,8 +367,9 @@ cef_v8value_t* TValue::FromStack(duk_context* ctx, duk_idx_t idx, TContext* owne
     case DUK_TYPE_STRING:
       return NewString(GetWString(ctx, idx));
     case DUK_TYPE_OBJECT: {
+      // Functions and arrays are never dates: most objects the layer meets skip the test.
       double ms = 0;
-      if (IsDate(ctx, idx, &ms)) return NewDate(ms);
+      if (!duk_is_function(ctx, idx) && !duk_is_array(ctx, idx) && IsDate(ctx, idx, &ms)) return NewDate(ms);
       void* ptr = duk_get_heapptr(ctx, idx);
       uint32_t key = StashPut(ctx, idx);
       if (!ptr || !key) return NewPrimitive(TKind::Undefined);
@@ -515,7 +598,7 @@ std::vector<TFrameInfo> CurrentFrames(duk_context* ctx, int limit) {
         break;
       }
       duk_get_prop_string(c, -1, "function");
-      bool script = duk_is_function(c, -1) && !duk_is_c_function(c, -1);
+      bool script = duk_is_ecmascript_function(c, -1);
       if (script) {
         duk_get_prop_string(c, -1, "fileName");
         const char* file = duk_get_string(c, -1);
@@ -741,7 +824,7 @@ namespace {
 
 int InvokeFunctionHandler(duk_context* ctx, duk_idx_t argc) {
   // [args..., this, function]
-  TObjectInfo* info = ObjectInfo(ctx, -1, false);
+  const TObjectInfo* info = FunctionInfo(ctx, -1);
   if (!info || !info->handler) {
     duk_push_undefined(ctx);
     return 1;

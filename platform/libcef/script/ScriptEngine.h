@@ -10,6 +10,7 @@
 #include <map>
 #include <mutex>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "platform/libcef/Cef.Common.h"
@@ -23,6 +24,9 @@ class TContext;
 // ---- Strings: the layer's text is UTF-16; Duktape keeps CESU-8 internally.
 std::string ToCesu(const wchar_t* s, size_t n);
 inline std::string ToCesu(const std::wstring& s) { return ToCesu(s.data(), s.size()); }
+inline std::string ToCesu(const cef_string_t* s) {
+  return s && s->str ? ToCesu(reinterpret_cast<const wchar_t*>(s->str), s->length) : std::string();
+}
 std::wstring FromCesu(const char* s, size_t n);
 // The string at `idx` (no coercion: non-strings give empty text).
 std::wstring GetWString(duk_context* ctx, duk_idx_t idx);
@@ -37,6 +41,23 @@ struct TEngine {
   DWORD thread = 0;             // the render thread (0 before the first context)
   uint32_t generation = 0;      // bumped per heap, so values of a destroyed heap turn invalid
   uint32_t nextStashKey = 1;
+  std::vector<uint32_t> freeStashKeys;  // slots given back, taken first so that the slots stay dense
+  void* stashSlots = nullptr;           // the array of the slots (kept by the heap stash)
+  void* infoFinalizer = nullptr;        // the one finalizer of objects with info (kept by the heap stash)
+  // The info objects of native functions by handler and name (see PushNativeFunction).
+  struct TFunctionKeyLess {
+    using is_transparent = void;
+    template <class A, class B>
+    bool operator()(const A& a, const B& b) const {
+      if (a.first != b.first) return std::less<>()(a.first, b.first);
+      return std::wstring_view(a.second) < std::wstring_view(b.second);
+    }
+  };
+  struct TFunctionInfoSlot {
+    uint32_t slot;     // of the info object in the stash
+    std::string name;  // CESU-8
+  };
+  std::map<std::pair<cef_v8handler_t*, std::wstring>, TFunctionInfoSlot, TFunctionKeyLess> functionInfos;
   int nextContextId = 1;
   std::map<int, TContext*> contexts;    // live contexts by id (weak)
   std::vector<TContext*> entered;       // enter/exit and running script; each holds a reference
@@ -81,7 +102,9 @@ duk_int_t SafeRun(duk_context* ctx, duk_idx_t nargs, F& body) {
       &body);
 }
 
-// Stash slots keep Duktape objects alive for the C side.
+// Stash slots keep Duktape objects alive for the C side: the elements of one array, whose
+// indices are reused, so that a slot costs no property name of its own.
+void InstallStash(duk_context* ctx);  // on a new heap
 uint32_t StashPut(duk_context* ctx, duk_idx_t idx);  // 0 on failure
 void StashPush(duk_context* ctx, uint32_t key);
 void StashDrop(uint32_t key);
@@ -97,6 +120,12 @@ struct TObjectInfo {
 };
 // The object's info; null when it has none and `create` is false.
 TObjectInfo* ObjectInfo(duk_context* ctx, duk_idx_t idx, bool create);
+// Pushes a new function that calls `handler` (the caller keeps its reference) as `name`. Its
+// handler and name are the info of a hidden object shared by the functions made with the same
+// pair: a function costs no info and no finalizer of its own (a page builds many per call).
+void PushNativeFunction(duk_context* ctx, cef_v8handler_t* handler, std::wstring_view name);
+// The handler and name of a function PushNativeFunction made; null for any other value.
+const TObjectInfo* FunctionInfo(duk_context* ctx, duk_idx_t idx);
 
 // Registered extensions (process-wide, any thread).
 struct TExtension {

@@ -132,9 +132,10 @@ int CEF_CALLBACK IsUserCreated(S* self) {
     duk_context* ctx = CurrentDuk();
     if (!duk_check_stack(ctx, 4)) return 0;
     v->Push(ctx);
-    TObjectInfo* info = ObjectInfo(ctx, -1, false);
+    const TObjectInfo* info = ObjectInfo(ctx, -1, false);
+    const bool user = (info && info->userCreated) || FunctionInfo(ctx, -1);
     duk_pop(ctx);
-    return info && info->userCreated ? 1 : 0;
+    return user ? 1 : 0;
   });
 }
 int CEF_CALLBACK HasException(S* self) { return V(self)->FException ? 1 : 0; }
@@ -167,7 +168,7 @@ int AskObject(S* self, Op op) {
 
 int AskByKey(S* self, const cef_string_t* key, duk_bool_t (*op)(duk_context*, duk_idx_t)) {
   return Guard(0, [&] {
-    const std::string k = ToCesu(ToW(key));
+    const std::string k = ToCesu(key);
     return AskObject(self, [&](duk_context* c) {
       duk_push_lstring(c, k.data(), k.size());
       return op(c, 0) != 0;
@@ -189,7 +190,7 @@ int CEF_CALLBACK DeleteValueByIndex(S* self, int index) { return AskByIndex(self
 
 S* CEF_CALLBACK GetValueByKey(S* self, const cef_string_t* key) {
   return Guard<S*>(nullptr, [&]() -> S* {
-    std::string k = ToCesu(ToW(key));
+    std::string k = ToCesu(key);
     auto body = [&](duk_context* c) -> duk_ret_t {
       duk_push_lstring(c, k.data(), k.size());
       duk_get_prop(c, 0);
@@ -224,7 +225,7 @@ int CEF_CALLBACK SetValueByKey(S* self, const cef_string_t* key, S* value,
     TCRef<S> hold = TCRef<S>::Adopt(value);
     TValue* v = V(value);
     if (!v || !v->Valid()) return 0;
-    std::string k = ToCesu(ToW(key));
+    std::string k = ToCesu(key);
     auto body = [&](duk_context* c) -> duk_ret_t {
       duk_push_lstring(c, k.data(), k.size());
       v->Push(c);
@@ -476,6 +477,19 @@ TObjectInfo* InfoOf(TValue* v, bool create) {
   return info;
 }
 
+const TObjectInfo* FunctionInfoOf(TValue* v) {
+  if (!IsObj(v) || !v->FIsFunction) return nullptr;
+  const TObjectInfo* info = nullptr;
+  auto body = [&](duk_context* c) -> duk_ret_t {
+    info = FunctionInfo(c, 0);
+    return 0;
+  };
+  duk_context* ctx = nullptr;
+  if (!Call(v, ctx, body)) return nullptr;
+  duk_pop(ctx);
+  return info;
+}
+
 int CEF_CALLBACK GetExternallyAllocatedMemory(S* self) {
   return Guard(0, [&] {
     TObjectInfo* info = InfoOf(V(self), false);
@@ -509,7 +523,7 @@ cef_string_userfree_t CEF_CALLBACK GetFunctionName(S* self) {
   return Guard<cef_string_userfree_t>(nullptr, [&]() -> cef_string_userfree_t {
     TValue* v = V(self);
     if (!IsObj(v) || !v->FIsFunction) return NewUserFree(L"");
-    TObjectInfo* info = InfoOf(v, false);
+    const TObjectInfo* info = FunctionInfoOf(v);
     if (info && info->handler) return NewUserFree(info->functionName);
     auto body = [](duk_context* c) -> duk_ret_t {
       duk_get_prop_string(c, 0, "name");
@@ -528,7 +542,7 @@ cef_v8handler_t* CEF_CALLBACK GetFunctionHandler(S* self) {
   return Guard<cef_v8handler_t*>(nullptr, [&]() -> cef_v8handler_t* {
     TValue* v = V(self);
     if (!IsObj(v) || !v->FIsFunction) return nullptr;
-    TObjectInfo* info = InfoOf(v, false);
+    const TObjectInfo* info = FunctionInfoOf(v);
     cef_v8handler_t* h = info ? info->handler : nullptr;
     if (h && h->base.add_ref) h->base.add_ref(&h->base);
     return h;
@@ -848,17 +862,10 @@ cef_v8value_t* CEF_EXPORT cef_v8value_create_function(const cef_string_t* name,
   TCRef<cef_v8handler_t> hold = TCRef<cef_v8handler_t>::Adopt(handler);
   return Guard<cef_v8value_t*>(nullptr, [&]() -> cef_v8value_t* {
     if (!handler) return nullptr;
-    std::wstring fname = ToW(name);
-    return CreateInContext([&](duk_context* ctx) {
-      duk_push_c_function(ctx, &NativeFunctionCall, DUK_VARARGS);
-      duk_push_string(ctx, "name");
-      PushWString(ctx, fname);
-      duk_def_prop(ctx, -3, DUK_DEFPROP_HAVE_VALUE | DUK_DEFPROP_FORCE);
-      TObjectInfo* info = ObjectInfo(ctx, -1, true);
-      info->userCreated = true;
-      info->handler = hold.Wrap();
-      info->functionName = fname;
-    });
+    const std::wstring_view fname =
+        name && name->str ? std::wstring_view(reinterpret_cast<const wchar_t*>(name->str), name->length)
+                          : std::wstring_view();
+    return CreateInContext([&](duk_context* ctx) { PushNativeFunction(ctx, handler, fname); });
   });
 }
 
