@@ -368,6 +368,7 @@ TEST(BindingAdapters, TableEntriesConvertByTypeAndNameTheirEntryOnFailure) {
   EXPECT_EQ(seenEntry, L"cef_load_handler_t.on_load_end");
   handed->base.release(&handed->base);
   EXPECT_EQ(load->RefCount(), 2);
+}
 
 // ---- one call of one entry: what each kind of argument and result does at the boundary
 
