@@ -165,7 +165,7 @@ struct Adapter<Field, Method, CR(CEF_CALLBACK*)(S*, C...), R (T::*)(P...)> {
 
   static CR CEF_CALLBACK Entry(S* self, C... arguments) {
     return AdapterGuard(EntryName<Field>.data(), [&]() -> CR {
-      auto* owner = static_cast<T*>(TCef3Helper::CefGetOwner(self));
+      auto* owner = static_cast<T*>(TCefBaseOwn::OwnerOf(self));
       std::tuple<TArg<C, P>...> args(arguments...);
       const auto call = [&](auto&... a) { return (owner->*Method)(a.Get()...); };
       if constexpr (std::is_void_v<R>) {

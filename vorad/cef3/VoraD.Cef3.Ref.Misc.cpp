@@ -1,6 +1,8 @@
 // Ref operations whose contract the call template does not cover, each with the reason.
 #include "vorad/cef3/VoraD.Cef3.Ref.Misc.h"
 
+#include "vorad/cef3/VoraD.Cef3.Api.Table.h"
+
 // The wrappers adopting each structure of this area (declared in VoraD.Cef3.Ref.h).
 rtl::TRef<ICefRequestCallback> UnWrap(cef_request_callback_t* data) {
   return data ? new TCefRequestCallbackRef(data) : nullptr;
@@ -73,4 +75,29 @@ void TCefSslInfoRef::GetDerencodedIssuerChain(std::vector<rtl::TRef<ICefBinaryVa
 
 void TCefSslInfoRef::GetPemencodedIssuerChain(std::vector<rtl::TRef<ICefBinaryValue>>& chain) {
   ReadIssuerChain<&cef_sslinfo_t::get_pemencoded_issuer_chain>(Data(), chain);
+}
+
+// ---- factory operations: create or fetch through an export and adopt the result
+
+rtl::TRef<ICefTaskRunner> TCefTaskRunnerRef::GetForCurrentThread() {
+  return CefApi.cef_task_runner_get_for_current_thread
+             ? UnWrap(CefApi.cef_task_runner_get_for_current_thread())
+             : nullptr;
+}
+
+rtl::TRef<ICefTaskRunner> TCefTaskRunnerRef::GetForThread(cef_thread_id_t threadId) {
+  return CefApi.cef_task_runner_get_for_thread ? UnWrap(CefApi.cef_task_runner_get_for_thread(threadId))
+                                               : nullptr;
+}
+
+rtl::TRef<ICefCommandLine> TCefCommandLineRef::New() {
+  return CefApi.cef_command_line_create ? UnWrap(CefApi.cef_command_line_create()) : nullptr;
+}
+
+rtl::TRef<ICefCommandLine> TCefCommandLineRef::Global() {
+  return CefApi.cef_command_line_get_global ? UnWrap(CefApi.cef_command_line_get_global()) : nullptr;
+}
+
+rtl::TRef<ICefDragData> TCefDragDataRef::New() {
+  return CefApi.cef_drag_data_create ? UnWrap(CefApi.cef_drag_data_create()) : nullptr;
 }

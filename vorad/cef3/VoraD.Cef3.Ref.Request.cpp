@@ -1,6 +1,9 @@
 // Ref operations whose contract the call template does not cover, each with the reason.
 #include "vorad/cef3/VoraD.Cef3.Ref.Request.h"
 
+#include "vorad/cef3/VoraD.Cef3.Api.Table.h"
+#include "vorad/cef3/VoraD.Cef3.Own.Callbacks.h"
+
 // The wrappers adopting each structure of this area (declared in VoraD.Cef3.Ref.h).
 rtl::TRef<ICefPostData> UnWrap(cef_post_data_t* data) { return data ? new TCefPostDataRef(data) : nullptr; }
 rtl::TRef<ICefPostDataElement> UnWrap(cef_post_data_element_t* data) {
@@ -45,4 +48,78 @@ bool TCefRequestContextRef::SetPreference(const std::wstring& name,
   const bool result = Call<&C::set_preference>(name, value, &error_);
   error = TCef3Helper::CefStringClearAndGet(&error_);
   return result;
+}
+
+// ---- factory operations: create or fetch through an export and adopt the result
+
+rtl::TRef<ICefPostData> TCefPostDataRef::New() {
+  return CefApi.cef_post_data_create ? UnWrap(CefApi.cef_post_data_create()) : nullptr;
+}
+
+rtl::TRef<ICefPostDataElement> TCefPostDataElementRef::New() {
+  return CefApi.cef_post_data_element_create ? UnWrap(CefApi.cef_post_data_element_create()) : nullptr;
+}
+
+rtl::TRef<ICefRequest> TCefRequestRef::New() {
+  return CefApi.cef_request_create ? UnWrap(CefApi.cef_request_create()) : nullptr;
+}
+
+rtl::TRef<ICefResponse> TCefResponseRef::New() {
+  return CefApi.cef_response_create ? UnWrap(CefApi.cef_response_create()) : nullptr;
+}
+
+rtl::TRef<ICefCookieManager> TCefCookieManagerRef::Global(const rtl::TRef<ICefCompletionCallback>& callback) {
+  if (!CefApi.cef_cookie_manager_get_global_manager) return nullptr;
+  return UnWrap(CefApi.cef_cookie_manager_get_global_manager(
+      static_cast<cef_completion_callback_t*>(TCef3Helper::CefGetData(callback))));
+}
+
+rtl::TRef<ICefCookieManager> TCefCookieManagerRef::GlobalProc(const TCefCompletionCallbackProc& callback) {
+  return Global(rtl::TRef<ICefCompletionCallback>(new TCefFastCompletionCallback(callback)));
+}
+
+rtl::TRef<ICefCookieManager> TCefCookieManagerRef::New(const std::wstring& path, bool persistSessionCookies,
+                                                       const rtl::TRef<ICefCompletionCallback>& callback) {
+  if (!CefApi.cef_cookie_manager_create_manager) return nullptr;
+  const cef_string_t p = TCef3Helper::CefString(path);
+  return UnWrap(CefApi.cef_cookie_manager_create_manager(
+      &p, persistSessionCookies ? 1 : 0,
+      static_cast<cef_completion_callback_t*>(TCef3Helper::CefGetData(callback))));
+}
+
+rtl::TRef<ICefCookieManager> TCefCookieManagerRef::NewProc(const std::wstring& path, bool persistSessionCookies,
+                                                           const TCefCompletionCallbackProc& callback) {
+  return New(path, persistSessionCookies,
+             rtl::TRef<ICefCompletionCallback>(new TCefFastCompletionCallback(callback)));
+}
+
+rtl::TRef<ICefUrlRequest> TCefUrlRequestRef::New(const rtl::TRef<ICefRequest>& request,
+                                                 const rtl::TRef<ICefUrlrequestClient>& client,
+                                                 const rtl::TRef<ICefRequestContext>& requestContext) {
+  if (!CefApi.cef_urlrequest_create) return nullptr;
+  return UnWrap(CefApi.cef_urlrequest_create(
+      static_cast<cef_request_t*>(TCef3Helper::CefGetData(request)),
+      static_cast<cef_urlrequest_client_t*>(TCef3Helper::CefGetData(client)),
+      static_cast<cef_request_context_t*>(TCef3Helper::CefGetData(requestContext))));
+}
+
+rtl::TRef<ICefRequestContext> TCefRequestContextRef::Global() {
+  return CefApi.cef_request_context_get_global_context
+             ? UnWrap(CefApi.cef_request_context_get_global_context())
+             : nullptr;
+}
+
+rtl::TRef<ICefRequestContext> TCefRequestContextRef::New(const cef_request_context_settings_t& settings,
+                                                         const rtl::TRef<ICefRequestContextHandler>& handler) {
+  if (!CefApi.cef_request_context_create_context) return nullptr;
+  return UnWrap(CefApi.cef_request_context_create_context(
+      &settings, static_cast<cef_request_context_handler_t*>(TCef3Helper::CefGetData(handler))));
+}
+
+rtl::TRef<ICefRequestContext> TCefRequestContextRef::Shared(const rtl::TRef<ICefRequestContext>& other,
+                                                            const rtl::TRef<ICefRequestContextHandler>& handler) {
+  if (!CefApi.create_context_shared) return nullptr;
+  return UnWrap(CefApi.create_context_shared(
+      static_cast<cef_request_context_t*>(TCef3Helper::CefGetData(other)),
+      static_cast<cef_request_context_handler_t*>(TCef3Helper::CefGetData(handler))));
 }
