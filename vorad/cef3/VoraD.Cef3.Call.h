@@ -117,3 +117,12 @@ template <auto Entry, class S, class... A>
 auto CallEntry(S* self, A&&... args) {
   return CallEntryAs<Entry>(decltype(CefEntrySignatureOf(Entry)){}, self, std::forward<A>(args)...);
 }
+
+// Calls an export of the runtime's table (CefApi) the same way: a missing export gives the
+// default of the operation's type, the arguments and the result convert as for an entry.
+template <class R, class... P, class... A>
+auto CallExport(R(CEF_EXPORT* exported)(P...), A&&... args) {
+  static_assert(sizeof...(P) == sizeof...(A), "one argument per parameter of the export");
+  if (!exported) return TCefEntryResult<R>(R{});
+  return TCefEntryResult<R>(exported(CefEntryArg<P>(std::forward<A>(args))...));
+}

@@ -80,24 +80,21 @@ void TCefSslInfoRef::GetPemencodedIssuerChain(std::vector<rtl::TRef<ICefBinaryVa
 // ---- factory operations: create or fetch through an export and adopt the result
 
 rtl::TRef<ICefTaskRunner> TCefTaskRunnerRef::GetForCurrentThread() {
-  return CefApi.cef_task_runner_get_for_current_thread
-             ? UnWrap(CefApi.cef_task_runner_get_for_current_thread())
-             : nullptr;
+  return CallExport(CefApi.cef_task_runner_get_for_current_thread);
 }
 
 rtl::TRef<ICefTaskRunner> TCefTaskRunnerRef::GetForThread(cef_thread_id_t threadId) {
-  return CefApi.cef_task_runner_get_for_thread ? UnWrap(CefApi.cef_task_runner_get_for_thread(threadId))
-                                               : nullptr;
+  return CallExport(CefApi.cef_task_runner_get_for_thread, threadId);
 }
 
 rtl::TRef<ICefCommandLine> TCefCommandLineRef::New() {
-  return CefApi.cef_command_line_create ? UnWrap(CefApi.cef_command_line_create()) : nullptr;
+  return CallExport(CefApi.cef_command_line_create);
 }
 
 rtl::TRef<ICefCommandLine> TCefCommandLineRef::Global() {
-  return CefApi.cef_command_line_get_global ? UnWrap(CefApi.cef_command_line_get_global()) : nullptr;
+  return CallExport(CefApi.cef_command_line_get_global);
 }
 
 rtl::TRef<ICefDragData> TCefDragDataRef::New() {
-  return CefApi.cef_drag_data_create ? UnWrap(CefApi.cef_drag_data_create()) : nullptr;
+  return CallExport(CefApi.cef_drag_data_create);
 }

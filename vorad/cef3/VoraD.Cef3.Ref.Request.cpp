@@ -53,25 +53,23 @@ bool TCefRequestContextRef::SetPreference(const std::wstring& name,
 // ---- factory operations: create or fetch through an export and adopt the result
 
 rtl::TRef<ICefPostData> TCefPostDataRef::New() {
-  return CefApi.cef_post_data_create ? UnWrap(CefApi.cef_post_data_create()) : nullptr;
+  return CallExport(CefApi.cef_post_data_create);
 }
 
 rtl::TRef<ICefPostDataElement> TCefPostDataElementRef::New() {
-  return CefApi.cef_post_data_element_create ? UnWrap(CefApi.cef_post_data_element_create()) : nullptr;
+  return CallExport(CefApi.cef_post_data_element_create);
 }
 
 rtl::TRef<ICefRequest> TCefRequestRef::New() {
-  return CefApi.cef_request_create ? UnWrap(CefApi.cef_request_create()) : nullptr;
+  return CallExport(CefApi.cef_request_create);
 }
 
 rtl::TRef<ICefResponse> TCefResponseRef::New() {
-  return CefApi.cef_response_create ? UnWrap(CefApi.cef_response_create()) : nullptr;
+  return CallExport(CefApi.cef_response_create);
 }
 
 rtl::TRef<ICefCookieManager> TCefCookieManagerRef::Global(const rtl::TRef<ICefCompletionCallback>& callback) {
-  if (!CefApi.cef_cookie_manager_get_global_manager) return nullptr;
-  return UnWrap(CefApi.cef_cookie_manager_get_global_manager(
-      static_cast<cef_completion_callback_t*>(TCef3Helper::CefGetData(callback))));
+  return CallExport(CefApi.cef_cookie_manager_get_global_manager, callback);
 }
 
 rtl::TRef<ICefCookieManager> TCefCookieManagerRef::GlobalProc(const TCefCompletionCallbackProc& callback) {
@@ -80,11 +78,7 @@ rtl::TRef<ICefCookieManager> TCefCookieManagerRef::GlobalProc(const TCefCompleti
 
 rtl::TRef<ICefCookieManager> TCefCookieManagerRef::New(const std::wstring& path, bool persistSessionCookies,
                                                        const rtl::TRef<ICefCompletionCallback>& callback) {
-  if (!CefApi.cef_cookie_manager_create_manager) return nullptr;
-  const cef_string_t p = TCef3Helper::CefString(path);
-  return UnWrap(CefApi.cef_cookie_manager_create_manager(
-      &p, persistSessionCookies ? 1 : 0,
-      static_cast<cef_completion_callback_t*>(TCef3Helper::CefGetData(callback))));
+  return CallExport(CefApi.cef_cookie_manager_create_manager, path, persistSessionCookies, callback);
 }
 
 rtl::TRef<ICefCookieManager> TCefCookieManagerRef::NewProc(const std::wstring& path, bool persistSessionCookies,
@@ -96,30 +90,19 @@ rtl::TRef<ICefCookieManager> TCefCookieManagerRef::NewProc(const std::wstring& p
 rtl::TRef<ICefUrlRequest> TCefUrlRequestRef::New(const rtl::TRef<ICefRequest>& request,
                                                  const rtl::TRef<ICefUrlrequestClient>& client,
                                                  const rtl::TRef<ICefRequestContext>& requestContext) {
-  if (!CefApi.cef_urlrequest_create) return nullptr;
-  return UnWrap(CefApi.cef_urlrequest_create(
-      static_cast<cef_request_t*>(TCef3Helper::CefGetData(request)),
-      static_cast<cef_urlrequest_client_t*>(TCef3Helper::CefGetData(client)),
-      static_cast<cef_request_context_t*>(TCef3Helper::CefGetData(requestContext))));
+  return CallExport(CefApi.cef_urlrequest_create, request, client, requestContext);
 }
 
 rtl::TRef<ICefRequestContext> TCefRequestContextRef::Global() {
-  return CefApi.cef_request_context_get_global_context
-             ? UnWrap(CefApi.cef_request_context_get_global_context())
-             : nullptr;
+  return CallExport(CefApi.cef_request_context_get_global_context);
 }
 
 rtl::TRef<ICefRequestContext> TCefRequestContextRef::New(const cef_request_context_settings_t& settings,
                                                          const rtl::TRef<ICefRequestContextHandler>& handler) {
-  if (!CefApi.cef_request_context_create_context) return nullptr;
-  return UnWrap(CefApi.cef_request_context_create_context(
-      &settings, static_cast<cef_request_context_handler_t*>(TCef3Helper::CefGetData(handler))));
+  return CallExport(CefApi.cef_request_context_create_context, settings, handler);
 }
 
 rtl::TRef<ICefRequestContext> TCefRequestContextRef::Shared(const rtl::TRef<ICefRequestContext>& other,
                                                             const rtl::TRef<ICefRequestContextHandler>& handler) {
-  if (!CefApi.create_context_shared) return nullptr;
-  return UnWrap(CefApi.create_context_shared(
-      static_cast<cef_request_context_t*>(TCef3Helper::CefGetData(other)),
-      static_cast<cef_request_context_handler_t*>(TCef3Helper::CefGetData(handler))));
+  return CallExport(CefApi.create_context_shared, other, handler);
 }

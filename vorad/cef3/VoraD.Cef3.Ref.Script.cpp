@@ -79,43 +79,39 @@ bool TCefv8HandlerRef::Execute(const std::wstring& name, const rtl::TRef<ICefv8V
 // ---- factory operations: create or fetch through an export and adopt the result
 
 rtl::TRef<ICefv8Value> TCefv8ValueRef::NewUndefined() {
-  return CefApi.cef_v8value_create_undefined ? UnWrap(CefApi.cef_v8value_create_undefined()) : nullptr;
+  return CallExport(CefApi.cef_v8value_create_undefined);
 }
 
 rtl::TRef<ICefv8Value> TCefv8ValueRef::NewNull() {
-  return CefApi.cef_v8value_create_null ? UnWrap(CefApi.cef_v8value_create_null()) : nullptr;
+  return CallExport(CefApi.cef_v8value_create_null);
 }
 
 rtl::TRef<ICefv8Value> TCefv8ValueRef::NewBool(bool value) {
-  return CefApi.cef_v8value_create_bool ? UnWrap(CefApi.cef_v8value_create_bool(value ? 1 : 0)) : nullptr;
+  return CallExport(CefApi.cef_v8value_create_bool, value);
 }
 
 rtl::TRef<ICefv8Value> TCefv8ValueRef::NewInt(int32_t value) {
-  return CefApi.cef_v8value_create_int ? UnWrap(CefApi.cef_v8value_create_int(value)) : nullptr;
+  return CallExport(CefApi.cef_v8value_create_int, value);
 }
 
 rtl::TRef<ICefv8Value> TCefv8ValueRef::NewUInt(uint32_t value) {
-  return CefApi.cef_v8value_create_uint ? UnWrap(CefApi.cef_v8value_create_uint(value)) : nullptr;
+  return CallExport(CefApi.cef_v8value_create_uint, value);
 }
 
 rtl::TRef<ICefv8Value> TCefv8ValueRef::NewDouble(double value) {
-  return CefApi.cef_v8value_create_double ? UnWrap(CefApi.cef_v8value_create_double(value)) : nullptr;
+  return CallExport(CefApi.cef_v8value_create_double, value);
 }
 
 rtl::TRef<ICefv8Value> TCefv8ValueRef::NewDate(const TCefTime& value) {
-  return CefApi.cef_v8value_create_date ? UnWrap(CefApi.cef_v8value_create_date(&value)) : nullptr;
+  return CallExport(CefApi.cef_v8value_create_date, value);
 }
 
 rtl::TRef<ICefv8Value> TCefv8ValueRef::NewString(const std::wstring& value) {
-  if (!CefApi.cef_v8value_create_string) return nullptr;
-  const cef_string_t v = TCef3Helper::CefString(value);
-  return UnWrap(CefApi.cef_v8value_create_string(&v));
+  return CallExport(CefApi.cef_v8value_create_string, value);
 }
 
 rtl::TRef<ICefv8Value> TCefv8ValueRef::NewObject(const rtl::TRef<ICefV8Accessor>& accessor) {
-  if (!CefApi.cef_v8value_create_object) return nullptr;
-  return UnWrap(CefApi.cef_v8value_create_object(
-      static_cast<cef_v8accessor_t*>(TCef3Helper::CefGetData(accessor))));
+  return CallExport(CefApi.cef_v8value_create_object, accessor);
 }
 
 rtl::TRef<ICefv8Value> TCefv8ValueRef::NewObjectProc(const TCefV8AccessorGetterProc& getter,
@@ -124,28 +120,22 @@ rtl::TRef<ICefv8Value> TCefv8ValueRef::NewObjectProc(const TCefV8AccessorGetterP
 }
 
 rtl::TRef<ICefv8Value> TCefv8ValueRef::NewArray(int32_t len) {
-  return CefApi.cef_v8value_create_array ? UnWrap(CefApi.cef_v8value_create_array(len)) : nullptr;
+  return CallExport(CefApi.cef_v8value_create_array, len);
 }
 
 rtl::TRef<ICefv8Value> TCefv8ValueRef::NewFunction(const std::wstring& name,
                                                    const rtl::TRef<ICefv8Handler>& handler) {
-  if (!CefApi.cef_v8value_create_function) return nullptr;
-  const cef_string_t n = TCef3Helper::CefString(name);
-  return UnWrap(CefApi.cef_v8value_create_function(
-      &n, static_cast<cef_v8handler_t*>(TCef3Helper::CefGetData(handler))));
+  return CallExport(CefApi.cef_v8value_create_function, name, handler);
 }
 
 rtl::TRef<ICefv8Context> TCefv8ContextRef::Current() {
-  return CefApi.cef_v8context_get_current_context ? UnWrap(CefApi.cef_v8context_get_current_context())
-                                                  : nullptr;
+  return CallExport(CefApi.cef_v8context_get_current_context);
 }
 
 rtl::TRef<ICefv8Context> TCefv8ContextRef::Entered() {
-  return CefApi.cef_v8context_get_entered_context ? UnWrap(CefApi.cef_v8context_get_entered_context())
-                                                  : nullptr;
+  return CallExport(CefApi.cef_v8context_get_entered_context);
 }
 
 rtl::TRef<ICefV8StackTrace> TCefV8StackTraceRef::Current(int frameLimit) {
-  return CefApi.cef_v8stack_trace_get_current ? UnWrap(CefApi.cef_v8stack_trace_get_current(frameLimit))
-                                              : nullptr;
+  return CallExport(CefApi.cef_v8stack_trace_get_current, frameLimit);
 }

@@ -20,39 +20,33 @@ rtl::TRef<ICefDictionaryValue> UnWrap(cef_dictionary_value_t* data) {
 // ---- factory operations: create or fetch through an export and adopt the result
 
 rtl::TRef<ICefProcessMessage> TCefProcessMessageRef::New(const std::wstring& name) {
-  if (!CefApi.cef_process_message_create) return nullptr;
-  const cef_string_t n = TCef3Helper::CefString(name);
-  return UnWrap(CefApi.cef_process_message_create(&n));
+  return CallExport(CefApi.cef_process_message_create, name);
 }
 
 rtl::TRef<ICefListValue> TCefListValueRef::New() {
-  return CefApi.cef_list_value_create ? UnWrap(CefApi.cef_list_value_create()) : nullptr;
+  return CallExport(CefApi.cef_list_value_create);
 }
 
 rtl::TRef<ICefValue> TCefValueRef::New() {
-  return CefApi.cef_value_create ? UnWrap(CefApi.cef_value_create()) : nullptr;
+  return CallExport(CefApi.cef_value_create);
 }
 
 rtl::TRef<ICefBinaryValue> TCefBinaryValueRef::New(const void* data, size_t dataSize) {
-  return CefApi.cef_binary_value_create ? UnWrap(CefApi.cef_binary_value_create(data, dataSize)) : nullptr;
+  return CallExport(CefApi.cef_binary_value_create, data, dataSize);
 }
 
 rtl::TRef<ICefDictionaryValue> TCefDictionaryValueRef::New() {
-  return CefApi.cef_dictionary_value_create ? UnWrap(CefApi.cef_dictionary_value_create()) : nullptr;
+  return CallExport(CefApi.cef_dictionary_value_create);
 }
 
 // ---- the runtime's utilities that answer a value
 
 rtl::TRef<ICefBinaryValue> CefBase64Decode(const std::wstring& data) {
-  if (!CefApi.cef_base64decode) return nullptr;
-  const cef_string_t d = TCef3Helper::CefString(data);
-  return UnWrap(CefApi.cef_base64decode(&d));
+  return CallExport(CefApi.cef_base64decode, data);
 }
 
 rtl::TRef<ICefValue> CefParseJson(const std::wstring& jsonString, cef_json_parser_options_t options) {
-  if (!CefApi.cef_parse_json) return nullptr;
-  const cef_string_t j = TCef3Helper::CefString(jsonString);
-  return UnWrap(CefApi.cef_parse_json(&j, options));
+  return CallExport(CefApi.cef_parse_json, jsonString, options);
 }
 
 rtl::TRef<ICefValue> CefParseJsonAndReturnError(const std::wstring& jsonString,
