@@ -1,5 +1,5 @@
 #pragma once
-// Interfaces over the runtime structures: browser, its host, frames and navigation entries.
+// Interfaces over the runtime structures: the browser, its host, frames, navigation entries.
 // Part of VoraD.Cef3.Interfaces.h, which declares every name used here: include that header.
 
 // cef_browser_host_t: runtime object.

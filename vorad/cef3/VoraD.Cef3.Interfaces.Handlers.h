@@ -1,5 +1,5 @@
 #pragma once
-// Interfaces over the runtime structures: program objects the runtime calls: client, handlers, visitors and callbacks.
+// Interfaces over the runtime structures: what the program implements for the runtime to call.
 // Part of VoraD.Cef3.Interfaces.h, which declares every name used here: include that header.
 
 // cef_client_t: program object the runtime calls.

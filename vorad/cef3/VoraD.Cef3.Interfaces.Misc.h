@@ -1,5 +1,5 @@
 #pragma once
-// Interfaces over the runtime structures: callbacks the runtime hands out, the command line, menus, downloads, drag data, certificates.
+// Interfaces over the runtime structures: callbacks, command line, menus, downloads, drag data.
 // Part of VoraD.Cef3.Interfaces.h, which declares every name used here: include that header.
 
 // cef_request_callback_t: runtime object.

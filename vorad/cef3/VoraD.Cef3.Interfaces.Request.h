@@ -1,5 +1,5 @@
 #pragma once
-// Interfaces over the runtime structures: requests, post data, responses, cookies, plugins, URL requests and request contexts.
+// Interfaces over the runtime structures: requests, responses, cookies, plug-ins, contexts.
 // Part of VoraD.Cef3.Interfaces.h, which declares every name used here: include that header.
 
 // cef_post_data_t: runtime object.

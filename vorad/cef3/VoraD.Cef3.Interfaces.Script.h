@@ -1,5 +1,5 @@
 #pragma once
-// Interfaces over the runtime structures: script values, contexts, stack traces, exceptions and handlers.
+// Interfaces over the runtime structures: script values, contexts, stacks, exceptions, handlers.
 // Part of VoraD.Cef3.Interfaces.h, which declares every name used here: include that header.
 
 // cef_v8value_t: runtime object.

@@ -1,5 +1,5 @@
 #pragma once
-// Interfaces over the runtime structures: values, lists, dictionaries, binaries and process messages.
+// Interfaces over the runtime structures: values, lists, dictionaries, binaries, messages.
 // Part of VoraD.Cef3.Interfaces.h, which declares every name used here: include that header.
 
 // cef_process_message_t: runtime object.
