@@ -130,7 +130,8 @@ bool TVoraDApp::CefBrowserHostCreate(const TCefWindowInfo& windowInfo, const rtl
                                      const std::wstring& url, const TCefBrowserSettings& settings,
                                      const rtl::TRef<ICefRequestContext>& RequestContext) {
   CheckLoaded();
-  return CallExport(CefApi.cef_browser_host_create_browser, windowInfo, client, url, settings, RequestContext);
+  return CallExport(CefApi.cef_browser_host_create_browser, windowInfo, client, url, settings,
+                    RequestContext);
 }
 
 rtl::TRef<ICefBrowser> TVoraDApp::CefBrowserHostCreateSync(const TCefWindowInfo& windowInfo,
@@ -139,7 +140,8 @@ rtl::TRef<ICefBrowser> TVoraDApp::CefBrowserHostCreateSync(const TCefWindowInfo&
                                                            const TCefBrowserSettings& settings,
                                                            const rtl::TRef<ICefRequestContext>& RequestContext) {
   CheckLoaded();
-  return CallExport(CefApi.cef_browser_host_create_browser_sync, windowInfo, client, url, settings, RequestContext);
+  return CallExport(CefApi.cef_browser_host_create_browser_sync, windowInfo, client, url, settings,
+                    RequestContext);
 }
 
 bool TVoraDApp::CefRegisterSchemeHandlerFactory(const std::wstring& schemeName, const std::wstring& HostName,
