@@ -75,7 +75,7 @@ TEST(BindingRefCounting, OwnObjectsShareOneCountWithTheRuntime) {
   auto* base = &data->base;
   EXPECT_EQ(base->size, sizeof(cef_task_t));
   EXPECT_EQ(base->has_one_ref(base), 1) << "one interface reference";
-  EXPECT_EQ(TCef3Helper::CefGetObject(data), static_cast<ICefBase*>(task.Get()));
+  EXPECT_EQ(TCefBaseOwn::ObjectOf(data), static_cast<ICefBase*>(task.Get()));
 
   // Wrap, then the runtime's release: back where it was.
   EXPECT_EQ(task->Wrap(), data);

@@ -52,50 +52,6 @@ inline constexpr auto EntryName = [] {
   return name;
 }();
 
-// The Ref class that adopts each runtime structure an Own operation receives.
-TCefBrowserRef* RefClassOf(cef_browser_t*);
-TCefFrameRef* RefClassOf(cef_frame_t*);
-TCefRequestRef* RefClassOf(cef_request_t*);
-TCefResponseRef* RefClassOf(cef_response_t*);
-TCefProcessMessageRef* RefClassOf(cef_process_message_t*);
-TCefRequestCallbackRef* RefClassOf(cef_request_callback_t*);
-TCefAuthCallbackRef* RefClassOf(cef_auth_callback_t*);
-TCefSslInfoRef* RefClassOf(cef_sslinfo_t*);
-TCefJsDialogCallbackRef* RefClassOf(cef_jsdialog_callback_t*);
-TCefContextMenuParamsRef* RefClassOf(cef_context_menu_params_t*);
-TCefMenuModelRef* RefClassOf(cef_menu_model_t*);
-TCefRunContextMenuCallbackRef* RefClassOf(cef_run_context_menu_callback_t*);
-TCefFileDialogCallbackRef* RefClassOf(cef_file_dialog_callback_t*);
-TCefDownLoadItemRef* RefClassOf(cef_download_item_t*);
-TCefBeforeDownloadCallbackRef* RefClassOf(cef_before_download_callback_t*);
-TCefDownloadItemCallbackRef* RefClassOf(cef_download_item_callback_t*);
-TCefGeolocationCallbackRef* RefClassOf(cef_geolocation_callback_t*);
-TCefDragDataRef* RefClassOf(cef_drag_data_t*);
-TCefCommandLineRef* RefClassOf(cef_command_line_t*);
-TCefSchemeRegistrarRef* RefClassOf(cef_scheme_registrar_t*);
-TCefListValueRef* RefClassOf(cef_list_value_t*);
-TCefv8ContextRef* RefClassOf(cef_v8context_t*);
-TCefV8ExceptionRef* RefClassOf(cef_v8exception_t*);
-TCefV8StackTraceRef* RefClassOf(cef_v8stack_trace_t*);
-TCefDomNodeRef* RefClassOf(cef_domnode_t*);
-TCefDomDocumentRef* RefClassOf(cef_domdocument_t*);
-TCefCallbackRef* RefClassOf(cef_callback_t*);
-TCefUrlRequestRef* RefClassOf(cef_urlrequest_t*);
-TCefv8ValueRef* RefClassOf(cef_v8value_t*);
-TCefWebPluginInfoRef* RefClassOf(cef_web_plugin_info_t*);
-TCefNavigationEntryRef* RefClassOf(cef_navigation_entry_t*);
-
-// A structure the runtime hands over with one reference: adopted by its Ref class, or, for a
-// structure of ours (a client coming back), by the Own object behind it.
-template <class I, class S>
-rtl::TRef<I> Adopt(S* data) {
-  if constexpr (requires { RefClassOf(data); }) {
-    return std::remove_pointer_t<decltype(RefClassOf(data))>::UnWrap(data);
-  } else {
-    return TCef3Helper::AdoptOwn<I>(data);
-  }
-}
-
 // ---- Arguments, runtime -> operation: TArg<runtime type, parameter type>. Get() gives what the
 // operation takes; Commit(succeeded) writes an in/out string back after a call that did not raise.
 // A number, enumeration, handle or record pointer goes as it is.
@@ -119,7 +75,7 @@ struct TArg<int, bool> {
 template <class S, class I>
 struct TArg<S*, const rtl::TRef<I>&> {
   rtl::TRef<I> value;
-  TArg(S* data) : value(Adopt<I>(data)) {}
+  TArg(S* data) : value(CefAdopt<I>(data)) {}
   const rtl::TRef<I>& Get() const { return value; }
 };
 
@@ -166,9 +122,9 @@ template <class S, class I>
 struct TArg<S**, rtl::TRef<I>&> {
   S** slot;
   rtl::TRef<I> value;
-  TArg(S** target) : slot(target), value(target ? Adopt<I>(*target) : nullptr) {}
+  TArg(S** target) : slot(target), value(target ? CefAdopt<I>(*target) : nullptr) {}
   ~TArg() {
-    if (slot) *slot = static_cast<S*>(TCef3Helper::CefGetData(value));
+    if (slot) *slot = CefHandOver<S>(value);
   }
   TArg(const TArg&) = delete;
   TArg& operator=(const TArg&) = delete;
@@ -191,9 +147,7 @@ struct TResult<int, bool> {
 // An object the runtime keeps: one added reference for it.
 template <class S, class I>
 struct TResult<S*, rtl::TRef<I>> {
-  static S* Convert(const rtl::TRef<I>& result) {
-    return static_cast<S*>(TCef3Helper::CefGetData(result));
-  }
+  static S* Convert(const rtl::TRef<I>& result) { return CefHandOver<S>(result); }
 };
 
 // ---- The entry
@@ -211,7 +165,7 @@ struct Adapter<Field, Method, CR(CEF_CALLBACK*)(S*, C...), R (T::*)(P...)> {
 
   static CR CEF_CALLBACK Entry(S* self, C... arguments) {
     return AdapterGuard(EntryName<Field>.data(), [&]() -> CR {
-      auto* owner = static_cast<T*>(TCef3Helper::CefGetOwner(self));
+      auto* owner = static_cast<T*>(TCefBaseOwn::OwnerOf(self));
       std::tuple<TArg<C, P>...> args(arguments...);
       const auto call = [&](auto&... a) { return (owner->*Method)(a.Get()...); };
       if constexpr (std::is_void_v<R>) {

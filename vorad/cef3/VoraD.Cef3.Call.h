@@ -18,14 +18,14 @@
 // Results, runtime -> native, chosen by the operation's return type:
 //   bool                              entry's int != 0
 //   std::wstring                      copy of the user-free string, which is then freed
-//   rtl::TRef<I>                      the returned reference adopted by UnWrap (VoraD.Cef3.Ref.h)
+//   rtl::TRef<I>                      the returned reference adopted (CefAdopt, VoraD.Cef3.Convert.h)
 //   anything else                     as it is
 #include <string>
 #include <type_traits>
 #include <utility>
 #include <vector>
 
-#include "vorad/cef3/VoraD.Cef3.Helper.h"
+#include "vorad/cef3/VoraD.Cef3.Convert.h"
 
 template <class R, class... P>
 struct TCefEntrySignature {};
@@ -33,11 +33,6 @@ struct TCefEntrySignature {};
 // The signature of an entry `R (CEF_CALLBACK* S::*)(S*, P...)`, for decltype only.
 template <class S, class R, class... P>
 TCefEntrySignature<R, P...> CefEntrySignatureOf(R (CEF_CALLBACK* S::*)(S*, P...));
-
-template <class T>
-inline constexpr bool IsCefRef = false;
-template <class I>
-inline constexpr bool IsCefRef<rtl::TRef<I>> = true;
 
 // ---- arguments
 
@@ -70,7 +65,7 @@ auto CefEntryArg(A&& arg) {
     if constexpr (std::is_const_v<std::remove_reference_t<A>>) return TCefStringListIn(arg);
     else return TCefStringListOut(arg);
   } else if constexpr (IsCefRef<N>) {
-    return static_cast<P>(TCef3Helper::CefGetData(arg));
+    return CefHandOver<std::remove_pointer_t<P>>(arg);
   } else if constexpr (std::is_same_v<P, std::remove_reference_t<A>*>) {
     return &arg;
   } else {
@@ -95,7 +90,7 @@ public:
       static_assert(std::is_same_v<R, cef_string_userfree_t>, "strings come back user-free");
       return TCef3Helper::CefStringFreeAndGet(FValue);
     } else if constexpr (IsCefRef<N>) {
-      return UnWrap(FValue);  // found by argument-dependent lookup, one per structure
+      return CefAdopt<typename TCefRefTraits<N>::Interface>(FValue);
     } else {
       return FValue;
     }
@@ -121,4 +116,13 @@ auto CallEntryAs(TCefEntrySignature<R, P...>, S* self, A&&... args) {
 template <auto Entry, class S, class... A>
 auto CallEntry(S* self, A&&... args) {
   return CallEntryAs<Entry>(decltype(CefEntrySignatureOf(Entry)){}, self, std::forward<A>(args)...);
+}
+
+// Calls an export of the runtime's table (CefApi) the same way: a missing export gives the
+// default of the operation's type, the arguments and the result convert as for an entry.
+template <class R, class... P, class... A>
+auto CallExport(R(CEF_EXPORT* exported)(P...), A&&... args) {
+  static_assert(sizeof...(P) == sizeof...(A), "one argument per parameter of the export");
+  if (!exported) return TCefEntryResult<R>(R{});
+  return TCefEntryResult<R>(exported(CefEntryArg<P>(std::forward<A>(args))...));
 }

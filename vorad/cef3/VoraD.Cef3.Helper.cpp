@@ -6,7 +6,6 @@
 #include "rtl/StrConv.h"
 #include "rtl/SysUtils.h"
 #include "vorad/cef3/VoraD.Cef3.Api.Table.h"
-#include "vorad/cef3/VoraD.Cef3.Classes.h"
 
 std::function<void(const std::wstring&, const std::wstring&)> TCef3Helper::OnAdapterException;
 
@@ -37,16 +36,6 @@ constexpr double kUnixEpochDays = 25569.0;
 }  // namespace
 
 // ---- objects
-
-ICefBase* TCef3Helper::CefGetObject(void* data) {
-  TCefBaseOwn* owner = CefGetOwner(data);
-  return owner ? static_cast<ICefBase*>(owner) : nullptr;
-}
-
-TCefBaseOwn* TCef3Helper::CefGetOwner(void* data) {
-  if (!data) return nullptr;
-  return *reinterpret_cast<TCefBaseOwn**>(static_cast<char*>(data) - sizeof(void*));
-}
 
 void TCef3Helper::ReleaseStruct(void* data) {
   auto* base = static_cast<cef_base_t*>(data);
@@ -261,12 +250,6 @@ std::wstring TCef3Helper::CefBase64Encode(const void* data, size_t dataSize) {
   return CefStringFreeAndGet(CefApi.cef_base64encode(data, dataSize));
 }
 
-rtl::TRef<ICefBinaryValue> TCef3Helper::CefBase64Decode(const std::wstring& data) {
-  if (!CefApi.cef_base64decode) return nullptr;
-  const cef_string_t d = CefString(data);
-  return TCefBinaryValueRef::UnWrap(CefApi.cef_base64decode(&d));
-}
-
 std::wstring TCef3Helper::CefUriEncode(const std::wstring& text, bool usePlus) {
   if (!CefApi.cef_uriencode) return {};
   const cef_string_t t = CefString(text);
@@ -284,26 +267,6 @@ bool TCef3Helper::CefParseCssColor(const std::wstring& text, bool strict, cef_co
   if (!CefApi.cef_parse_csscolor) return false;
   const cef_string_t t = CefString(text);
   return CefApi.cef_parse_csscolor(&t, strict ? 1 : 0, &color) != 0;
-}
-
-rtl::TRef<ICefValue> TCef3Helper::CefParseJson(const std::wstring& jsonString,
-                                               cef_json_parser_options_t options) {
-  if (!CefApi.cef_parse_json) return nullptr;
-  const cef_string_t j = CefString(jsonString);
-  return TCefValueRef::UnWrap(CefApi.cef_parse_json(&j, options));
-}
-
-rtl::TRef<ICefValue> TCef3Helper::CefParseJsonAndReturnError(const std::wstring& jsonString,
-                                                             cef_json_parser_options_t options,
-                                                             cef_json_parser_error_t& errorCodeOut,
-                                                             std::wstring& errorMsgOut) {
-  errorMsgOut.clear();
-  if (!CefApi.cef_parse_jsonand_return_error) return nullptr;
-  const cef_string_t j = CefString(jsonString);
-  cef_string_t message{};
-  auto result = TCefValueRef::UnWrap(CefApi.cef_parse_jsonand_return_error(&j, options, &errorCodeOut, &message));
-  errorMsgOut = CefStringClearAndGet(&message);
-  return result;
 }
 
 std::wstring TCef3Helper::CefWriteJson(const rtl::TRef<ICefValue>& node, cef_json_writer_options_t options) {

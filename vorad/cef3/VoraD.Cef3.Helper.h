@@ -22,8 +22,6 @@
 #include "rtl/Interfaces.h"
 #include "vorad/cef3/VoraD.Cef3.Interfaces.h"
 
-class TCefBaseOwn;
-
 // Local date and time as days since 1899-12-30, the fraction being the time of day.
 using TDateTime = double;
 
@@ -36,19 +34,6 @@ public:
   static void* CefGetData(ICefBase* object) { return object ? object->Wrap() : nullptr; }
   template <class I>
   static void* CefGetData(const rtl::TRef<I>& object) { return CefGetData(object.Get()); }
-  // The Own object a structure belongs to, read from the pointer stored just before it.
-  // Only for structures made by TCefBaseOwn.
-  static ICefBase* CefGetObject(void* data);
-  static TCefBaseOwn* CefGetOwner(void* data);
-  // A program object that came back from the runtime (for example the client of a browser):
-  // takes over the reference the runtime handed with it. The structure must be one of ours.
-  template <class I>
-  static rtl::TRef<I> AdoptOwn(void* data) {
-    if (!data) return nullptr;
-    rtl::TRef<I> result(dynamic_cast<I*>(CefGetObject(data)));
-    ReleaseStruct(data);
-    return result;
-  }
   static void ReleaseStruct(void* data);
 
   // ---- strings
@@ -90,17 +75,10 @@ public:
   static void CefGetExtensionsForMimeType(const std::wstring& mimeType,
                                           std::vector<std::wstring>& extensions);
   static std::wstring CefBase64Encode(const void* data, size_t dataSize);
-  static rtl::TRef<ICefBinaryValue> CefBase64Decode(const std::wstring& data);
   static std::wstring CefUriEncode(const std::wstring& text, bool usePlus);
   static std::wstring CefUriDecode(const std::wstring& text, bool convertToUtf8,
                                    cef_uri_unescape_rule_t unescapeRule);
   static bool CefParseCssColor(const std::wstring& text, bool strict, cef_color_t& color);
-  static rtl::TRef<ICefValue> CefParseJson(const std::wstring& jsonString,
-                                           cef_json_parser_options_t options);
-  static rtl::TRef<ICefValue> CefParseJsonAndReturnError(const std::wstring& jsonString,
-                                                         cef_json_parser_options_t options,
-                                                         cef_json_parser_error_t& errorCodeOut,
-                                                         std::wstring& errorMsgOut);
   static std::wstring CefWriteJson(const rtl::TRef<ICefValue>& node,
                                    cef_json_writer_options_t options);
   static bool CefGetPath(cef_path_key_t key, std::wstring& path);

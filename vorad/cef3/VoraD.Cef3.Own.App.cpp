@@ -13,7 +13,7 @@ int CEF_CALLBACK v8handler_execute(cef_v8handler_t* self, const cef_string_t* na
     size_t argumentsCount, cef_v8value_t* const* arguments, cef_v8value_t** retval, cef_string_t* exception) {
   using namespace cef3own;
   return AdapterGuard(EntryName<&cef_v8handler_t::execute>.data(), [&]() -> int {
-    auto* owner = static_cast<TCefv8HandlerOwn*>(TCef3Helper::CefGetOwner(self));
+    auto* owner = static_cast<TCefv8HandlerOwn*>(TCefBaseOwn::OwnerOf(self));
     TArg<const cef_string_t*, const std::wstring&> name_(name);
     TArg<cef_v8value_t*, const rtl::TRef<ICefv8Value>&> object_(object);
     TCefv8ValueArray arguments_;
@@ -98,3 +98,23 @@ TCefV8AccessorOwn::TCefV8AccessorOwn() {
   Fill<&S::get, &T::Get>(Data());
   Fill<&S::set, &T::Set>(Data());
 }
+
+// ---- the two Own classes with construction data
+
+TCefSchemeHandlerFactoryOwn::TCefSchemeHandlerFactoryOwn(TCefResourceHandlerClass handlerClass)
+    : TCefSchemeHandlerFactoryOwn() {
+  FClass = std::move(handlerClass);
+}
+
+rtl::TRef<ICefResourceHandler> TCefSchemeHandlerFactoryOwn::Create(const rtl::TRef<ICefBrowser>& browser,
+                                                                   const rtl::TRef<ICefFrame>& frame,
+                                                                   const std::wstring& scheme_name,
+                                                                   const rtl::TRef<ICefRequest>& request) {
+  return FClass ? FClass(browser, frame, scheme_name, request) : nullptr;
+}
+
+TCefResourceHandlerOwn::TCefResourceHandlerOwn(const rtl::TRef<ICefBrowser>& /*browser*/,
+                                               const rtl::TRef<ICefFrame>& /*frame*/,
+                                               const std::wstring& /*schemeName*/,
+                                               const rtl::TRef<ICefRequest>& /*request*/)
+    : TCefResourceHandlerOwn() {}

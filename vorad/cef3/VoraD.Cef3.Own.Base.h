@@ -7,12 +7,27 @@
 #include <utility>
 
 #include "rtl/Interfaces.h"
+#include "vorad/cef3/VoraD.Cef3.Helper.h"
 #include "vorad/cef3/VoraD.Cef3.Interfaces.h"
 
 class TCefBaseOwn : public rtl::TInterfacedObject, public virtual ICefBase {
 public:
   void* Wrap() override;
   void* Data() const { return FData; }
+
+  // The Own object a structure belongs to, read from the pointer stored just before it.
+  // Only for structures made by TCefBaseOwn; null gives null.
+  static TCefBaseOwn* OwnerOf(void* data);
+  static ICefBase* ObjectOf(void* data);
+  // A program object that came back from the runtime (for example the client of a browser):
+  // takes over the reference the runtime handed with it. The structure must be one of ours.
+  template <class I>
+  static rtl::TRef<I> Adopt(void* data) {
+    if (!data) return nullptr;
+    rtl::TRef<I> result(dynamic_cast<I*>(ObjectOf(data)));
+    TCef3Helper::ReleaseStruct(data);
+    return result;
+  }
 
 protected:
   // Allocates the block (back-pointer + zeroed structure of `size` bytes) and fills the header.

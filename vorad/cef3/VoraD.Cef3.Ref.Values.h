@@ -156,3 +156,12 @@ public:
     return Call<&C::set_list>(key, value);
   }
 };
+
+// The runtime's utilities that answer a value; null when the export is missing or fails.
+rtl::TRef<ICefBinaryValue> CefBase64Decode(const std::wstring& data);
+rtl::TRef<ICefValue> CefParseJson(const std::wstring& jsonString, cef_json_parser_options_t options);
+// The runtime's message for a failure goes to errorMsgOut (empty on success).
+rtl::TRef<ICefValue> CefParseJsonAndReturnError(const std::wstring& jsonString,
+                                                cef_json_parser_options_t options,
+                                                cef_json_parser_error_t& errorCodeOut,
+                                                std::wstring& errorMsgOut);

@@ -7,6 +7,7 @@
 #include "vorad/cef3/VoraD.Cef3.Call.h"
 #include "vorad/cef3/VoraD.Cef3.Helper.h"
 #include "vorad/cef3/VoraD.Cef3.Interfaces.h"
+#include "vorad/cef3/VoraD.Cef3.Own.Base.h"
 
 class TCefBaseRef : public rtl::TInterfacedObject, public virtual ICefBase {
 public:
@@ -67,9 +68,9 @@ rtl::TRef<ICefSslInfo> UnWrap(cef_sslinfo_t* data);
 rtl::TRef<ICefRunContextMenuCallback> UnWrap(cef_run_context_menu_callback_t* data);
 
 // The program's own objects coming back from the runtime: their reference is taken over.
-inline rtl::TRef<ICefClient> UnWrap(cef_client_t* data) { return TCef3Helper::AdoptOwn<ICefClient>(data); }
+inline rtl::TRef<ICefClient> UnWrap(cef_client_t* data) { return TCefBaseOwn::Adopt<ICefClient>(data); }
 inline rtl::TRef<ICefUrlrequestClient> UnWrap(cef_urlrequest_client_t* data) {
-  return TCef3Helper::AdoptOwn<ICefUrlrequestClient>(data);
+  return TCefBaseOwn::Adopt<ICefUrlrequestClient>(data);
 }
 
 // The typed base of a Ref class for structure `S` behind interface `I`.

@@ -130,10 +130,8 @@ bool TVoraDApp::CefBrowserHostCreate(const TCefWindowInfo& windowInfo, const rtl
                                      const std::wstring& url, const TCefBrowserSettings& settings,
                                      const rtl::TRef<ICefRequestContext>& RequestContext) {
   CheckLoaded();
-  const cef_string_t u = TCef3Helper::CefString(url);
-  return CefApi.cef_browser_host_create_browser(
-             &windowInfo, static_cast<cef_client_t*>(TCef3Helper::CefGetData(client)), &u, &settings,
-             static_cast<cef_request_context_t*>(TCef3Helper::CefGetData(RequestContext))) != 0;
+  return CallExport(CefApi.cef_browser_host_create_browser, windowInfo, client, url, settings,
+                    RequestContext);
 }
 
 rtl::TRef<ICefBrowser> TVoraDApp::CefBrowserHostCreateSync(const TCefWindowInfo& windowInfo,
@@ -142,10 +140,8 @@ rtl::TRef<ICefBrowser> TVoraDApp::CefBrowserHostCreateSync(const TCefWindowInfo&
                                                            const TCefBrowserSettings& settings,
                                                            const rtl::TRef<ICefRequestContext>& RequestContext) {
   CheckLoaded();
-  const cef_string_t u = TCef3Helper::CefString(url);
-  return TCefBrowserRef::UnWrap(CefApi.cef_browser_host_create_browser_sync(
-      &windowInfo, static_cast<cef_client_t*>(TCef3Helper::CefGetData(client)), &u, &settings,
-      static_cast<cef_request_context_t*>(TCef3Helper::CefGetData(RequestContext))));
+  return CallExport(CefApi.cef_browser_host_create_browser_sync, windowInfo, client, url, settings,
+                    RequestContext);
 }
 
 bool TVoraDApp::CefRegisterSchemeHandlerFactory(const std::wstring& schemeName, const std::wstring& HostName,
@@ -158,9 +154,7 @@ bool TVoraDApp::CefRegisterSchemeHandlerFactory(const std::wstring& schemeName, 
 bool TVoraDApp::CefRegisterSchemeHandlerFactory(const std::wstring& schemeName, const std::wstring& HostName,
                                                 const rtl::TRef<ICefSchemeHandlerFactory>& factory) {
   CheckLoaded();
-  const cef_string_t s = TCef3Helper::CefString(schemeName), h = TCef3Helper::CefString(HostName);
-  return CefApi.cef_register_scheme_handler_factory(
-             &s, &h, static_cast<cef_scheme_handler_factory_t*>(TCef3Helper::CefGetData(factory))) != 0;
+  return CallExport(CefApi.cef_register_scheme_handler_factory, schemeName, HostName, factory);
 }
 
 bool TVoraDApp::CefClearSchemeHandlerFactories() {
@@ -171,18 +165,16 @@ bool TVoraDApp::CefClearSchemeHandlerFactories() {
 bool TVoraDApp::CefAddCrossOriginWhitelistEntry(const std::wstring& SourceOrigin, const std::wstring& TargetProtocol,
                                                 const std::wstring& TargetDomain, bool AllowTargetSubdomains) {
   CheckLoaded();
-  const cef_string_t o = TCef3Helper::CefString(SourceOrigin), p = TCef3Helper::CefString(TargetProtocol),
-                     d = TCef3Helper::CefString(TargetDomain);
-  return CefApi.cef_add_cross_origin_whitelist_entry(&o, &p, &d, AllowTargetSubdomains ? 1 : 0) != 0;
+  return CallExport(CefApi.cef_add_cross_origin_whitelist_entry, SourceOrigin, TargetProtocol, TargetDomain,
+                    AllowTargetSubdomains);
 }
 
 bool TVoraDApp::CefRemoveCrossOriginWhitelistEntry(const std::wstring& SourceOrigin,
                                                    const std::wstring& TargetProtocol,
                                                    const std::wstring& TargetDomain, bool AllowTargetSubdomains) {
   CheckLoaded();
-  const cef_string_t o = TCef3Helper::CefString(SourceOrigin), p = TCef3Helper::CefString(TargetProtocol),
-                     d = TCef3Helper::CefString(TargetDomain);
-  return CefApi.cef_remove_cross_origin_whitelist_entry(&o, &p, &d, AllowTargetSubdomains ? 1 : 0) != 0;
+  return CallExport(CefApi.cef_remove_cross_origin_whitelist_entry, SourceOrigin, TargetProtocol, TargetDomain,
+                    AllowTargetSubdomains);
 }
 
 bool TVoraDApp::CefClearCrossOriginWhitelist() {
