@@ -18,7 +18,7 @@ namespace {
 
 struct TCefApi {
   HMODULE lib = nullptr;
-#define X(name) name##_fn name = nullptr;
+#define X(ret, name, params) name##_fn name = nullptr;
   VORAD_CEF3_EXPORTS(X)
 #undef X
 };
@@ -28,7 +28,7 @@ TCefApi& Cef() {
     TCefApi a;
     a.lib = LoadLibraryW(L"libcef.dll");
     if (a.lib) {
-#define X(name) a.name = reinterpret_cast<name##_fn>(reinterpret_cast<void*>(GetProcAddress(a.lib, #name)));
+#define X(ret, name, params) a.name = reinterpret_cast<name##_fn>(reinterpret_cast<void*>(GetProcAddress(a.lib, #name)));
       VORAD_CEF3_EXPORTS(X)
 #undef X
     }

@@ -273,7 +273,7 @@ TEST(RuntimeExports, EveryNameResolvesAndTheMissingVariantLacksOne) {
   HMODULE lib = LoadLibraryW(L"libcef.dll");
   ASSERT_NE(nullptr, lib);
   int resolved = 0;
-#define X(name)                                                                    \
+#define X(ret, name, params)                                                       \
   if (GetProcAddress(lib, #name)) ++resolved;                                      \
   else ADD_FAILURE() << #name << " is not exported";
   VORAD_CEF3_EXPORTS(X)
@@ -299,7 +299,7 @@ TEST(RuntimeExports, EveryNameResolvesAndTheMissingVariantLacksOne) {
   ASSERT_NE(nullptr, missing);
   EXPECT_NE(lib, missing);
   int present = 0;
-#define X(name) \
+#define X(ret, name, params) \
   if (GetProcAddress(missing, #name)) ++present;
   VORAD_CEF3_EXPORTS(X)
 #undef X

@@ -13,7 +13,7 @@ int CEF_EXPORT StringCopyUtf16(const cef_char_t* src, size_t src_len, cef_string
 
 const char* TCefApi::Resolve(HMODULE library) {
   const char* missing = nullptr;
-#define VORAD_CEF3_RESOLVE(name)                                                  \
+#define VORAD_CEF3_RESOLVE(ret, name, params)                                     \
   name = reinterpret_cast<name##_fn>(reinterpret_cast<void*>(GetProcAddress(library, #name))); \
   if (!name && !missing) missing = #name;
   VORAD_CEF3_EXPORTS(VORAD_CEF3_RESOLVE)

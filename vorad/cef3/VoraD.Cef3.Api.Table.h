@@ -8,7 +8,7 @@
 #include "vorad/cef3/VoraD.Cef3.Api.h"
 
 struct TCefApi {
-#define VORAD_CEF3_TABLE_ENTRY(name) name##_fn name = nullptr;
+#define VORAD_CEF3_TABLE_ENTRY(ret, name, params) name##_fn name = nullptr;
   VORAD_CEF3_EXPORTS(VORAD_CEF3_TABLE_ENTRY)
 #undef VORAD_CEF3_TABLE_ENTRY
 

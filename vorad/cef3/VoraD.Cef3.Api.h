@@ -1669,884 +1669,363 @@ struct _cef_zip_reader_t {
   int(CEF_CALLBACK* eof)(struct _cef_zip_reader_t* self);
 };
 
-// ---- Size checks: 16-byte header plus one 4-byte (x86_64: 8-byte) entry per operation.
+// ---- Size checks: the header plus one pointer per entry, 16 + 4 * entries bytes on i386 and
+// 32 + 8 * entries on x86_64.
 #if defined(__i386__)
-CEF3_STATIC_ASSERT(sizeof(cef_app_t) == 36, "cef_app_t size");
-CEF3_STATIC_ASSERT(sizeof(cef_auth_callback_t) == 24, "cef_auth_callback_t size");
-CEF3_STATIC_ASSERT(sizeof(cef_browser_t) == 100, "cef_browser_t size");
-CEF3_STATIC_ASSERT(sizeof(cef_run_file_dialog_callback_t) == 20, "cef_run_file_dialog_callback_t size");
-CEF3_STATIC_ASSERT(sizeof(cef_navigation_entry_visitor_t) == 20, "cef_navigation_entry_visitor_t size");
-CEF3_STATIC_ASSERT(sizeof(cef_pdf_print_callback_t) == 20, "cef_pdf_print_callback_t size");
-CEF3_STATIC_ASSERT(sizeof(cef_browser_host_t) == 200, "cef_browser_host_t size");
-CEF3_STATIC_ASSERT(sizeof(cef_browser_process_handler_t) == 32, "cef_browser_process_handler_t size");
-CEF3_STATIC_ASSERT(sizeof(cef_callback_t) == 24, "cef_callback_t size");
-CEF3_STATIC_ASSERT(sizeof(cef_completion_callback_t) == 20, "cef_completion_callback_t size");
-CEF3_STATIC_ASSERT(sizeof(cef_client_t) == 76, "cef_client_t size");
-CEF3_STATIC_ASSERT(sizeof(cef_command_line_t) == 96, "cef_command_line_t size");
-CEF3_STATIC_ASSERT(sizeof(cef_run_context_menu_callback_t) == 24, "cef_run_context_menu_callback_t size");
-CEF3_STATIC_ASSERT(sizeof(cef_context_menu_handler_t) == 32, "cef_context_menu_handler_t size");
-CEF3_STATIC_ASSERT(sizeof(cef_context_menu_params_t) == 96, "cef_context_menu_params_t size");
-CEF3_STATIC_ASSERT(sizeof(cef_cookie_manager_t) == 44, "cef_cookie_manager_t size");
-CEF3_STATIC_ASSERT(sizeof(cef_cookie_visitor_t) == 20, "cef_cookie_visitor_t size");
-CEF3_STATIC_ASSERT(sizeof(cef_set_cookie_callback_t) == 20, "cef_set_cookie_callback_t size");
-CEF3_STATIC_ASSERT(sizeof(cef_delete_cookies_callback_t) == 20, "cef_delete_cookies_callback_t size");
-CEF3_STATIC_ASSERT(sizeof(cef_file_dialog_callback_t) == 24, "cef_file_dialog_callback_t size");
-CEF3_STATIC_ASSERT(sizeof(cef_dialog_handler_t) == 20, "cef_dialog_handler_t size");
-CEF3_STATIC_ASSERT(sizeof(cef_display_handler_t) == 44, "cef_display_handler_t size");
-CEF3_STATIC_ASSERT(sizeof(cef_domvisitor_t) == 20, "cef_domvisitor_t size");
-CEF3_STATIC_ASSERT(sizeof(cef_domdocument_t) == 72, "cef_domdocument_t size");
-CEF3_STATIC_ASSERT(sizeof(cef_domnode_t) == 116, "cef_domnode_t size");
-CEF3_STATIC_ASSERT(sizeof(cef_before_download_callback_t) == 20, "cef_before_download_callback_t size");
-CEF3_STATIC_ASSERT(sizeof(cef_download_item_callback_t) == 28, "cef_download_item_callback_t size");
-CEF3_STATIC_ASSERT(sizeof(cef_download_handler_t) == 24, "cef_download_handler_t size");
-CEF3_STATIC_ASSERT(sizeof(cef_download_item_t) == 84, "cef_download_item_t size");
-CEF3_STATIC_ASSERT(sizeof(cef_drag_data_t) == 104, "cef_drag_data_t size");
-CEF3_STATIC_ASSERT(sizeof(cef_drag_handler_t) == 24, "cef_drag_handler_t size");
-CEF3_STATIC_ASSERT(sizeof(cef_find_handler_t) == 20, "cef_find_handler_t size");
-CEF3_STATIC_ASSERT(sizeof(cef_focus_handler_t) == 28, "cef_focus_handler_t size");
-CEF3_STATIC_ASSERT(sizeof(cef_frame_t) == 112, "cef_frame_t size");
-CEF3_STATIC_ASSERT(sizeof(cef_get_geolocation_callback_t) == 20, "cef_get_geolocation_callback_t size");
-CEF3_STATIC_ASSERT(sizeof(cef_geolocation_callback_t) == 20, "cef_geolocation_callback_t size");
-CEF3_STATIC_ASSERT(sizeof(cef_geolocation_handler_t) == 24, "cef_geolocation_handler_t size");
-CEF3_STATIC_ASSERT(sizeof(cef_jsdialog_callback_t) == 20, "cef_jsdialog_callback_t size");
-CEF3_STATIC_ASSERT(sizeof(cef_jsdialog_handler_t) == 32, "cef_jsdialog_handler_t size");
-CEF3_STATIC_ASSERT(sizeof(cef_keyboard_handler_t) == 24, "cef_keyboard_handler_t size");
-CEF3_STATIC_ASSERT(sizeof(cef_life_span_handler_t) == 36, "cef_life_span_handler_t size");
-CEF3_STATIC_ASSERT(sizeof(cef_load_handler_t) == 32, "cef_load_handler_t size");
-CEF3_STATIC_ASSERT(sizeof(cef_menu_model_t) == 212, "cef_menu_model_t size");
-CEF3_STATIC_ASSERT(sizeof(cef_navigation_entry_t) == 52, "cef_navigation_entry_t size");
-CEF3_STATIC_ASSERT(sizeof(cef_print_dialog_callback_t) == 24, "cef_print_dialog_callback_t size");
-CEF3_STATIC_ASSERT(sizeof(cef_print_job_callback_t) == 20, "cef_print_job_callback_t size");
-CEF3_STATIC_ASSERT(sizeof(cef_print_handler_t) == 40, "cef_print_handler_t size");
-CEF3_STATIC_ASSERT(sizeof(cef_print_settings_t) == 108, "cef_print_settings_t size");
-CEF3_STATIC_ASSERT(sizeof(cef_process_message_t) == 36, "cef_process_message_t size");
-CEF3_STATIC_ASSERT(sizeof(cef_render_handler_t) == 60, "cef_render_handler_t size");
-CEF3_STATIC_ASSERT(sizeof(cef_render_process_handler_t) == 60, "cef_render_process_handler_t size");
-CEF3_STATIC_ASSERT(sizeof(cef_request_t) == 96, "cef_request_t size");
-CEF3_STATIC_ASSERT(sizeof(cef_post_data_t) == 44, "cef_post_data_t size");
-CEF3_STATIC_ASSERT(sizeof(cef_post_data_element_t) == 48, "cef_post_data_element_t size");
-CEF3_STATIC_ASSERT(sizeof(cef_resolve_callback_t) == 20, "cef_resolve_callback_t size");
-CEF3_STATIC_ASSERT(sizeof(cef_request_context_t) == 88, "cef_request_context_t size");
-CEF3_STATIC_ASSERT(sizeof(cef_request_context_handler_t) == 24, "cef_request_context_handler_t size");
-CEF3_STATIC_ASSERT(sizeof(cef_request_callback_t) == 24, "cef_request_callback_t size");
-CEF3_STATIC_ASSERT(sizeof(cef_request_handler_t) == 76, "cef_request_handler_t size");
-CEF3_STATIC_ASSERT(sizeof(cef_resource_bundle_t) == 28, "cef_resource_bundle_t size");
-CEF3_STATIC_ASSERT(sizeof(cef_resource_bundle_handler_t) == 28, "cef_resource_bundle_handler_t size");
-CEF3_STATIC_ASSERT(sizeof(cef_resource_handler_t) == 40, "cef_resource_handler_t size");
-CEF3_STATIC_ASSERT(sizeof(cef_response_t) == 56, "cef_response_t size");
-CEF3_STATIC_ASSERT(sizeof(cef_response_filter_t) == 24, "cef_response_filter_t size");
-CEF3_STATIC_ASSERT(sizeof(cef_scheme_registrar_t) == 20, "cef_scheme_registrar_t size");
-CEF3_STATIC_ASSERT(sizeof(cef_scheme_handler_factory_t) == 20, "cef_scheme_handler_factory_t size");
-CEF3_STATIC_ASSERT(sizeof(cef_sslcert_principal_t) == 52, "cef_sslcert_principal_t size");
-CEF3_STATIC_ASSERT(sizeof(cef_sslinfo_t) == 68, "cef_sslinfo_t size");
-CEF3_STATIC_ASSERT(sizeof(cef_read_handler_t) == 36, "cef_read_handler_t size");
-CEF3_STATIC_ASSERT(sizeof(cef_stream_reader_t) == 36, "cef_stream_reader_t size");
-CEF3_STATIC_ASSERT(sizeof(cef_write_handler_t) == 36, "cef_write_handler_t size");
-CEF3_STATIC_ASSERT(sizeof(cef_stream_writer_t) == 36, "cef_stream_writer_t size");
-CEF3_STATIC_ASSERT(sizeof(cef_string_visitor_t) == 20, "cef_string_visitor_t size");
-CEF3_STATIC_ASSERT(sizeof(cef_task_t) == 20, "cef_task_t size");
-CEF3_STATIC_ASSERT(sizeof(cef_task_runner_t) == 36, "cef_task_runner_t size");
-CEF3_STATIC_ASSERT(sizeof(cef_end_tracing_callback_t) == 20, "cef_end_tracing_callback_t size");
-CEF3_STATIC_ASSERT(sizeof(cef_urlrequest_t) == 40, "cef_urlrequest_t size");
-CEF3_STATIC_ASSERT(sizeof(cef_urlrequest_client_t) == 36, "cef_urlrequest_client_t size");
-CEF3_STATIC_ASSERT(sizeof(cef_v8context_t) == 52, "cef_v8context_t size");
-CEF3_STATIC_ASSERT(sizeof(cef_v8handler_t) == 20, "cef_v8handler_t size");
-CEF3_STATIC_ASSERT(sizeof(cef_v8accessor_t) == 24, "cef_v8accessor_t size");
-CEF3_STATIC_ASSERT(sizeof(cef_v8exception_t) == 48, "cef_v8exception_t size");
-CEF3_STATIC_ASSERT(sizeof(cef_v8value_t) == 192, "cef_v8value_t size");
-CEF3_STATIC_ASSERT(sizeof(cef_v8stack_trace_t) == 28, "cef_v8stack_trace_t size");
-CEF3_STATIC_ASSERT(sizeof(cef_v8stack_frame_t) == 48, "cef_v8stack_frame_t size");
-CEF3_STATIC_ASSERT(sizeof(cef_value_t) == 104, "cef_value_t size");
-CEF3_STATIC_ASSERT(sizeof(cef_binary_value_t) == 44, "cef_binary_value_t size");
-CEF3_STATIC_ASSERT(sizeof(cef_dictionary_value_t) == 132, "cef_dictionary_value_t size");
-CEF3_STATIC_ASSERT(sizeof(cef_list_value_t) == 128, "cef_list_value_t size");
-CEF3_STATIC_ASSERT(sizeof(cef_web_plugin_info_t) == 32, "cef_web_plugin_info_t size");
-CEF3_STATIC_ASSERT(sizeof(cef_web_plugin_info_visitor_t) == 20, "cef_web_plugin_info_visitor_t size");
-CEF3_STATIC_ASSERT(sizeof(cef_web_plugin_unstable_callback_t) == 20, "cef_web_plugin_unstable_callback_t size");
-CEF3_STATIC_ASSERT(sizeof(cef_xml_reader_t) == 132, "cef_xml_reader_t size");
-CEF3_STATIC_ASSERT(sizeof(cef_zip_reader_t) == 64, "cef_zip_reader_t size");
+#define CEF3_CHECK_ENTRIES(type, entries) \
+  CEF3_STATIC_ASSERT(sizeof(type) == 16 + 4 * (entries), #type " size");
 #elif defined(__x86_64__)
-CEF3_STATIC_ASSERT(sizeof(cef_app_t) == 72, "cef_app_t size");
-CEF3_STATIC_ASSERT(sizeof(cef_auth_callback_t) == 48, "cef_auth_callback_t size");
-CEF3_STATIC_ASSERT(sizeof(cef_browser_t) == 200, "cef_browser_t size");
-CEF3_STATIC_ASSERT(sizeof(cef_run_file_dialog_callback_t) == 40, "cef_run_file_dialog_callback_t size");
-CEF3_STATIC_ASSERT(sizeof(cef_navigation_entry_visitor_t) == 40, "cef_navigation_entry_visitor_t size");
-CEF3_STATIC_ASSERT(sizeof(cef_pdf_print_callback_t) == 40, "cef_pdf_print_callback_t size");
-CEF3_STATIC_ASSERT(sizeof(cef_browser_host_t) == 400, "cef_browser_host_t size");
-CEF3_STATIC_ASSERT(sizeof(cef_browser_process_handler_t) == 64, "cef_browser_process_handler_t size");
-CEF3_STATIC_ASSERT(sizeof(cef_callback_t) == 48, "cef_callback_t size");
-CEF3_STATIC_ASSERT(sizeof(cef_completion_callback_t) == 40, "cef_completion_callback_t size");
-CEF3_STATIC_ASSERT(sizeof(cef_client_t) == 152, "cef_client_t size");
-CEF3_STATIC_ASSERT(sizeof(cef_command_line_t) == 192, "cef_command_line_t size");
-CEF3_STATIC_ASSERT(sizeof(cef_run_context_menu_callback_t) == 48, "cef_run_context_menu_callback_t size");
-CEF3_STATIC_ASSERT(sizeof(cef_context_menu_handler_t) == 64, "cef_context_menu_handler_t size");
-CEF3_STATIC_ASSERT(sizeof(cef_context_menu_params_t) == 192, "cef_context_menu_params_t size");
-CEF3_STATIC_ASSERT(sizeof(cef_cookie_manager_t) == 88, "cef_cookie_manager_t size");
-CEF3_STATIC_ASSERT(sizeof(cef_cookie_visitor_t) == 40, "cef_cookie_visitor_t size");
-CEF3_STATIC_ASSERT(sizeof(cef_set_cookie_callback_t) == 40, "cef_set_cookie_callback_t size");
-CEF3_STATIC_ASSERT(sizeof(cef_delete_cookies_callback_t) == 40, "cef_delete_cookies_callback_t size");
-CEF3_STATIC_ASSERT(sizeof(cef_file_dialog_callback_t) == 48, "cef_file_dialog_callback_t size");
-CEF3_STATIC_ASSERT(sizeof(cef_dialog_handler_t) == 40, "cef_dialog_handler_t size");
-CEF3_STATIC_ASSERT(sizeof(cef_display_handler_t) == 88, "cef_display_handler_t size");
-CEF3_STATIC_ASSERT(sizeof(cef_domvisitor_t) == 40, "cef_domvisitor_t size");
-CEF3_STATIC_ASSERT(sizeof(cef_domdocument_t) == 144, "cef_domdocument_t size");
-CEF3_STATIC_ASSERT(sizeof(cef_domnode_t) == 232, "cef_domnode_t size");
-CEF3_STATIC_ASSERT(sizeof(cef_before_download_callback_t) == 40, "cef_before_download_callback_t size");
-CEF3_STATIC_ASSERT(sizeof(cef_download_item_callback_t) == 56, "cef_download_item_callback_t size");
-CEF3_STATIC_ASSERT(sizeof(cef_download_handler_t) == 48, "cef_download_handler_t size");
-CEF3_STATIC_ASSERT(sizeof(cef_download_item_t) == 168, "cef_download_item_t size");
-CEF3_STATIC_ASSERT(sizeof(cef_drag_data_t) == 208, "cef_drag_data_t size");
-CEF3_STATIC_ASSERT(sizeof(cef_drag_handler_t) == 48, "cef_drag_handler_t size");
-CEF3_STATIC_ASSERT(sizeof(cef_find_handler_t) == 40, "cef_find_handler_t size");
-CEF3_STATIC_ASSERT(sizeof(cef_focus_handler_t) == 56, "cef_focus_handler_t size");
-CEF3_STATIC_ASSERT(sizeof(cef_frame_t) == 224, "cef_frame_t size");
-CEF3_STATIC_ASSERT(sizeof(cef_get_geolocation_callback_t) == 40, "cef_get_geolocation_callback_t size");
-CEF3_STATIC_ASSERT(sizeof(cef_geolocation_callback_t) == 40, "cef_geolocation_callback_t size");
-CEF3_STATIC_ASSERT(sizeof(cef_geolocation_handler_t) == 48, "cef_geolocation_handler_t size");
-CEF3_STATIC_ASSERT(sizeof(cef_jsdialog_callback_t) == 40, "cef_jsdialog_callback_t size");
-CEF3_STATIC_ASSERT(sizeof(cef_jsdialog_handler_t) == 64, "cef_jsdialog_handler_t size");
-CEF3_STATIC_ASSERT(sizeof(cef_keyboard_handler_t) == 48, "cef_keyboard_handler_t size");
-CEF3_STATIC_ASSERT(sizeof(cef_life_span_handler_t) == 72, "cef_life_span_handler_t size");
-CEF3_STATIC_ASSERT(sizeof(cef_load_handler_t) == 64, "cef_load_handler_t size");
-CEF3_STATIC_ASSERT(sizeof(cef_menu_model_t) == 424, "cef_menu_model_t size");
-CEF3_STATIC_ASSERT(sizeof(cef_navigation_entry_t) == 104, "cef_navigation_entry_t size");
-CEF3_STATIC_ASSERT(sizeof(cef_print_dialog_callback_t) == 48, "cef_print_dialog_callback_t size");
-CEF3_STATIC_ASSERT(sizeof(cef_print_job_callback_t) == 40, "cef_print_job_callback_t size");
-CEF3_STATIC_ASSERT(sizeof(cef_print_handler_t) == 80, "cef_print_handler_t size");
-CEF3_STATIC_ASSERT(sizeof(cef_print_settings_t) == 216, "cef_print_settings_t size");
-CEF3_STATIC_ASSERT(sizeof(cef_process_message_t) == 72, "cef_process_message_t size");
-CEF3_STATIC_ASSERT(sizeof(cef_render_handler_t) == 120, "cef_render_handler_t size");
-CEF3_STATIC_ASSERT(sizeof(cef_render_process_handler_t) == 120, "cef_render_process_handler_t size");
-CEF3_STATIC_ASSERT(sizeof(cef_request_t) == 192, "cef_request_t size");
-CEF3_STATIC_ASSERT(sizeof(cef_post_data_t) == 88, "cef_post_data_t size");
-CEF3_STATIC_ASSERT(sizeof(cef_post_data_element_t) == 96, "cef_post_data_element_t size");
-CEF3_STATIC_ASSERT(sizeof(cef_resolve_callback_t) == 40, "cef_resolve_callback_t size");
-CEF3_STATIC_ASSERT(sizeof(cef_request_context_t) == 176, "cef_request_context_t size");
-CEF3_STATIC_ASSERT(sizeof(cef_request_context_handler_t) == 48, "cef_request_context_handler_t size");
-CEF3_STATIC_ASSERT(sizeof(cef_request_callback_t) == 48, "cef_request_callback_t size");
-CEF3_STATIC_ASSERT(sizeof(cef_request_handler_t) == 152, "cef_request_handler_t size");
-CEF3_STATIC_ASSERT(sizeof(cef_resource_bundle_t) == 56, "cef_resource_bundle_t size");
-CEF3_STATIC_ASSERT(sizeof(cef_resource_bundle_handler_t) == 56, "cef_resource_bundle_handler_t size");
-CEF3_STATIC_ASSERT(sizeof(cef_resource_handler_t) == 80, "cef_resource_handler_t size");
-CEF3_STATIC_ASSERT(sizeof(cef_response_t) == 112, "cef_response_t size");
-CEF3_STATIC_ASSERT(sizeof(cef_response_filter_t) == 48, "cef_response_filter_t size");
-CEF3_STATIC_ASSERT(sizeof(cef_scheme_registrar_t) == 40, "cef_scheme_registrar_t size");
-CEF3_STATIC_ASSERT(sizeof(cef_scheme_handler_factory_t) == 40, "cef_scheme_handler_factory_t size");
-CEF3_STATIC_ASSERT(sizeof(cef_sslcert_principal_t) == 104, "cef_sslcert_principal_t size");
-CEF3_STATIC_ASSERT(sizeof(cef_sslinfo_t) == 136, "cef_sslinfo_t size");
-CEF3_STATIC_ASSERT(sizeof(cef_read_handler_t) == 72, "cef_read_handler_t size");
-CEF3_STATIC_ASSERT(sizeof(cef_stream_reader_t) == 72, "cef_stream_reader_t size");
-CEF3_STATIC_ASSERT(sizeof(cef_write_handler_t) == 72, "cef_write_handler_t size");
-CEF3_STATIC_ASSERT(sizeof(cef_stream_writer_t) == 72, "cef_stream_writer_t size");
-CEF3_STATIC_ASSERT(sizeof(cef_string_visitor_t) == 40, "cef_string_visitor_t size");
-CEF3_STATIC_ASSERT(sizeof(cef_task_t) == 40, "cef_task_t size");
-CEF3_STATIC_ASSERT(sizeof(cef_task_runner_t) == 72, "cef_task_runner_t size");
-CEF3_STATIC_ASSERT(sizeof(cef_end_tracing_callback_t) == 40, "cef_end_tracing_callback_t size");
-CEF3_STATIC_ASSERT(sizeof(cef_urlrequest_t) == 80, "cef_urlrequest_t size");
-CEF3_STATIC_ASSERT(sizeof(cef_urlrequest_client_t) == 72, "cef_urlrequest_client_t size");
-CEF3_STATIC_ASSERT(sizeof(cef_v8context_t) == 104, "cef_v8context_t size");
-CEF3_STATIC_ASSERT(sizeof(cef_v8handler_t) == 40, "cef_v8handler_t size");
-CEF3_STATIC_ASSERT(sizeof(cef_v8accessor_t) == 48, "cef_v8accessor_t size");
-CEF3_STATIC_ASSERT(sizeof(cef_v8exception_t) == 96, "cef_v8exception_t size");
-CEF3_STATIC_ASSERT(sizeof(cef_v8value_t) == 384, "cef_v8value_t size");
-CEF3_STATIC_ASSERT(sizeof(cef_v8stack_trace_t) == 56, "cef_v8stack_trace_t size");
-CEF3_STATIC_ASSERT(sizeof(cef_v8stack_frame_t) == 96, "cef_v8stack_frame_t size");
-CEF3_STATIC_ASSERT(sizeof(cef_value_t) == 208, "cef_value_t size");
-CEF3_STATIC_ASSERT(sizeof(cef_binary_value_t) == 88, "cef_binary_value_t size");
-CEF3_STATIC_ASSERT(sizeof(cef_dictionary_value_t) == 264, "cef_dictionary_value_t size");
-CEF3_STATIC_ASSERT(sizeof(cef_list_value_t) == 256, "cef_list_value_t size");
-CEF3_STATIC_ASSERT(sizeof(cef_web_plugin_info_t) == 64, "cef_web_plugin_info_t size");
-CEF3_STATIC_ASSERT(sizeof(cef_web_plugin_info_visitor_t) == 40, "cef_web_plugin_info_visitor_t size");
-CEF3_STATIC_ASSERT(sizeof(cef_web_plugin_unstable_callback_t) == 40, "cef_web_plugin_unstable_callback_t size");
-CEF3_STATIC_ASSERT(sizeof(cef_xml_reader_t) == 264, "cef_xml_reader_t size");
-CEF3_STATIC_ASSERT(sizeof(cef_zip_reader_t) == 128, "cef_zip_reader_t size");
+#define CEF3_CHECK_ENTRIES(type, entries) \
+  CEF3_STATIC_ASSERT(sizeof(type) == 32 + 8 * (entries), #type " size");
 #endif
+CEF3_CHECK_ENTRIES(cef_app_t, 5)
+CEF3_CHECK_ENTRIES(cef_auth_callback_t, 2)
+CEF3_CHECK_ENTRIES(cef_browser_t, 21)
+CEF3_CHECK_ENTRIES(cef_run_file_dialog_callback_t, 1)
+CEF3_CHECK_ENTRIES(cef_navigation_entry_visitor_t, 1)
+CEF3_CHECK_ENTRIES(cef_pdf_print_callback_t, 1)
+CEF3_CHECK_ENTRIES(cef_browser_host_t, 46)
+CEF3_CHECK_ENTRIES(cef_browser_process_handler_t, 4)
+CEF3_CHECK_ENTRIES(cef_callback_t, 2)
+CEF3_CHECK_ENTRIES(cef_completion_callback_t, 1)
+CEF3_CHECK_ENTRIES(cef_client_t, 15)
+CEF3_CHECK_ENTRIES(cef_command_line_t, 20)
+CEF3_CHECK_ENTRIES(cef_run_context_menu_callback_t, 2)
+CEF3_CHECK_ENTRIES(cef_context_menu_handler_t, 4)
+CEF3_CHECK_ENTRIES(cef_context_menu_params_t, 20)
+CEF3_CHECK_ENTRIES(cef_cookie_manager_t, 7)
+CEF3_CHECK_ENTRIES(cef_cookie_visitor_t, 1)
+CEF3_CHECK_ENTRIES(cef_set_cookie_callback_t, 1)
+CEF3_CHECK_ENTRIES(cef_delete_cookies_callback_t, 1)
+CEF3_CHECK_ENTRIES(cef_file_dialog_callback_t, 2)
+CEF3_CHECK_ENTRIES(cef_dialog_handler_t, 1)
+CEF3_CHECK_ENTRIES(cef_display_handler_t, 7)
+CEF3_CHECK_ENTRIES(cef_domvisitor_t, 1)
+CEF3_CHECK_ENTRIES(cef_domdocument_t, 14)
+CEF3_CHECK_ENTRIES(cef_domnode_t, 25)
+CEF3_CHECK_ENTRIES(cef_before_download_callback_t, 1)
+CEF3_CHECK_ENTRIES(cef_download_item_callback_t, 3)
+CEF3_CHECK_ENTRIES(cef_download_handler_t, 2)
+CEF3_CHECK_ENTRIES(cef_download_item_t, 17)
+CEF3_CHECK_ENTRIES(cef_drag_data_t, 22)
+CEF3_CHECK_ENTRIES(cef_drag_handler_t, 2)
+CEF3_CHECK_ENTRIES(cef_find_handler_t, 1)
+CEF3_CHECK_ENTRIES(cef_focus_handler_t, 3)
+CEF3_CHECK_ENTRIES(cef_frame_t, 24)
+CEF3_CHECK_ENTRIES(cef_get_geolocation_callback_t, 1)
+CEF3_CHECK_ENTRIES(cef_geolocation_callback_t, 1)
+CEF3_CHECK_ENTRIES(cef_geolocation_handler_t, 2)
+CEF3_CHECK_ENTRIES(cef_jsdialog_callback_t, 1)
+CEF3_CHECK_ENTRIES(cef_jsdialog_handler_t, 4)
+CEF3_CHECK_ENTRIES(cef_keyboard_handler_t, 2)
+CEF3_CHECK_ENTRIES(cef_life_span_handler_t, 5)
+CEF3_CHECK_ENTRIES(cef_load_handler_t, 4)
+CEF3_CHECK_ENTRIES(cef_menu_model_t, 49)
+CEF3_CHECK_ENTRIES(cef_navigation_entry_t, 9)
+CEF3_CHECK_ENTRIES(cef_print_dialog_callback_t, 2)
+CEF3_CHECK_ENTRIES(cef_print_job_callback_t, 1)
+CEF3_CHECK_ENTRIES(cef_print_handler_t, 6)
+CEF3_CHECK_ENTRIES(cef_print_settings_t, 23)
+CEF3_CHECK_ENTRIES(cef_process_message_t, 5)
+CEF3_CHECK_ENTRIES(cef_render_handler_t, 11)
+CEF3_CHECK_ENTRIES(cef_render_process_handler_t, 11)
+CEF3_CHECK_ENTRIES(cef_request_t, 20)
+CEF3_CHECK_ENTRIES(cef_post_data_t, 7)
+CEF3_CHECK_ENTRIES(cef_post_data_element_t, 8)
+CEF3_CHECK_ENTRIES(cef_resolve_callback_t, 1)
+CEF3_CHECK_ENTRIES(cef_request_context_t, 18)
+CEF3_CHECK_ENTRIES(cef_request_context_handler_t, 2)
+CEF3_CHECK_ENTRIES(cef_request_callback_t, 2)
+CEF3_CHECK_ENTRIES(cef_request_handler_t, 15)
+CEF3_CHECK_ENTRIES(cef_resource_bundle_t, 3)
+CEF3_CHECK_ENTRIES(cef_resource_bundle_handler_t, 3)
+CEF3_CHECK_ENTRIES(cef_resource_handler_t, 6)
+CEF3_CHECK_ENTRIES(cef_response_t, 10)
+CEF3_CHECK_ENTRIES(cef_response_filter_t, 2)
+CEF3_CHECK_ENTRIES(cef_scheme_registrar_t, 1)
+CEF3_CHECK_ENTRIES(cef_scheme_handler_factory_t, 1)
+CEF3_CHECK_ENTRIES(cef_sslcert_principal_t, 9)
+CEF3_CHECK_ENTRIES(cef_sslinfo_t, 13)
+CEF3_CHECK_ENTRIES(cef_read_handler_t, 5)
+CEF3_CHECK_ENTRIES(cef_stream_reader_t, 5)
+CEF3_CHECK_ENTRIES(cef_write_handler_t, 5)
+CEF3_CHECK_ENTRIES(cef_stream_writer_t, 5)
+CEF3_CHECK_ENTRIES(cef_string_visitor_t, 1)
+CEF3_CHECK_ENTRIES(cef_task_t, 1)
+CEF3_CHECK_ENTRIES(cef_task_runner_t, 5)
+CEF3_CHECK_ENTRIES(cef_end_tracing_callback_t, 1)
+CEF3_CHECK_ENTRIES(cef_urlrequest_t, 6)
+CEF3_CHECK_ENTRIES(cef_urlrequest_client_t, 5)
+CEF3_CHECK_ENTRIES(cef_v8context_t, 9)
+CEF3_CHECK_ENTRIES(cef_v8handler_t, 1)
+CEF3_CHECK_ENTRIES(cef_v8accessor_t, 2)
+CEF3_CHECK_ENTRIES(cef_v8exception_t, 8)
+CEF3_CHECK_ENTRIES(cef_v8value_t, 44)
+CEF3_CHECK_ENTRIES(cef_v8stack_trace_t, 3)
+CEF3_CHECK_ENTRIES(cef_v8stack_frame_t, 8)
+CEF3_CHECK_ENTRIES(cef_value_t, 22)
+CEF3_CHECK_ENTRIES(cef_binary_value_t, 7)
+CEF3_CHECK_ENTRIES(cef_dictionary_value_t, 29)
+CEF3_CHECK_ENTRIES(cef_list_value_t, 28)
+CEF3_CHECK_ENTRIES(cef_web_plugin_info_t, 4)
+CEF3_CHECK_ENTRIES(cef_web_plugin_info_visitor_t, 1)
+CEF3_CHECK_ENTRIES(cef_web_plugin_unstable_callback_t, 1)
+CEF3_CHECK_ENTRIES(cef_xml_reader_t, 29)
+CEF3_CHECK_ENTRIES(cef_zip_reader_t, 12)
+#undef CEF3_CHECK_ENTRIES
 
-// ---- Exported functions (__cdecl, undecorated names). `<name>_fn` is the type of a pointer
-// to export <name>; the shared-context constructor really has no cef_ prefix.
-typedef int(CEF_EXPORT* cef_string_wide_set_fn)(const wchar_t* src, size_t src_len,
-    cef_string_wide_t* output, int copy);
-typedef int(CEF_EXPORT* cef_string_utf8_set_fn)(const char* src, size_t src_len,
-    cef_string_utf8_t* output, int copy);
-typedef int(CEF_EXPORT* cef_string_utf16_set_fn)(const cef_char_t* src, size_t src_len,
-    cef_string_utf16_t* output, int copy);
-typedef void(CEF_EXPORT* cef_string_wide_clear_fn)(cef_string_wide_t* str);
-typedef void(CEF_EXPORT* cef_string_utf8_clear_fn)(cef_string_utf8_t* str);
-typedef void(CEF_EXPORT* cef_string_utf16_clear_fn)(cef_string_utf16_t* str);
-typedef int(CEF_EXPORT* cef_string_wide_cmp_fn)(const cef_string_wide_t* str1,
-    const cef_string_wide_t* str2);
-typedef int(CEF_EXPORT* cef_string_utf8_cmp_fn)(const cef_string_utf8_t* str1,
-    const cef_string_utf8_t* str2);
-typedef int(CEF_EXPORT* cef_string_utf16_cmp_fn)(const cef_string_utf16_t* str1,
-    const cef_string_utf16_t* str2);
-typedef int(CEF_EXPORT* cef_string_wide_to_utf8_fn)(const wchar_t* src, size_t src_len,
-    cef_string_utf8_t* output);
-typedef int(CEF_EXPORT* cef_string_utf8_to_wide_fn)(const char* src, size_t src_len,
-    cef_string_wide_t* output);
-typedef int(CEF_EXPORT* cef_string_wide_to_utf16_fn)(const wchar_t* src, size_t src_len,
-    cef_string_utf16_t* output);
-typedef int(CEF_EXPORT* cef_string_utf16_to_wide_fn)(const cef_char_t* src, size_t src_len,
-    cef_string_wide_t* output);
-typedef int(CEF_EXPORT* cef_string_utf8_to_utf16_fn)(const char* src, size_t src_len,
-    cef_string_utf16_t* output);
-typedef int(CEF_EXPORT* cef_string_utf16_to_utf8_fn)(const cef_char_t* src, size_t src_len,
-    cef_string_utf8_t* output);
-typedef int(CEF_EXPORT* cef_string_ascii_to_wide_fn)(const char* src, size_t src_len,
-    cef_string_wide_t* output);
-typedef int(CEF_EXPORT* cef_string_ascii_to_utf16_fn)(const char* src, size_t src_len,
-    cef_string_utf16_t* output);
-typedef cef_string_userfree_wide_t(CEF_EXPORT* cef_string_userfree_wide_alloc_fn)(void);
-typedef cef_string_userfree_utf8_t(CEF_EXPORT* cef_string_userfree_utf8_alloc_fn)(void);
-typedef cef_string_userfree_utf16_t(CEF_EXPORT* cef_string_userfree_utf16_alloc_fn)(void);
-typedef void(CEF_EXPORT* cef_string_userfree_wide_free_fn)(cef_string_userfree_wide_t str);
-typedef void(CEF_EXPORT* cef_string_userfree_utf8_free_fn)(cef_string_userfree_utf8_t str);
-typedef void(CEF_EXPORT* cef_string_userfree_utf16_free_fn)(cef_string_userfree_utf16_t str);
-typedef cef_string_map_t(CEF_EXPORT* cef_string_map_alloc_fn)(void);
-typedef int(CEF_EXPORT* cef_string_map_size_fn)(cef_string_map_t map);
-typedef int(CEF_EXPORT* cef_string_map_find_fn)(cef_string_map_t map, const cef_string_t* key,
-    cef_string_t* value);
-typedef int(CEF_EXPORT* cef_string_map_key_fn)(cef_string_map_t map, int index, cef_string_t* key);
-typedef int(CEF_EXPORT* cef_string_map_value_fn)(cef_string_map_t map, int index,
-    cef_string_t* value);
-typedef int(CEF_EXPORT* cef_string_map_append_fn)(cef_string_map_t map, const cef_string_t* key,
-    const cef_string_t* value);
-typedef void(CEF_EXPORT* cef_string_map_clear_fn)(cef_string_map_t map);
-typedef void(CEF_EXPORT* cef_string_map_free_fn)(cef_string_map_t map);
-typedef cef_string_list_t(CEF_EXPORT* cef_string_list_alloc_fn)(void);
-typedef int(CEF_EXPORT* cef_string_list_size_fn)(cef_string_list_t list);
-typedef int(CEF_EXPORT* cef_string_list_value_fn)(cef_string_list_t list, int index,
-    cef_string_t* value);
-typedef void(CEF_EXPORT* cef_string_list_append_fn)(cef_string_list_t list,
-    const cef_string_t* value);
-typedef void(CEF_EXPORT* cef_string_list_clear_fn)(cef_string_list_t list);
-typedef void(CEF_EXPORT* cef_string_list_free_fn)(cef_string_list_t list);
-typedef cef_string_list_t(CEF_EXPORT* cef_string_list_copy_fn)(cef_string_list_t list);
-typedef int(CEF_EXPORT* cef_initialize_fn)(const cef_main_args_t* args,
-    const cef_settings_t* settings, cef_app_t* application, void* windows_sandbox_info);
-typedef int(CEF_EXPORT* cef_execute_process_fn)(const cef_main_args_t* args, cef_app_t* application,
-    void* windows_sandbox_info);
-typedef void(CEF_EXPORT* cef_shutdown_fn)(void);
-typedef void(CEF_EXPORT* cef_do_message_loop_work_fn)(void);
-typedef void(CEF_EXPORT* cef_run_message_loop_fn)(void);
-typedef void(CEF_EXPORT* cef_quit_message_loop_fn)(void);
-typedef void(CEF_EXPORT* cef_set_osmodal_loop_fn)(int osModalLoop);
-typedef void(CEF_EXPORT* cef_enable_highdpi_support_fn)(void);
-typedef int(CEF_EXPORT* cef_register_extension_fn)(const cef_string_t* extension_name,
-    const cef_string_t* javascript_code, cef_v8handler_t* handler);
-typedef int(CEF_EXPORT* cef_register_scheme_handler_factory_fn)(const cef_string_t* scheme_name,
-    const cef_string_t* domain_name, cef_scheme_handler_factory_t* factory);
-typedef int(CEF_EXPORT* cef_clear_scheme_handler_factories_fn)(void);
-typedef int(CEF_EXPORT* cef_add_cross_origin_whitelist_entry_fn)(const cef_string_t* source_origin,
-    const cef_string_t* target_protocol, const cef_string_t* target_domain,
-    int allow_target_subdomains);
-typedef int(CEF_EXPORT* cef_remove_cross_origin_whitelist_entry_fn)(
-    const cef_string_t* source_origin, const cef_string_t* target_protocol,
-    const cef_string_t* target_domain, int allow_target_subdomains);
-typedef int(CEF_EXPORT* cef_clear_cross_origin_whitelist_fn)(void);
-typedef int(CEF_EXPORT* cef_currently_on_fn)(cef_thread_id_t threadId);
-typedef int(CEF_EXPORT* cef_post_task_fn)(cef_thread_id_t threadId, cef_task_t* task);
-typedef int(CEF_EXPORT* cef_post_delayed_task_fn)(cef_thread_id_t threadId, cef_task_t* task,
-    int64_t delay_ms);
-typedef int(CEF_EXPORT* cef_parse_url_fn)(const cef_string_t* url, cef_urlparts_t* parts);
-typedef int(CEF_EXPORT* cef_create_url_fn)(const cef_urlparts_t* parts, cef_string_t* url);
-typedef cef_string_userfree_t(CEF_EXPORT* cef_format_url_for_security_display_fn)(
-    const cef_string_t* origin_url, const cef_string_t* languages);
-typedef cef_string_userfree_t(CEF_EXPORT* cef_get_mime_type_fn)(const cef_string_t* extension);
-typedef void(CEF_EXPORT* cef_get_extensions_for_mime_type_fn)(const cef_string_t* mime_type,
-    cef_string_list_t extensions);
-typedef cef_string_userfree_t(CEF_EXPORT* cef_base64encode_fn)(const void* data, size_t data_size);
-typedef cef_binary_value_t*(CEF_EXPORT* cef_base64decode_fn)(const cef_string_t* data);
-typedef cef_string_userfree_t(CEF_EXPORT* cef_uriencode_fn)(const cef_string_t* text, int use_plus);
-typedef cef_string_userfree_t(CEF_EXPORT* cef_uridecode_fn)(const cef_string_t* text,
-    int convert_to_utf8, cef_uri_unescape_rule_t unescape_rule);
-typedef int(CEF_EXPORT* cef_parse_csscolor_fn)(const cef_string_t* string, int strict,
-    cef_color_t* color);
-typedef cef_value_t*(CEF_EXPORT* cef_parse_json_fn)(const cef_string_t* json_string,
-    cef_json_parser_options_t options);
-typedef cef_value_t*(CEF_EXPORT* cef_parse_jsonand_return_error_fn)(const cef_string_t* json_string,
-    cef_json_parser_options_t options, cef_json_parser_error_t* error_code_out,
-    cef_string_t* error_msg_out);
-typedef cef_string_userfree_t(CEF_EXPORT* cef_write_json_fn)(cef_value_t* node,
-    cef_json_writer_options_t options);
-typedef int(CEF_EXPORT* cef_browser_host_create_browser_fn)(const cef_window_info_t* windowInfo,
-    cef_client_t* client, const cef_string_t* url, const cef_browser_settings_t* settings,
-    cef_request_context_t* request_context);
-typedef cef_browser_t*(CEF_EXPORT* cef_browser_host_create_browser_sync_fn)(
-    const cef_window_info_t* windowInfo, cef_client_t* client, const cef_string_t* url,
-    const cef_browser_settings_t* settings, cef_request_context_t* request_context);
-typedef cef_request_t*(CEF_EXPORT* cef_request_create_fn)(void);
-typedef cef_post_data_t*(CEF_EXPORT* cef_post_data_create_fn)(void);
-typedef cef_post_data_element_t*(CEF_EXPORT* cef_post_data_element_create_fn)(void);
-typedef cef_stream_reader_t*(CEF_EXPORT* cef_stream_reader_create_for_file_fn)(
-    const cef_string_t* fileName);
-typedef cef_stream_reader_t*(CEF_EXPORT* cef_stream_reader_create_for_data_fn)(void* data,
-    size_t size);
-typedef cef_stream_reader_t*(CEF_EXPORT* cef_stream_reader_create_for_handler_fn)(
-    cef_read_handler_t* handler);
-typedef cef_stream_writer_t*(CEF_EXPORT* cef_stream_writer_create_for_file_fn)(
-    const cef_string_t* fileName);
-typedef cef_stream_writer_t*(CEF_EXPORT* cef_stream_writer_create_for_handler_fn)(
-    cef_write_handler_t* handler);
-typedef cef_v8context_t*(CEF_EXPORT* cef_v8context_get_current_context_fn)(void);
-typedef cef_v8context_t*(CEF_EXPORT* cef_v8context_get_entered_context_fn)(void);
-typedef int(CEF_EXPORT* cef_v8context_in_context_fn)(void);
-typedef cef_v8value_t*(CEF_EXPORT* cef_v8value_create_undefined_fn)(void);
-typedef cef_v8value_t*(CEF_EXPORT* cef_v8value_create_null_fn)(void);
-typedef cef_v8value_t*(CEF_EXPORT* cef_v8value_create_bool_fn)(int value);
-typedef cef_v8value_t*(CEF_EXPORT* cef_v8value_create_int_fn)(int32_t value);
-typedef cef_v8value_t*(CEF_EXPORT* cef_v8value_create_uint_fn)(uint32_t value);
-typedef cef_v8value_t*(CEF_EXPORT* cef_v8value_create_double_fn)(double value);
-typedef cef_v8value_t*(CEF_EXPORT* cef_v8value_create_date_fn)(const cef_time_t* date);
-typedef cef_v8value_t*(CEF_EXPORT* cef_v8value_create_string_fn)(const cef_string_t* value);
-typedef cef_v8value_t*(CEF_EXPORT* cef_v8value_create_object_fn)(cef_v8accessor_t* accessor);
-typedef cef_v8value_t*(CEF_EXPORT* cef_v8value_create_array_fn)(int length);
-typedef cef_v8value_t*(CEF_EXPORT* cef_v8value_create_function_fn)(const cef_string_t* name,
-    cef_v8handler_t* handler);
-typedef cef_v8stack_trace_t*(CEF_EXPORT* cef_v8stack_trace_get_current_fn)(int frame_limit);
-typedef cef_xml_reader_t*(CEF_EXPORT* cef_xml_reader_create_fn)(cef_stream_reader_t* stream,
-    cef_xml_encoding_type_t encodingType, const cef_string_t* URI);
-typedef cef_zip_reader_t*(CEF_EXPORT* cef_zip_reader_create_fn)(cef_stream_reader_t* stream);
-typedef cef_string_multimap_t(CEF_EXPORT* cef_string_multimap_alloc_fn)(void);
-typedef int(CEF_EXPORT* cef_string_multimap_size_fn)(cef_string_multimap_t map);
-typedef int(CEF_EXPORT* cef_string_multimap_find_count_fn)(cef_string_multimap_t map,
-    const cef_string_t* key);
-typedef int(CEF_EXPORT* cef_string_multimap_enumerate_fn)(cef_string_multimap_t map,
-    const cef_string_t* key, int value_index, cef_string_t* value);
-typedef int(CEF_EXPORT* cef_string_multimap_key_fn)(cef_string_multimap_t map, int index,
-    cef_string_t* key);
-typedef int(CEF_EXPORT* cef_string_multimap_value_fn)(cef_string_multimap_t map, int index,
-    cef_string_t* value);
-typedef int(CEF_EXPORT* cef_string_multimap_append_fn)(cef_string_multimap_t map,
-    const cef_string_t* key, const cef_string_t* value);
-typedef void(CEF_EXPORT* cef_string_multimap_clear_fn)(cef_string_multimap_t map);
-typedef void(CEF_EXPORT* cef_string_multimap_free_fn)(cef_string_multimap_t map);
-typedef cef_cookie_manager_t*(CEF_EXPORT* cef_cookie_manager_get_global_manager_fn)(
-    cef_completion_callback_t* callback);
-typedef cef_cookie_manager_t*(CEF_EXPORT* cef_cookie_manager_create_manager_fn)(
-    const cef_string_t* path, int persist_session_cookies, cef_completion_callback_t* callback);
-typedef cef_command_line_t*(CEF_EXPORT* cef_command_line_create_fn)(void);
-typedef cef_command_line_t*(CEF_EXPORT* cef_command_line_get_global_fn)(void);
-typedef cef_process_message_t*(CEF_EXPORT* cef_process_message_create_fn)(const cef_string_t* name);
-typedef cef_value_t*(CEF_EXPORT* cef_value_create_fn)(void);
-typedef cef_binary_value_t*(CEF_EXPORT* cef_binary_value_create_fn)(const void* data,
-    size_t data_size);
-typedef cef_dictionary_value_t*(CEF_EXPORT* cef_dictionary_value_create_fn)(void);
-typedef cef_list_value_t*(CEF_EXPORT* cef_list_value_create_fn)(void);
-typedef int(CEF_EXPORT* cef_get_path_fn)(cef_path_key_t key, cef_string_t* path);
-typedef int(CEF_EXPORT* cef_launch_process_fn)(cef_command_line_t* command_line);
-typedef cef_response_t*(CEF_EXPORT* cef_response_create_fn)(void);
-typedef cef_urlrequest_t*(CEF_EXPORT* cef_urlrequest_create_fn)(cef_request_t* request,
-    cef_urlrequest_client_t* client, cef_request_context_t* request_context);
-typedef void(CEF_EXPORT* cef_visit_web_plugin_info_fn)(cef_web_plugin_info_visitor_t* visitor);
-typedef void(CEF_EXPORT* cef_refresh_web_plugins_fn)(void);
-typedef void(CEF_EXPORT* cef_add_web_plugin_path_fn)(const cef_string_t* path);
-typedef void(CEF_EXPORT* cef_add_web_plugin_directory_fn)(const cef_string_t* dir);
-typedef void(CEF_EXPORT* cef_remove_web_plugin_path_fn)(const cef_string_t* path);
-typedef void(CEF_EXPORT* cef_unregister_internal_web_plugin_fn)(const cef_string_t* path);
-typedef void(CEF_EXPORT* cef_force_web_plugin_shutdown_fn)(const cef_string_t* path);
-typedef void(CEF_EXPORT* cef_register_web_plugin_crash_fn)(const cef_string_t* path);
-typedef void(CEF_EXPORT* cef_is_web_plugin_unstable_fn)(const cef_string_t* path,
-    cef_web_plugin_unstable_callback_t* callback);
-typedef int(CEF_EXPORT* cef_get_geolocation_fn)(cef_get_geolocation_callback_t* callback);
-typedef cef_task_runner_t*(CEF_EXPORT* cef_task_runner_get_for_current_thread_fn)(void);
-typedef cef_task_runner_t*(CEF_EXPORT* cef_task_runner_get_for_thread_fn)(cef_thread_id_t threadId);
-typedef int(CEF_EXPORT* cef_begin_tracing_fn)(const cef_string_t* categories,
-    cef_completion_callback_t* callback);
-typedef int(CEF_EXPORT* cef_end_tracing_fn)(const cef_string_t* tracing_file,
-    cef_end_tracing_callback_t* callback);
-typedef int64_t(CEF_EXPORT* cef_now_from_system_trace_time_fn)(void);
-typedef cef_request_context_t*(CEF_EXPORT* cef_request_context_get_global_context_fn)(void);
-typedef cef_request_context_t*(CEF_EXPORT* cef_request_context_create_context_fn)(
-    const cef_request_context_settings_t* settings, cef_request_context_handler_t* handler);
-typedef cef_request_context_t*(CEF_EXPORT* create_context_shared_fn)(cef_request_context_t* other,
-    cef_request_context_handler_t* handler);
-typedef int(CEF_EXPORT* cef_get_min_log_level_fn)(void);
-typedef int(CEF_EXPORT* cef_get_vlog_level_fn)(const char* file_start, size_t N);
-typedef void(CEF_EXPORT* cef_log_fn)(const char* file, int line, int severity, const char* message);
-typedef cef_platform_thread_id_t(CEF_EXPORT* cef_get_current_platform_thread_id_fn)(void);
-typedef cef_platform_thread_handle_t(CEF_EXPORT* cef_get_current_platform_thread_handle_fn)(void);
-typedef void(CEF_EXPORT* cef_trace_event_instant_fn)(const char* category, const char* name,
-    const char* arg1_name, uint64_t arg1_val, const char* arg2_name, uint64_t arg2_val, int copy);
-typedef void(CEF_EXPORT* cef_trace_event_begin_fn)(const char* category, const char* name,
-    const char* arg1_name, uint64_t arg1_val, const char* arg2_name, uint64_t arg2_val, int copy);
-typedef void(CEF_EXPORT* cef_trace_event_end_fn)(const char* category, const char* name,
-    const char* arg1_name, uint64_t arg1_val, const char* arg2_name, uint64_t arg2_val, int copy);
-typedef void(CEF_EXPORT* cef_trace_counter_fn)(const char* category, const char* name,
-    const char* value1_name, uint64_t value1_val, const char* value2_name, uint64_t value2_val,
-    int copy);
-typedef void(CEF_EXPORT* cef_trace_counter_id_fn)(const char* category, const char* name,
-    uint64_t id, const char* value1_name, uint64_t value1_val, const char* value2_name,
-    uint64_t value2_val, int copy);
-typedef void(CEF_EXPORT* cef_trace_event_async_begin_fn)(const char* category, const char* name,
-    uint64_t id, const char* arg1_name, uint64_t arg1_val, const char* arg2_name, uint64_t arg2_val,
-    int copy);
-typedef void(CEF_EXPORT* cef_trace_event_async_step_into_fn)(const char* category, const char* name,
-    uint64_t id, uint64_t step, const char* arg1_name, uint64_t arg1_val, int copy);
-typedef void(CEF_EXPORT* cef_trace_event_async_step_past_fn)(const char* category, const char* name,
-    uint64_t id, uint64_t step, const char* arg1_name, uint64_t arg1_val, int copy);
-typedef void(CEF_EXPORT* cef_trace_event_async_end_fn)(const char* category, const char* name,
-    uint64_t id, const char* arg1_name, uint64_t arg1_val, const char* arg2_name, uint64_t arg2_val,
-    int copy);
-typedef cef_print_settings_t*(CEF_EXPORT* cef_print_settings_create_fn)(void);
-typedef cef_drag_data_t*(CEF_EXPORT* cef_drag_data_create_fn)(void);
-typedef cef_resource_bundle_t*(CEF_EXPORT* cef_resource_bundle_get_global_fn)(void);
+// ---- Exported functions (__cdecl, undecorated names), one X(return type, name, (parameters))
+// each; the shared-context constructor really has no cef_ prefix. From the two lists come the
+// types `<name>_fn` below, the prototypes, the binding's table and resolver, and the stand-in's
+// export list.
 
-// Exported too, but not resolved by the binding (VORAD_CEF3_OTHER_EXPORTS).
-typedef int(CEF_EXPORT* cef_time_delta_fn)(const cef_time_t* cef_time1, const cef_time_t* cef_time2,
-    long long* delta);
-typedef int(CEF_EXPORT* cef_time_from_doublet_fn)(double time, cef_time_t* cef_time);
-typedef int(CEF_EXPORT* cef_time_from_timet_fn)(int64_t time, cef_time_t* cef_time);
-typedef int(CEF_EXPORT* cef_time_now_fn)(cef_time_t* cef_time);
-typedef int(CEF_EXPORT* cef_time_to_doublet_fn)(const cef_time_t* cef_time, double* time);
-typedef int(CEF_EXPORT* cef_time_to_timet_fn)(const cef_time_t* cef_time, int64_t* time);
-typedef const char*(CEF_EXPORT* cef_api_hash_fn)(int entry);
-typedef int(CEF_EXPORT* cef_version_info_fn)(int entry);
-
-// The real runtime's exports that the binding does not resolve; with VORAD_CEF3_EXPORTS, the
-// whole list a client built against the runtime's own headers may call.
-#define VORAD_CEF3_OTHER_EXPORT_COUNT 12
-#define VORAD_CEF3_OTHER_EXPORTS(X) \
-  X(cef_api_hash) \
-  X(cef_version_info) \
-  X(cef_time_now) \
-  X(cef_time_delta) \
-  X(cef_time_to_timet) \
-  X(cef_time_from_timet) \
-  X(cef_time_to_doublet) \
-  X(cef_time_from_doublet) \
-  X(cef_translator_test_create) \
-  X(cef_translator_test_object_create) \
-  X(cef_translator_test_object_child_create) \
-  X(cef_translator_test_object_child_child_create)
-
-// The 152 exports in the order the binding resolves them. X(name) is expanded once per
-// export; a loader, an export list and a test can all be generated from it.
+// The 152 exports in the order the binding resolves them.
 #define VORAD_CEF3_EXPORT_COUNT 152
 #define VORAD_CEF3_EXPORTS(X) \
-  X(cef_string_wide_set) \
-  X(cef_string_utf8_set) \
-  X(cef_string_utf16_set) \
-  X(cef_string_wide_clear) \
-  X(cef_string_utf8_clear) \
-  X(cef_string_utf16_clear) \
-  X(cef_string_wide_cmp) \
-  X(cef_string_utf8_cmp) \
-  X(cef_string_utf16_cmp) \
-  X(cef_string_wide_to_utf8) \
-  X(cef_string_utf8_to_wide) \
-  X(cef_string_wide_to_utf16) \
-  X(cef_string_utf16_to_wide) \
-  X(cef_string_utf8_to_utf16) \
-  X(cef_string_utf16_to_utf8) \
-  X(cef_string_ascii_to_wide) \
-  X(cef_string_ascii_to_utf16) \
-  X(cef_string_userfree_wide_alloc) \
-  X(cef_string_userfree_utf8_alloc) \
-  X(cef_string_userfree_utf16_alloc) \
-  X(cef_string_userfree_wide_free) \
-  X(cef_string_userfree_utf8_free) \
-  X(cef_string_userfree_utf16_free) \
-  X(cef_string_map_alloc) \
-  X(cef_string_map_size) \
-  X(cef_string_map_find) \
-  X(cef_string_map_key) \
-  X(cef_string_map_value) \
-  X(cef_string_map_append) \
-  X(cef_string_map_clear) \
-  X(cef_string_map_free) \
-  X(cef_string_list_alloc) \
-  X(cef_string_list_size) \
-  X(cef_string_list_value) \
-  X(cef_string_list_append) \
-  X(cef_string_list_clear) \
-  X(cef_string_list_free) \
-  X(cef_string_list_copy) \
-  X(cef_initialize) \
-  X(cef_execute_process) \
-  X(cef_shutdown) \
-  X(cef_do_message_loop_work) \
-  X(cef_run_message_loop) \
-  X(cef_quit_message_loop) \
-  X(cef_set_osmodal_loop) \
-  X(cef_enable_highdpi_support) \
-  X(cef_register_extension) \
-  X(cef_register_scheme_handler_factory) \
-  X(cef_clear_scheme_handler_factories) \
-  X(cef_add_cross_origin_whitelist_entry) \
-  X(cef_remove_cross_origin_whitelist_entry) \
-  X(cef_clear_cross_origin_whitelist) \
-  X(cef_currently_on) \
-  X(cef_post_task) \
-  X(cef_post_delayed_task) \
-  X(cef_parse_url) \
-  X(cef_create_url) \
-  X(cef_format_url_for_security_display) \
-  X(cef_get_mime_type) \
-  X(cef_get_extensions_for_mime_type) \
-  X(cef_base64encode) \
-  X(cef_base64decode) \
-  X(cef_uriencode) \
-  X(cef_uridecode) \
-  X(cef_parse_csscolor) \
-  X(cef_parse_json) \
-  X(cef_parse_jsonand_return_error) \
-  X(cef_write_json) \
-  X(cef_browser_host_create_browser) \
-  X(cef_browser_host_create_browser_sync) \
-  X(cef_request_create) \
-  X(cef_post_data_create) \
-  X(cef_post_data_element_create) \
-  X(cef_stream_reader_create_for_file) \
-  X(cef_stream_reader_create_for_data) \
-  X(cef_stream_reader_create_for_handler) \
-  X(cef_stream_writer_create_for_file) \
-  X(cef_stream_writer_create_for_handler) \
-  X(cef_v8context_get_current_context) \
-  X(cef_v8context_get_entered_context) \
-  X(cef_v8context_in_context) \
-  X(cef_v8value_create_undefined) \
-  X(cef_v8value_create_null) \
-  X(cef_v8value_create_bool) \
-  X(cef_v8value_create_int) \
-  X(cef_v8value_create_uint) \
-  X(cef_v8value_create_double) \
-  X(cef_v8value_create_date) \
-  X(cef_v8value_create_string) \
-  X(cef_v8value_create_object) \
-  X(cef_v8value_create_array) \
-  X(cef_v8value_create_function) \
-  X(cef_v8stack_trace_get_current) \
-  X(cef_xml_reader_create) \
-  X(cef_zip_reader_create) \
-  X(cef_string_multimap_alloc) \
-  X(cef_string_multimap_size) \
-  X(cef_string_multimap_find_count) \
-  X(cef_string_multimap_enumerate) \
-  X(cef_string_multimap_key) \
-  X(cef_string_multimap_value) \
-  X(cef_string_multimap_append) \
-  X(cef_string_multimap_clear) \
-  X(cef_string_multimap_free) \
-  X(cef_cookie_manager_get_global_manager) \
-  X(cef_cookie_manager_create_manager) \
-  X(cef_command_line_create) \
-  X(cef_command_line_get_global) \
-  X(cef_process_message_create) \
-  X(cef_value_create) \
-  X(cef_binary_value_create) \
-  X(cef_dictionary_value_create) \
-  X(cef_list_value_create) \
-  X(cef_get_path) \
-  X(cef_launch_process) \
-  X(cef_response_create) \
-  X(cef_urlrequest_create) \
-  X(cef_visit_web_plugin_info) \
-  X(cef_refresh_web_plugins) \
-  X(cef_add_web_plugin_path) \
-  X(cef_add_web_plugin_directory) \
-  X(cef_remove_web_plugin_path) \
-  X(cef_unregister_internal_web_plugin) \
-  X(cef_force_web_plugin_shutdown) \
-  X(cef_register_web_plugin_crash) \
-  X(cef_is_web_plugin_unstable) \
-  X(cef_get_geolocation) \
-  X(cef_task_runner_get_for_current_thread) \
-  X(cef_task_runner_get_for_thread) \
-  X(cef_begin_tracing) \
-  X(cef_end_tracing) \
-  X(cef_now_from_system_trace_time) \
-  X(cef_request_context_get_global_context) \
-  X(cef_request_context_create_context) \
-  X(create_context_shared) \
-  X(cef_get_min_log_level) \
-  X(cef_get_vlog_level) \
-  X(cef_log) \
-  X(cef_get_current_platform_thread_id) \
-  X(cef_get_current_platform_thread_handle) \
-  X(cef_trace_event_instant) \
-  X(cef_trace_event_begin) \
-  X(cef_trace_event_end) \
-  X(cef_trace_counter) \
-  X(cef_trace_counter_id) \
-  X(cef_trace_event_async_begin) \
-  X(cef_trace_event_async_step_into) \
-  X(cef_trace_event_async_step_past) \
-  X(cef_trace_event_async_end) \
-  X(cef_print_settings_create) \
-  X(cef_drag_data_create) \
-  X(cef_resource_bundle_get_global)
+  X(int, cef_string_wide_set, (const wchar_t* src, size_t src_len, cef_string_wide_t* output, \
+      int copy)) \
+  X(int, cef_string_utf8_set, (const char* src, size_t src_len, cef_string_utf8_t* output, \
+      int copy)) \
+  X(int, cef_string_utf16_set, (const cef_char_t* src, size_t src_len, cef_string_utf16_t* output, \
+      int copy)) \
+  X(void, cef_string_wide_clear, (cef_string_wide_t* str)) \
+  X(void, cef_string_utf8_clear, (cef_string_utf8_t* str)) \
+  X(void, cef_string_utf16_clear, (cef_string_utf16_t* str)) \
+  X(int, cef_string_wide_cmp, (const cef_string_wide_t* str1, const cef_string_wide_t* str2)) \
+  X(int, cef_string_utf8_cmp, (const cef_string_utf8_t* str1, const cef_string_utf8_t* str2)) \
+  X(int, cef_string_utf16_cmp, (const cef_string_utf16_t* str1, const cef_string_utf16_t* str2)) \
+  X(int, cef_string_wide_to_utf8, (const wchar_t* src, size_t src_len, cef_string_utf8_t* output)) \
+  X(int, cef_string_utf8_to_wide, (const char* src, size_t src_len, cef_string_wide_t* output)) \
+  X(int, cef_string_wide_to_utf16, (const wchar_t* src, size_t src_len, \
+      cef_string_utf16_t* output)) \
+  X(int, cef_string_utf16_to_wide, (const cef_char_t* src, size_t src_len, \
+      cef_string_wide_t* output)) \
+  X(int, cef_string_utf8_to_utf16, (const char* src, size_t src_len, cef_string_utf16_t* output)) \
+  X(int, cef_string_utf16_to_utf8, (const cef_char_t* src, size_t src_len, \
+      cef_string_utf8_t* output)) \
+  X(int, cef_string_ascii_to_wide, (const char* src, size_t src_len, cef_string_wide_t* output)) \
+  X(int, cef_string_ascii_to_utf16, (const char* src, size_t src_len, cef_string_utf16_t* output)) \
+  X(cef_string_userfree_wide_t, cef_string_userfree_wide_alloc, (void)) \
+  X(cef_string_userfree_utf8_t, cef_string_userfree_utf8_alloc, (void)) \
+  X(cef_string_userfree_utf16_t, cef_string_userfree_utf16_alloc, (void)) \
+  X(void, cef_string_userfree_wide_free, (cef_string_userfree_wide_t str)) \
+  X(void, cef_string_userfree_utf8_free, (cef_string_userfree_utf8_t str)) \
+  X(void, cef_string_userfree_utf16_free, (cef_string_userfree_utf16_t str)) \
+  X(cef_string_map_t, cef_string_map_alloc, (void)) \
+  X(int, cef_string_map_size, (cef_string_map_t map)) \
+  X(int, cef_string_map_find, (cef_string_map_t map, const cef_string_t* key, \
+      cef_string_t* value)) \
+  X(int, cef_string_map_key, (cef_string_map_t map, int index, cef_string_t* key)) \
+  X(int, cef_string_map_value, (cef_string_map_t map, int index, cef_string_t* value)) \
+  X(int, cef_string_map_append, (cef_string_map_t map, const cef_string_t* key, \
+      const cef_string_t* value)) \
+  X(void, cef_string_map_clear, (cef_string_map_t map)) \
+  X(void, cef_string_map_free, (cef_string_map_t map)) \
+  X(cef_string_list_t, cef_string_list_alloc, (void)) \
+  X(int, cef_string_list_size, (cef_string_list_t list)) \
+  X(int, cef_string_list_value, (cef_string_list_t list, int index, cef_string_t* value)) \
+  X(void, cef_string_list_append, (cef_string_list_t list, const cef_string_t* value)) \
+  X(void, cef_string_list_clear, (cef_string_list_t list)) \
+  X(void, cef_string_list_free, (cef_string_list_t list)) \
+  X(cef_string_list_t, cef_string_list_copy, (cef_string_list_t list)) \
+  X(int, cef_initialize, (const cef_main_args_t* args, const cef_settings_t* settings, \
+      cef_app_t* application, void* windows_sandbox_info)) \
+  X(int, cef_execute_process, (const cef_main_args_t* args, cef_app_t* application, \
+      void* windows_sandbox_info)) \
+  X(void, cef_shutdown, (void)) \
+  X(void, cef_do_message_loop_work, (void)) \
+  X(void, cef_run_message_loop, (void)) \
+  X(void, cef_quit_message_loop, (void)) \
+  X(void, cef_set_osmodal_loop, (int osModalLoop)) \
+  X(void, cef_enable_highdpi_support, (void)) \
+  X(int, cef_register_extension, (const cef_string_t* extension_name, \
+      const cef_string_t* javascript_code, cef_v8handler_t* handler)) \
+  X(int, cef_register_scheme_handler_factory, (const cef_string_t* scheme_name, \
+      const cef_string_t* domain_name, cef_scheme_handler_factory_t* factory)) \
+  X(int, cef_clear_scheme_handler_factories, (void)) \
+  X(int, cef_add_cross_origin_whitelist_entry, (const cef_string_t* source_origin, \
+      const cef_string_t* target_protocol, const cef_string_t* target_domain, \
+      int allow_target_subdomains)) \
+  X(int, cef_remove_cross_origin_whitelist_entry, (const cef_string_t* source_origin, \
+      const cef_string_t* target_protocol, const cef_string_t* target_domain, \
+      int allow_target_subdomains)) \
+  X(int, cef_clear_cross_origin_whitelist, (void)) \
+  X(int, cef_currently_on, (cef_thread_id_t threadId)) \
+  X(int, cef_post_task, (cef_thread_id_t threadId, cef_task_t* task)) \
+  X(int, cef_post_delayed_task, (cef_thread_id_t threadId, cef_task_t* task, int64_t delay_ms)) \
+  X(int, cef_parse_url, (const cef_string_t* url, cef_urlparts_t* parts)) \
+  X(int, cef_create_url, (const cef_urlparts_t* parts, cef_string_t* url)) \
+  X(cef_string_userfree_t, cef_format_url_for_security_display, (const cef_string_t* origin_url, \
+      const cef_string_t* languages)) \
+  X(cef_string_userfree_t, cef_get_mime_type, (const cef_string_t* extension)) \
+  X(void, cef_get_extensions_for_mime_type, (const cef_string_t* mime_type, \
+      cef_string_list_t extensions)) \
+  X(cef_string_userfree_t, cef_base64encode, (const void* data, size_t data_size)) \
+  X(cef_binary_value_t*, cef_base64decode, (const cef_string_t* data)) \
+  X(cef_string_userfree_t, cef_uriencode, (const cef_string_t* text, int use_plus)) \
+  X(cef_string_userfree_t, cef_uridecode, (const cef_string_t* text, int convert_to_utf8, \
+      cef_uri_unescape_rule_t unescape_rule)) \
+  X(int, cef_parse_csscolor, (const cef_string_t* string, int strict, cef_color_t* color)) \
+  X(cef_value_t*, cef_parse_json, (const cef_string_t* json_string, \
+      cef_json_parser_options_t options)) \
+  X(cef_value_t*, cef_parse_jsonand_return_error, (const cef_string_t* json_string, \
+      cef_json_parser_options_t options, cef_json_parser_error_t* error_code_out, \
+      cef_string_t* error_msg_out)) \
+  X(cef_string_userfree_t, cef_write_json, (cef_value_t* node, cef_json_writer_options_t options)) \
+  X(int, cef_browser_host_create_browser, (const cef_window_info_t* windowInfo, \
+      cef_client_t* client, const cef_string_t* url, const cef_browser_settings_t* settings, \
+      cef_request_context_t* request_context)) \
+  X(cef_browser_t*, cef_browser_host_create_browser_sync, (const cef_window_info_t* windowInfo, \
+      cef_client_t* client, const cef_string_t* url, const cef_browser_settings_t* settings, \
+      cef_request_context_t* request_context)) \
+  X(cef_request_t*, cef_request_create, (void)) \
+  X(cef_post_data_t*, cef_post_data_create, (void)) \
+  X(cef_post_data_element_t*, cef_post_data_element_create, (void)) \
+  X(cef_stream_reader_t*, cef_stream_reader_create_for_file, (const cef_string_t* fileName)) \
+  X(cef_stream_reader_t*, cef_stream_reader_create_for_data, (void* data, size_t size)) \
+  X(cef_stream_reader_t*, cef_stream_reader_create_for_handler, (cef_read_handler_t* handler)) \
+  X(cef_stream_writer_t*, cef_stream_writer_create_for_file, (const cef_string_t* fileName)) \
+  X(cef_stream_writer_t*, cef_stream_writer_create_for_handler, (cef_write_handler_t* handler)) \
+  X(cef_v8context_t*, cef_v8context_get_current_context, (void)) \
+  X(cef_v8context_t*, cef_v8context_get_entered_context, (void)) \
+  X(int, cef_v8context_in_context, (void)) \
+  X(cef_v8value_t*, cef_v8value_create_undefined, (void)) \
+  X(cef_v8value_t*, cef_v8value_create_null, (void)) \
+  X(cef_v8value_t*, cef_v8value_create_bool, (int value)) \
+  X(cef_v8value_t*, cef_v8value_create_int, (int32_t value)) \
+  X(cef_v8value_t*, cef_v8value_create_uint, (uint32_t value)) \
+  X(cef_v8value_t*, cef_v8value_create_double, (double value)) \
+  X(cef_v8value_t*, cef_v8value_create_date, (const cef_time_t* date)) \
+  X(cef_v8value_t*, cef_v8value_create_string, (const cef_string_t* value)) \
+  X(cef_v8value_t*, cef_v8value_create_object, (cef_v8accessor_t* accessor)) \
+  X(cef_v8value_t*, cef_v8value_create_array, (int length)) \
+  X(cef_v8value_t*, cef_v8value_create_function, (const cef_string_t* name, \
+      cef_v8handler_t* handler)) \
+  X(cef_v8stack_trace_t*, cef_v8stack_trace_get_current, (int frame_limit)) \
+  X(cef_xml_reader_t*, cef_xml_reader_create, (cef_stream_reader_t* stream, \
+      cef_xml_encoding_type_t encodingType, const cef_string_t* URI)) \
+  X(cef_zip_reader_t*, cef_zip_reader_create, (cef_stream_reader_t* stream)) \
+  X(cef_string_multimap_t, cef_string_multimap_alloc, (void)) \
+  X(int, cef_string_multimap_size, (cef_string_multimap_t map)) \
+  X(int, cef_string_multimap_find_count, (cef_string_multimap_t map, const cef_string_t* key)) \
+  X(int, cef_string_multimap_enumerate, (cef_string_multimap_t map, const cef_string_t* key, \
+      int value_index, cef_string_t* value)) \
+  X(int, cef_string_multimap_key, (cef_string_multimap_t map, int index, cef_string_t* key)) \
+  X(int, cef_string_multimap_value, (cef_string_multimap_t map, int index, cef_string_t* value)) \
+  X(int, cef_string_multimap_append, (cef_string_multimap_t map, const cef_string_t* key, \
+      const cef_string_t* value)) \
+  X(void, cef_string_multimap_clear, (cef_string_multimap_t map)) \
+  X(void, cef_string_multimap_free, (cef_string_multimap_t map)) \
+  X(cef_cookie_manager_t*, cef_cookie_manager_get_global_manager, \
+      (cef_completion_callback_t* callback)) \
+  X(cef_cookie_manager_t*, cef_cookie_manager_create_manager, (const cef_string_t* path, \
+      int persist_session_cookies, cef_completion_callback_t* callback)) \
+  X(cef_command_line_t*, cef_command_line_create, (void)) \
+  X(cef_command_line_t*, cef_command_line_get_global, (void)) \
+  X(cef_process_message_t*, cef_process_message_create, (const cef_string_t* name)) \
+  X(cef_value_t*, cef_value_create, (void)) \
+  X(cef_binary_value_t*, cef_binary_value_create, (const void* data, size_t data_size)) \
+  X(cef_dictionary_value_t*, cef_dictionary_value_create, (void)) \
+  X(cef_list_value_t*, cef_list_value_create, (void)) \
+  X(int, cef_get_path, (cef_path_key_t key, cef_string_t* path)) \
+  X(int, cef_launch_process, (cef_command_line_t* command_line)) \
+  X(cef_response_t*, cef_response_create, (void)) \
+  X(cef_urlrequest_t*, cef_urlrequest_create, (cef_request_t* request, \
+      cef_urlrequest_client_t* client, cef_request_context_t* request_context)) \
+  X(void, cef_visit_web_plugin_info, (cef_web_plugin_info_visitor_t* visitor)) \
+  X(void, cef_refresh_web_plugins, (void)) \
+  X(void, cef_add_web_plugin_path, (const cef_string_t* path)) \
+  X(void, cef_add_web_plugin_directory, (const cef_string_t* dir)) \
+  X(void, cef_remove_web_plugin_path, (const cef_string_t* path)) \
+  X(void, cef_unregister_internal_web_plugin, (const cef_string_t* path)) \
+  X(void, cef_force_web_plugin_shutdown, (const cef_string_t* path)) \
+  X(void, cef_register_web_plugin_crash, (const cef_string_t* path)) \
+  X(void, cef_is_web_plugin_unstable, (const cef_string_t* path, \
+      cef_web_plugin_unstable_callback_t* callback)) \
+  X(int, cef_get_geolocation, (cef_get_geolocation_callback_t* callback)) \
+  X(cef_task_runner_t*, cef_task_runner_get_for_current_thread, (void)) \
+  X(cef_task_runner_t*, cef_task_runner_get_for_thread, (cef_thread_id_t threadId)) \
+  X(int, cef_begin_tracing, (const cef_string_t* categories, cef_completion_callback_t* callback)) \
+  X(int, cef_end_tracing, (const cef_string_t* tracing_file, \
+      cef_end_tracing_callback_t* callback)) \
+  X(int64_t, cef_now_from_system_trace_time, (void)) \
+  X(cef_request_context_t*, cef_request_context_get_global_context, (void)) \
+  X(cef_request_context_t*, cef_request_context_create_context, \
+      (const cef_request_context_settings_t* settings, cef_request_context_handler_t* handler)) \
+  X(cef_request_context_t*, create_context_shared, (cef_request_context_t* other, \
+      cef_request_context_handler_t* handler)) \
+  X(int, cef_get_min_log_level, (void)) \
+  X(int, cef_get_vlog_level, (const char* file_start, size_t N)) \
+  X(void, cef_log, (const char* file, int line, int severity, const char* message)) \
+  X(cef_platform_thread_id_t, cef_get_current_platform_thread_id, (void)) \
+  X(cef_platform_thread_handle_t, cef_get_current_platform_thread_handle, (void)) \
+  X(void, cef_trace_event_instant, (const char* category, const char* name, const char* arg1_name, \
+      uint64_t arg1_val, const char* arg2_name, uint64_t arg2_val, int copy)) \
+  X(void, cef_trace_event_begin, (const char* category, const char* name, const char* arg1_name, \
+      uint64_t arg1_val, const char* arg2_name, uint64_t arg2_val, int copy)) \
+  X(void, cef_trace_event_end, (const char* category, const char* name, const char* arg1_name, \
+      uint64_t arg1_val, const char* arg2_name, uint64_t arg2_val, int copy)) \
+  X(void, cef_trace_counter, (const char* category, const char* name, const char* value1_name, \
+      uint64_t value1_val, const char* value2_name, uint64_t value2_val, int copy)) \
+  X(void, cef_trace_counter_id, (const char* category, const char* name, uint64_t id, \
+      const char* value1_name, uint64_t value1_val, const char* value2_name, uint64_t value2_val, \
+      int copy)) \
+  X(void, cef_trace_event_async_begin, (const char* category, const char* name, uint64_t id, \
+      const char* arg1_name, uint64_t arg1_val, const char* arg2_name, uint64_t arg2_val, \
+      int copy)) \
+  X(void, cef_trace_event_async_step_into, (const char* category, const char* name, uint64_t id, \
+      uint64_t step, const char* arg1_name, uint64_t arg1_val, int copy)) \
+  X(void, cef_trace_event_async_step_past, (const char* category, const char* name, uint64_t id, \
+      uint64_t step, const char* arg1_name, uint64_t arg1_val, int copy)) \
+  X(void, cef_trace_event_async_end, (const char* category, const char* name, uint64_t id, \
+      const char* arg1_name, uint64_t arg1_val, const char* arg2_name, uint64_t arg2_val, \
+      int copy)) \
+  X(cef_print_settings_t*, cef_print_settings_create, (void)) \
+  X(cef_drag_data_t*, cef_drag_data_create, (void)) \
+  X(cef_resource_bundle_t*, cef_resource_bundle_get_global, (void))
 
-// Prototypes of the exports, for the module that defines them (the stand-in runtime):
-// define VORAD_CEF3_DECLARE_EXPORTS, and VORAD_CEF3_EXPORT_ATTR if it needs an attribute.
+// The real runtime's exports that the binding does not resolve; with VORAD_CEF3_EXPORTS, the
+// whole list a client built against the runtime's own headers may call. The translator tests'
+// structures are test-only; their creators are declared opaque.
+#define VORAD_CEF3_OTHER_EXPORT_COUNT 12
+#define VORAD_CEF3_OTHER_EXPORTS(X) \
+  X(const char*, cef_api_hash, (int entry)) \
+  X(int, cef_version_info, (int entry)) \
+  X(int, cef_time_now, (cef_time_t* cef_time)) \
+  X(int, cef_time_delta, (const cef_time_t* cef_time1, const cef_time_t* cef_time2, \
+      long long* delta)) \
+  X(int, cef_time_to_timet, (const cef_time_t* cef_time, int64_t* time)) \
+  X(int, cef_time_from_timet, (int64_t time, cef_time_t* cef_time)) \
+  X(int, cef_time_to_doublet, (const cef_time_t* cef_time, double* time)) \
+  X(int, cef_time_from_doublet, (double time, cef_time_t* cef_time)) \
+  X(struct _cef_translator_test_t*, cef_translator_test_create, (void)) \
+  X(struct _cef_translator_test_object_t*, cef_translator_test_object_create, (int value)) \
+  X(struct _cef_translator_test_object_child_t*, cef_translator_test_object_child_create, \
+      (int value, int other_value)) \
+  X(struct _cef_translator_test_object_child_child_t*, \
+      cef_translator_test_object_child_child_create, (int value, int other_value, \
+      int other_other_value))
+
+#define VORAD_CEF3_COUNT_ONE(ret, name, params) +1
+CEF3_STATIC_ASSERT((0 VORAD_CEF3_EXPORTS(VORAD_CEF3_COUNT_ONE)) == VORAD_CEF3_EXPORT_COUNT &&
+    (0 VORAD_CEF3_OTHER_EXPORTS(VORAD_CEF3_COUNT_ONE)) == VORAD_CEF3_OTHER_EXPORT_COUNT,
+    "export counts");
+#undef VORAD_CEF3_COUNT_ONE
+
+// `<name>_fn` is the type of a pointer to export <name>. The binding sees no more of an export
+// than that: it resolves every one at run time, so a direct call does not compile.
+#define VORAD_CEF3_FN_TYPE(ret, name, params) typedef ret(CEF_EXPORT* name##_fn) params;
+VORAD_CEF3_EXPORTS(VORAD_CEF3_FN_TYPE)
+VORAD_CEF3_OTHER_EXPORTS(VORAD_CEF3_FN_TYPE)
+#undef VORAD_CEF3_FN_TYPE
+
+// Prototypes of the exports, for the module that defines them (the stand-in runtime): define
+// VORAD_CEF3_DECLARE_EXPORTS.
 #ifdef VORAD_CEF3_DECLARE_EXPORTS
-#ifndef VORAD_CEF3_EXPORT_ATTR
-#define VORAD_CEF3_EXPORT_ATTR
-#endif
-VORAD_CEF3_EXPORT_ATTR int CEF_EXPORT cef_string_wide_set(const wchar_t* src, size_t src_len,
-    cef_string_wide_t* output, int copy);
-VORAD_CEF3_EXPORT_ATTR int CEF_EXPORT cef_string_utf8_set(const char* src, size_t src_len,
-    cef_string_utf8_t* output, int copy);
-VORAD_CEF3_EXPORT_ATTR int CEF_EXPORT cef_string_utf16_set(const cef_char_t* src, size_t src_len,
-    cef_string_utf16_t* output, int copy);
-VORAD_CEF3_EXPORT_ATTR void CEF_EXPORT cef_string_wide_clear(cef_string_wide_t* str);
-VORAD_CEF3_EXPORT_ATTR void CEF_EXPORT cef_string_utf8_clear(cef_string_utf8_t* str);
-VORAD_CEF3_EXPORT_ATTR void CEF_EXPORT cef_string_utf16_clear(cef_string_utf16_t* str);
-VORAD_CEF3_EXPORT_ATTR int CEF_EXPORT cef_string_wide_cmp(const cef_string_wide_t* str1,
-    const cef_string_wide_t* str2);
-VORAD_CEF3_EXPORT_ATTR int CEF_EXPORT cef_string_utf8_cmp(const cef_string_utf8_t* str1,
-    const cef_string_utf8_t* str2);
-VORAD_CEF3_EXPORT_ATTR int CEF_EXPORT cef_string_utf16_cmp(const cef_string_utf16_t* str1,
-    const cef_string_utf16_t* str2);
-VORAD_CEF3_EXPORT_ATTR int CEF_EXPORT cef_string_wide_to_utf8(const wchar_t* src, size_t src_len,
-    cef_string_utf8_t* output);
-VORAD_CEF3_EXPORT_ATTR int CEF_EXPORT cef_string_utf8_to_wide(const char* src, size_t src_len,
-    cef_string_wide_t* output);
-VORAD_CEF3_EXPORT_ATTR int CEF_EXPORT cef_string_wide_to_utf16(const wchar_t* src, size_t src_len,
-    cef_string_utf16_t* output);
-VORAD_CEF3_EXPORT_ATTR int CEF_EXPORT cef_string_utf16_to_wide(const cef_char_t* src,
-    size_t src_len, cef_string_wide_t* output);
-VORAD_CEF3_EXPORT_ATTR int CEF_EXPORT cef_string_utf8_to_utf16(const char* src, size_t src_len,
-    cef_string_utf16_t* output);
-VORAD_CEF3_EXPORT_ATTR int CEF_EXPORT cef_string_utf16_to_utf8(const cef_char_t* src,
-    size_t src_len, cef_string_utf8_t* output);
-VORAD_CEF3_EXPORT_ATTR int CEF_EXPORT cef_string_ascii_to_wide(const char* src, size_t src_len,
-    cef_string_wide_t* output);
-VORAD_CEF3_EXPORT_ATTR int CEF_EXPORT cef_string_ascii_to_utf16(const char* src, size_t src_len,
-    cef_string_utf16_t* output);
-VORAD_CEF3_EXPORT_ATTR cef_string_userfree_wide_t CEF_EXPORT cef_string_userfree_wide_alloc(void);
-VORAD_CEF3_EXPORT_ATTR cef_string_userfree_utf8_t CEF_EXPORT cef_string_userfree_utf8_alloc(void);
-VORAD_CEF3_EXPORT_ATTR cef_string_userfree_utf16_t CEF_EXPORT cef_string_userfree_utf16_alloc(void);
-VORAD_CEF3_EXPORT_ATTR void CEF_EXPORT cef_string_userfree_wide_free(
-    cef_string_userfree_wide_t str);
-VORAD_CEF3_EXPORT_ATTR void CEF_EXPORT cef_string_userfree_utf8_free(
-    cef_string_userfree_utf8_t str);
-VORAD_CEF3_EXPORT_ATTR void CEF_EXPORT cef_string_userfree_utf16_free(
-    cef_string_userfree_utf16_t str);
-VORAD_CEF3_EXPORT_ATTR cef_string_map_t CEF_EXPORT cef_string_map_alloc(void);
-VORAD_CEF3_EXPORT_ATTR int CEF_EXPORT cef_string_map_size(cef_string_map_t map);
-VORAD_CEF3_EXPORT_ATTR int CEF_EXPORT cef_string_map_find(cef_string_map_t map,
-    const cef_string_t* key, cef_string_t* value);
-VORAD_CEF3_EXPORT_ATTR int CEF_EXPORT cef_string_map_key(cef_string_map_t map, int index,
-    cef_string_t* key);
-VORAD_CEF3_EXPORT_ATTR int CEF_EXPORT cef_string_map_value(cef_string_map_t map, int index,
-    cef_string_t* value);
-VORAD_CEF3_EXPORT_ATTR int CEF_EXPORT cef_string_map_append(cef_string_map_t map,
-    const cef_string_t* key, const cef_string_t* value);
-VORAD_CEF3_EXPORT_ATTR void CEF_EXPORT cef_string_map_clear(cef_string_map_t map);
-VORAD_CEF3_EXPORT_ATTR void CEF_EXPORT cef_string_map_free(cef_string_map_t map);
-VORAD_CEF3_EXPORT_ATTR cef_string_list_t CEF_EXPORT cef_string_list_alloc(void);
-VORAD_CEF3_EXPORT_ATTR int CEF_EXPORT cef_string_list_size(cef_string_list_t list);
-VORAD_CEF3_EXPORT_ATTR int CEF_EXPORT cef_string_list_value(cef_string_list_t list, int index,
-    cef_string_t* value);
-VORAD_CEF3_EXPORT_ATTR void CEF_EXPORT cef_string_list_append(cef_string_list_t list,
-    const cef_string_t* value);
-VORAD_CEF3_EXPORT_ATTR void CEF_EXPORT cef_string_list_clear(cef_string_list_t list);
-VORAD_CEF3_EXPORT_ATTR void CEF_EXPORT cef_string_list_free(cef_string_list_t list);
-VORAD_CEF3_EXPORT_ATTR cef_string_list_t CEF_EXPORT cef_string_list_copy(cef_string_list_t list);
-VORAD_CEF3_EXPORT_ATTR int CEF_EXPORT cef_initialize(const cef_main_args_t* args,
-    const cef_settings_t* settings, cef_app_t* application, void* windows_sandbox_info);
-VORAD_CEF3_EXPORT_ATTR int CEF_EXPORT cef_execute_process(const cef_main_args_t* args,
-    cef_app_t* application, void* windows_sandbox_info);
-VORAD_CEF3_EXPORT_ATTR void CEF_EXPORT cef_shutdown(void);
-VORAD_CEF3_EXPORT_ATTR void CEF_EXPORT cef_do_message_loop_work(void);
-VORAD_CEF3_EXPORT_ATTR void CEF_EXPORT cef_run_message_loop(void);
-VORAD_CEF3_EXPORT_ATTR void CEF_EXPORT cef_quit_message_loop(void);
-VORAD_CEF3_EXPORT_ATTR void CEF_EXPORT cef_set_osmodal_loop(int osModalLoop);
-VORAD_CEF3_EXPORT_ATTR void CEF_EXPORT cef_enable_highdpi_support(void);
-VORAD_CEF3_EXPORT_ATTR int CEF_EXPORT cef_register_extension(const cef_string_t* extension_name,
-    const cef_string_t* javascript_code, cef_v8handler_t* handler);
-VORAD_CEF3_EXPORT_ATTR int CEF_EXPORT cef_register_scheme_handler_factory(
-    const cef_string_t* scheme_name, const cef_string_t* domain_name,
-    cef_scheme_handler_factory_t* factory);
-VORAD_CEF3_EXPORT_ATTR int CEF_EXPORT cef_clear_scheme_handler_factories(void);
-VORAD_CEF3_EXPORT_ATTR int CEF_EXPORT cef_add_cross_origin_whitelist_entry(
-    const cef_string_t* source_origin, const cef_string_t* target_protocol,
-    const cef_string_t* target_domain, int allow_target_subdomains);
-VORAD_CEF3_EXPORT_ATTR int CEF_EXPORT cef_remove_cross_origin_whitelist_entry(
-    const cef_string_t* source_origin, const cef_string_t* target_protocol,
-    const cef_string_t* target_domain, int allow_target_subdomains);
-VORAD_CEF3_EXPORT_ATTR int CEF_EXPORT cef_clear_cross_origin_whitelist(void);
-VORAD_CEF3_EXPORT_ATTR int CEF_EXPORT cef_currently_on(cef_thread_id_t threadId);
-VORAD_CEF3_EXPORT_ATTR int CEF_EXPORT cef_post_task(cef_thread_id_t threadId, cef_task_t* task);
-VORAD_CEF3_EXPORT_ATTR int CEF_EXPORT cef_post_delayed_task(cef_thread_id_t threadId,
-    cef_task_t* task, int64_t delay_ms);
-VORAD_CEF3_EXPORT_ATTR int CEF_EXPORT cef_parse_url(const cef_string_t* url, cef_urlparts_t* parts);
-VORAD_CEF3_EXPORT_ATTR int CEF_EXPORT cef_create_url(const cef_urlparts_t* parts,
-    cef_string_t* url);
-VORAD_CEF3_EXPORT_ATTR cef_string_userfree_t CEF_EXPORT cef_format_url_for_security_display(
-    const cef_string_t* origin_url, const cef_string_t* languages);
-VORAD_CEF3_EXPORT_ATTR cef_string_userfree_t CEF_EXPORT cef_get_mime_type(
-    const cef_string_t* extension);
-VORAD_CEF3_EXPORT_ATTR void CEF_EXPORT cef_get_extensions_for_mime_type(
-    const cef_string_t* mime_type, cef_string_list_t extensions);
-VORAD_CEF3_EXPORT_ATTR cef_string_userfree_t CEF_EXPORT cef_base64encode(const void* data,
-    size_t data_size);
-VORAD_CEF3_EXPORT_ATTR cef_binary_value_t* CEF_EXPORT cef_base64decode(const cef_string_t* data);
-VORAD_CEF3_EXPORT_ATTR cef_string_userfree_t CEF_EXPORT cef_uriencode(const cef_string_t* text,
-    int use_plus);
-VORAD_CEF3_EXPORT_ATTR cef_string_userfree_t CEF_EXPORT cef_uridecode(const cef_string_t* text,
-    int convert_to_utf8, cef_uri_unescape_rule_t unescape_rule);
-VORAD_CEF3_EXPORT_ATTR int CEF_EXPORT cef_parse_csscolor(const cef_string_t* string, int strict,
-    cef_color_t* color);
-VORAD_CEF3_EXPORT_ATTR cef_value_t* CEF_EXPORT cef_parse_json(const cef_string_t* json_string,
-    cef_json_parser_options_t options);
-VORAD_CEF3_EXPORT_ATTR cef_value_t* CEF_EXPORT cef_parse_jsonand_return_error(
-    const cef_string_t* json_string, cef_json_parser_options_t options,
-    cef_json_parser_error_t* error_code_out, cef_string_t* error_msg_out);
-VORAD_CEF3_EXPORT_ATTR cef_string_userfree_t CEF_EXPORT cef_write_json(cef_value_t* node,
-    cef_json_writer_options_t options);
-VORAD_CEF3_EXPORT_ATTR int CEF_EXPORT cef_browser_host_create_browser(
-    const cef_window_info_t* windowInfo, cef_client_t* client, const cef_string_t* url,
-    const cef_browser_settings_t* settings, cef_request_context_t* request_context);
-VORAD_CEF3_EXPORT_ATTR cef_browser_t* CEF_EXPORT cef_browser_host_create_browser_sync(
-    const cef_window_info_t* windowInfo, cef_client_t* client, const cef_string_t* url,
-    const cef_browser_settings_t* settings, cef_request_context_t* request_context);
-VORAD_CEF3_EXPORT_ATTR cef_request_t* CEF_EXPORT cef_request_create(void);
-VORAD_CEF3_EXPORT_ATTR cef_post_data_t* CEF_EXPORT cef_post_data_create(void);
-VORAD_CEF3_EXPORT_ATTR cef_post_data_element_t* CEF_EXPORT cef_post_data_element_create(void);
-VORAD_CEF3_EXPORT_ATTR cef_stream_reader_t* CEF_EXPORT cef_stream_reader_create_for_file(
-    const cef_string_t* fileName);
-VORAD_CEF3_EXPORT_ATTR cef_stream_reader_t* CEF_EXPORT cef_stream_reader_create_for_data(void* data,
-    size_t size);
-VORAD_CEF3_EXPORT_ATTR cef_stream_reader_t* CEF_EXPORT cef_stream_reader_create_for_handler(
-    cef_read_handler_t* handler);
-VORAD_CEF3_EXPORT_ATTR cef_stream_writer_t* CEF_EXPORT cef_stream_writer_create_for_file(
-    const cef_string_t* fileName);
-VORAD_CEF3_EXPORT_ATTR cef_stream_writer_t* CEF_EXPORT cef_stream_writer_create_for_handler(
-    cef_write_handler_t* handler);
-VORAD_CEF3_EXPORT_ATTR cef_v8context_t* CEF_EXPORT cef_v8context_get_current_context(void);
-VORAD_CEF3_EXPORT_ATTR cef_v8context_t* CEF_EXPORT cef_v8context_get_entered_context(void);
-VORAD_CEF3_EXPORT_ATTR int CEF_EXPORT cef_v8context_in_context(void);
-VORAD_CEF3_EXPORT_ATTR cef_v8value_t* CEF_EXPORT cef_v8value_create_undefined(void);
-VORAD_CEF3_EXPORT_ATTR cef_v8value_t* CEF_EXPORT cef_v8value_create_null(void);
-VORAD_CEF3_EXPORT_ATTR cef_v8value_t* CEF_EXPORT cef_v8value_create_bool(int value);
-VORAD_CEF3_EXPORT_ATTR cef_v8value_t* CEF_EXPORT cef_v8value_create_int(int32_t value);
-VORAD_CEF3_EXPORT_ATTR cef_v8value_t* CEF_EXPORT cef_v8value_create_uint(uint32_t value);
-VORAD_CEF3_EXPORT_ATTR cef_v8value_t* CEF_EXPORT cef_v8value_create_double(double value);
-VORAD_CEF3_EXPORT_ATTR cef_v8value_t* CEF_EXPORT cef_v8value_create_date(const cef_time_t* date);
-VORAD_CEF3_EXPORT_ATTR cef_v8value_t* CEF_EXPORT cef_v8value_create_string(
-    const cef_string_t* value);
-VORAD_CEF3_EXPORT_ATTR cef_v8value_t* CEF_EXPORT cef_v8value_create_object(
-    cef_v8accessor_t* accessor);
-VORAD_CEF3_EXPORT_ATTR cef_v8value_t* CEF_EXPORT cef_v8value_create_array(int length);
-VORAD_CEF3_EXPORT_ATTR cef_v8value_t* CEF_EXPORT cef_v8value_create_function(
-    const cef_string_t* name, cef_v8handler_t* handler);
-VORAD_CEF3_EXPORT_ATTR cef_v8stack_trace_t* CEF_EXPORT cef_v8stack_trace_get_current(
-    int frame_limit);
-VORAD_CEF3_EXPORT_ATTR cef_xml_reader_t* CEF_EXPORT cef_xml_reader_create(
-    cef_stream_reader_t* stream, cef_xml_encoding_type_t encodingType, const cef_string_t* URI);
-VORAD_CEF3_EXPORT_ATTR cef_zip_reader_t* CEF_EXPORT cef_zip_reader_create(
-    cef_stream_reader_t* stream);
-VORAD_CEF3_EXPORT_ATTR cef_string_multimap_t CEF_EXPORT cef_string_multimap_alloc(void);
-VORAD_CEF3_EXPORT_ATTR int CEF_EXPORT cef_string_multimap_size(cef_string_multimap_t map);
-VORAD_CEF3_EXPORT_ATTR int CEF_EXPORT cef_string_multimap_find_count(cef_string_multimap_t map,
-    const cef_string_t* key);
-VORAD_CEF3_EXPORT_ATTR int CEF_EXPORT cef_string_multimap_enumerate(cef_string_multimap_t map,
-    const cef_string_t* key, int value_index, cef_string_t* value);
-VORAD_CEF3_EXPORT_ATTR int CEF_EXPORT cef_string_multimap_key(cef_string_multimap_t map, int index,
-    cef_string_t* key);
-VORAD_CEF3_EXPORT_ATTR int CEF_EXPORT cef_string_multimap_value(cef_string_multimap_t map,
-    int index, cef_string_t* value);
-VORAD_CEF3_EXPORT_ATTR int CEF_EXPORT cef_string_multimap_append(cef_string_multimap_t map,
-    const cef_string_t* key, const cef_string_t* value);
-VORAD_CEF3_EXPORT_ATTR void CEF_EXPORT cef_string_multimap_clear(cef_string_multimap_t map);
-VORAD_CEF3_EXPORT_ATTR void CEF_EXPORT cef_string_multimap_free(cef_string_multimap_t map);
-VORAD_CEF3_EXPORT_ATTR cef_cookie_manager_t* CEF_EXPORT cef_cookie_manager_get_global_manager(
-    cef_completion_callback_t* callback);
-VORAD_CEF3_EXPORT_ATTR cef_cookie_manager_t* CEF_EXPORT cef_cookie_manager_create_manager(
-    const cef_string_t* path, int persist_session_cookies, cef_completion_callback_t* callback);
-VORAD_CEF3_EXPORT_ATTR cef_command_line_t* CEF_EXPORT cef_command_line_create(void);
-VORAD_CEF3_EXPORT_ATTR cef_command_line_t* CEF_EXPORT cef_command_line_get_global(void);
-VORAD_CEF3_EXPORT_ATTR cef_process_message_t* CEF_EXPORT cef_process_message_create(
-    const cef_string_t* name);
-VORAD_CEF3_EXPORT_ATTR cef_value_t* CEF_EXPORT cef_value_create(void);
-VORAD_CEF3_EXPORT_ATTR cef_binary_value_t* CEF_EXPORT cef_binary_value_create(const void* data,
-    size_t data_size);
-VORAD_CEF3_EXPORT_ATTR cef_dictionary_value_t* CEF_EXPORT cef_dictionary_value_create(void);
-VORAD_CEF3_EXPORT_ATTR cef_list_value_t* CEF_EXPORT cef_list_value_create(void);
-VORAD_CEF3_EXPORT_ATTR int CEF_EXPORT cef_get_path(cef_path_key_t key, cef_string_t* path);
-VORAD_CEF3_EXPORT_ATTR int CEF_EXPORT cef_launch_process(cef_command_line_t* command_line);
-VORAD_CEF3_EXPORT_ATTR cef_response_t* CEF_EXPORT cef_response_create(void);
-VORAD_CEF3_EXPORT_ATTR cef_urlrequest_t* CEF_EXPORT cef_urlrequest_create(cef_request_t* request,
-    cef_urlrequest_client_t* client, cef_request_context_t* request_context);
-VORAD_CEF3_EXPORT_ATTR void CEF_EXPORT cef_visit_web_plugin_info(
-    cef_web_plugin_info_visitor_t* visitor);
-VORAD_CEF3_EXPORT_ATTR void CEF_EXPORT cef_refresh_web_plugins(void);
-VORAD_CEF3_EXPORT_ATTR void CEF_EXPORT cef_add_web_plugin_path(const cef_string_t* path);
-VORAD_CEF3_EXPORT_ATTR void CEF_EXPORT cef_add_web_plugin_directory(const cef_string_t* dir);
-VORAD_CEF3_EXPORT_ATTR void CEF_EXPORT cef_remove_web_plugin_path(const cef_string_t* path);
-VORAD_CEF3_EXPORT_ATTR void CEF_EXPORT cef_unregister_internal_web_plugin(const cef_string_t* path);
-VORAD_CEF3_EXPORT_ATTR void CEF_EXPORT cef_force_web_plugin_shutdown(const cef_string_t* path);
-VORAD_CEF3_EXPORT_ATTR void CEF_EXPORT cef_register_web_plugin_crash(const cef_string_t* path);
-VORAD_CEF3_EXPORT_ATTR void CEF_EXPORT cef_is_web_plugin_unstable(const cef_string_t* path,
-    cef_web_plugin_unstable_callback_t* callback);
-VORAD_CEF3_EXPORT_ATTR int CEF_EXPORT cef_get_geolocation(cef_get_geolocation_callback_t* callback);
-VORAD_CEF3_EXPORT_ATTR cef_task_runner_t* CEF_EXPORT cef_task_runner_get_for_current_thread(void);
-VORAD_CEF3_EXPORT_ATTR cef_task_runner_t* CEF_EXPORT cef_task_runner_get_for_thread(
-    cef_thread_id_t threadId);
-VORAD_CEF3_EXPORT_ATTR int CEF_EXPORT cef_begin_tracing(const cef_string_t* categories,
-    cef_completion_callback_t* callback);
-VORAD_CEF3_EXPORT_ATTR int CEF_EXPORT cef_end_tracing(const cef_string_t* tracing_file,
-    cef_end_tracing_callback_t* callback);
-VORAD_CEF3_EXPORT_ATTR int64_t CEF_EXPORT cef_now_from_system_trace_time(void);
-VORAD_CEF3_EXPORT_ATTR cef_request_context_t* CEF_EXPORT cef_request_context_get_global_context(
-    void);
-VORAD_CEF3_EXPORT_ATTR cef_request_context_t* CEF_EXPORT cef_request_context_create_context(
-    const cef_request_context_settings_t* settings, cef_request_context_handler_t* handler);
-VORAD_CEF3_EXPORT_ATTR cef_request_context_t* CEF_EXPORT create_context_shared(
-    cef_request_context_t* other, cef_request_context_handler_t* handler);
-VORAD_CEF3_EXPORT_ATTR int CEF_EXPORT cef_get_min_log_level(void);
-VORAD_CEF3_EXPORT_ATTR int CEF_EXPORT cef_get_vlog_level(const char* file_start, size_t N);
-VORAD_CEF3_EXPORT_ATTR void CEF_EXPORT cef_log(const char* file, int line, int severity,
-    const char* message);
-VORAD_CEF3_EXPORT_ATTR cef_platform_thread_id_t CEF_EXPORT cef_get_current_platform_thread_id(void);
-VORAD_CEF3_EXPORT_ATTR cef_platform_thread_handle_t CEF_EXPORT cef_get_current_platform_thread_handle(
-    void);
-VORAD_CEF3_EXPORT_ATTR void CEF_EXPORT cef_trace_event_instant(const char* category,
-    const char* name, const char* arg1_name, uint64_t arg1_val, const char* arg2_name,
-    uint64_t arg2_val, int copy);
-VORAD_CEF3_EXPORT_ATTR void CEF_EXPORT cef_trace_event_begin(const char* category, const char* name,
-    const char* arg1_name, uint64_t arg1_val, const char* arg2_name, uint64_t arg2_val, int copy);
-VORAD_CEF3_EXPORT_ATTR void CEF_EXPORT cef_trace_event_end(const char* category, const char* name,
-    const char* arg1_name, uint64_t arg1_val, const char* arg2_name, uint64_t arg2_val, int copy);
-VORAD_CEF3_EXPORT_ATTR void CEF_EXPORT cef_trace_counter(const char* category, const char* name,
-    const char* value1_name, uint64_t value1_val, const char* value2_name, uint64_t value2_val,
-    int copy);
-VORAD_CEF3_EXPORT_ATTR void CEF_EXPORT cef_trace_counter_id(const char* category, const char* name,
-    uint64_t id, const char* value1_name, uint64_t value1_val, const char* value2_name,
-    uint64_t value2_val, int copy);
-VORAD_CEF3_EXPORT_ATTR void CEF_EXPORT cef_trace_event_async_begin(const char* category,
-    const char* name, uint64_t id, const char* arg1_name, uint64_t arg1_val, const char* arg2_name,
-    uint64_t arg2_val, int copy);
-VORAD_CEF3_EXPORT_ATTR void CEF_EXPORT cef_trace_event_async_step_into(const char* category,
-    const char* name, uint64_t id, uint64_t step, const char* arg1_name, uint64_t arg1_val,
-    int copy);
-VORAD_CEF3_EXPORT_ATTR void CEF_EXPORT cef_trace_event_async_step_past(const char* category,
-    const char* name, uint64_t id, uint64_t step, const char* arg1_name, uint64_t arg1_val,
-    int copy);
-VORAD_CEF3_EXPORT_ATTR void CEF_EXPORT cef_trace_event_async_end(const char* category,
-    const char* name, uint64_t id, const char* arg1_name, uint64_t arg1_val, const char* arg2_name,
-    uint64_t arg2_val, int copy);
-VORAD_CEF3_EXPORT_ATTR cef_print_settings_t* CEF_EXPORT cef_print_settings_create(void);
-VORAD_CEF3_EXPORT_ATTR cef_drag_data_t* CEF_EXPORT cef_drag_data_create(void);
-VORAD_CEF3_EXPORT_ATTR cef_resource_bundle_t* CEF_EXPORT cef_resource_bundle_get_global(void);
-VORAD_CEF3_EXPORT_ATTR int CEF_EXPORT cef_time_delta(const cef_time_t* cef_time1,
-    const cef_time_t* cef_time2, long long* delta);
-VORAD_CEF3_EXPORT_ATTR int CEF_EXPORT cef_time_from_doublet(double time, cef_time_t* cef_time);
-VORAD_CEF3_EXPORT_ATTR int CEF_EXPORT cef_time_from_timet(int64_t time, cef_time_t* cef_time);
-VORAD_CEF3_EXPORT_ATTR int CEF_EXPORT cef_time_now(cef_time_t* cef_time);
-VORAD_CEF3_EXPORT_ATTR int CEF_EXPORT cef_time_to_doublet(const cef_time_t* cef_time, double* time);
-VORAD_CEF3_EXPORT_ATTR int CEF_EXPORT cef_time_to_timet(const cef_time_t* cef_time, int64_t* time);
-VORAD_CEF3_EXPORT_ATTR const char* CEF_EXPORT cef_api_hash(int entry);
-VORAD_CEF3_EXPORT_ATTR int CEF_EXPORT cef_version_info(int entry);
-// The translator tests' structures are test-only; their creators are declared opaque.
-VORAD_CEF3_EXPORT_ATTR struct _cef_translator_test_t* CEF_EXPORT cef_translator_test_create(void);
-VORAD_CEF3_EXPORT_ATTR struct _cef_translator_test_object_t* CEF_EXPORT
-cef_translator_test_object_create(int value);
-VORAD_CEF3_EXPORT_ATTR struct _cef_translator_test_object_child_t* CEF_EXPORT
-cef_translator_test_object_child_create(int value, int other_value);
-VORAD_CEF3_EXPORT_ATTR struct _cef_translator_test_object_child_child_t* CEF_EXPORT
-cef_translator_test_object_child_child_create(int value, int other_value, int other_other_value);
+#define VORAD_CEF3_PROTOTYPE(ret, name, params) ret CEF_EXPORT name params;
+VORAD_CEF3_EXPORTS(VORAD_CEF3_PROTOTYPE)
+VORAD_CEF3_OTHER_EXPORTS(VORAD_CEF3_PROTOTYPE)
+#undef VORAD_CEF3_PROTOTYPE
 #endif  // VORAD_CEF3_DECLARE_EXPORTS
 
 #ifdef __cplusplus

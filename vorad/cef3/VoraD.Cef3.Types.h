@@ -708,248 +708,320 @@ typedef enum {
   RESPONSE_FILTER_ERROR = 2,
 } cef_response_filter_status_t;
 
-// ---- Plain records
+// ---- Plain records. Each is declared from one table of its members, M(R, type, name, offset
+// on i386), which on i386 also checks every member's offset; CEF3_RECORD_LAYOUT adds the size.
+#define CEF3_MEMBER(record, type, name, offset) type name;
+#if defined(__i386__)
+#define CEF3_MEMBER_OFFSET(record, type, name, offset) \
+  CEF3_STATIC_ASSERT(offsetof(record, name) == offset, #record "." #name " offset");
+#define CEF3_RECORD_LAYOUT(record, size, MEMBERS) \
+  CEF3_STATIC_ASSERT(sizeof(record) == size, #record " size"); \
+  MEMBERS(CEF3_MEMBER_OFFSET, record)
+#else
+#define CEF3_RECORD_LAYOUT(record, size, MEMBERS)
+#endif
 
+#define CEF3_TIME_MEMBERS(M, R) \
+  M(R, int, year, 0) \
+  M(R, int, month, 4) \
+  M(R, int, day_of_week, 8) \
+  M(R, int, day_of_month, 12) \
+  M(R, int, hour, 16) \
+  M(R, int, minute, 20) \
+  M(R, int, second, 24) \
+  M(R, int, millisecond, 28)
 typedef struct _cef_time_t {
-  int year;
-  int month;
-  int day_of_week;
-  int day_of_month;
-  int hour;
-  int minute;
-  int second;
-  int millisecond;
+  CEF3_TIME_MEMBERS(CEF3_MEMBER, cef_time_t)
 } cef_time_t;
+CEF3_RECORD_LAYOUT(cef_time_t, 32, CEF3_TIME_MEMBERS)
 
+#define CEF3_POINT_MEMBERS(M, R) \
+  M(R, int, x, 0) \
+  M(R, int, y, 4)
 typedef struct _cef_point_t {
-  int x;
-  int y;
+  CEF3_POINT_MEMBERS(CEF3_MEMBER, cef_point_t)
 } cef_point_t;
+CEF3_RECORD_LAYOUT(cef_point_t, 8, CEF3_POINT_MEMBERS)
 
+#define CEF3_RECT_MEMBERS(M, R) \
+  M(R, int, x, 0) \
+  M(R, int, y, 4) \
+  M(R, int, width, 8) \
+  M(R, int, height, 12)
 typedef struct _cef_rect_t {
-  int x;
-  int y;
-  int width;
-  int height;
+  CEF3_RECT_MEMBERS(CEF3_MEMBER, cef_rect_t)
 } cef_rect_t;
+CEF3_RECORD_LAYOUT(cef_rect_t, 16, CEF3_RECT_MEMBERS)
 
+#define CEF3_SIZE_MEMBERS(M, R) \
+  M(R, int, width, 0) \
+  M(R, int, height, 4)
 typedef struct _cef_size_t {
-  int width;
-  int height;
+  CEF3_SIZE_MEMBERS(CEF3_MEMBER, cef_size_t)
 } cef_size_t;
+CEF3_RECORD_LAYOUT(cef_size_t, 8, CEF3_SIZE_MEMBERS)
 
+#define CEF3_SETTINGS_MEMBERS(M, R) \
+  M(R, size_t, size, 0) \
+  M(R, int, single_process, 4) \
+  M(R, int, no_sandbox, 8) \
+  M(R, cef_string_t, browser_subprocess_path, 12) \
+  M(R, int, multi_threaded_message_loop, 24) \
+  M(R, int, windowless_rendering_enabled, 28) \
+  M(R, int, command_line_args_disabled, 32) \
+  M(R, cef_string_t, cache_path, 36) \
+  M(R, cef_string_t, user_data_path, 48) \
+  M(R, int, persist_session_cookies, 60) \
+  M(R, int, persist_user_preferences, 64) \
+  M(R, cef_string_t, user_agent, 68) \
+  M(R, cef_string_t, product_version, 80) \
+  M(R, cef_string_t, locale, 92) \
+  M(R, cef_string_t, log_file, 104) \
+  M(R, cef_log_severity_t, log_severity, 116) \
+  M(R, cef_string_t, javascript_flags, 120) \
+  M(R, cef_string_t, resources_dir_path, 132) \
+  M(R, cef_string_t, locales_dir_path, 144) \
+  M(R, int, pack_loading_disabled, 156) \
+  M(R, int, remote_debugging_port, 160) \
+  M(R, int, uncaught_exception_stack_size, 164) \
+  M(R, int, context_safety_implementation, 168) \
+  M(R, int, ignore_certificate_errors, 172) \
+  M(R, cef_color_t, background_color, 176) \
+  M(R, cef_string_t, accept_language_list, 180)
 typedef struct _cef_settings_t {
-  size_t size;
-  int single_process;
-  int no_sandbox;
-  cef_string_t browser_subprocess_path;
-  int multi_threaded_message_loop;
-  int windowless_rendering_enabled;
-  int command_line_args_disabled;
-  cef_string_t cache_path;
-  cef_string_t user_data_path;
-  int persist_session_cookies;
-  int persist_user_preferences;
-  cef_string_t user_agent;
-  cef_string_t product_version;
-  cef_string_t locale;
-  cef_string_t log_file;
-  cef_log_severity_t log_severity;
-  cef_string_t javascript_flags;
-  cef_string_t resources_dir_path;
-  cef_string_t locales_dir_path;
-  int pack_loading_disabled;
-  int remote_debugging_port;
-  int uncaught_exception_stack_size;
-  int context_safety_implementation;
-  int ignore_certificate_errors;
-  cef_color_t background_color;
-  cef_string_t accept_language_list;
+  CEF3_SETTINGS_MEMBERS(CEF3_MEMBER, cef_settings_t)
 } cef_settings_t;
+CEF3_RECORD_LAYOUT(cef_settings_t, 192, CEF3_SETTINGS_MEMBERS)
 
+#define CEF3_REQUEST_CONTEXT_SETTINGS_MEMBERS(M, R) \
+  M(R, size_t, size, 0) \
+  M(R, cef_string_t, cache_path, 4) \
+  M(R, int, persist_session_cookies, 16) \
+  M(R, int, persist_user_preferences, 20) \
+  M(R, int, ignore_certificate_errors, 24) \
+  M(R, cef_string_t, accept_language_list, 28)
 typedef struct _cef_request_context_settings_t {
-  size_t size;
-  cef_string_t cache_path;
-  int persist_session_cookies;
-  int persist_user_preferences;
-  int ignore_certificate_errors;
-  cef_string_t accept_language_list;
+  CEF3_REQUEST_CONTEXT_SETTINGS_MEMBERS(CEF3_MEMBER, cef_request_context_settings_t)
 } cef_request_context_settings_t;
+CEF3_RECORD_LAYOUT(cef_request_context_settings_t, 40, CEF3_REQUEST_CONTEXT_SETTINGS_MEMBERS)
 
+#define CEF3_BROWSER_SETTINGS_MEMBERS(M, R) \
+  M(R, size_t, size, 0) \
+  M(R, int, windowless_frame_rate, 4) \
+  M(R, cef_string_t, standard_font_family, 8) \
+  M(R, cef_string_t, fixed_font_family, 20) \
+  M(R, cef_string_t, serif_font_family, 32) \
+  M(R, cef_string_t, sans_serif_font_family, 44) \
+  M(R, cef_string_t, cursive_font_family, 56) \
+  M(R, cef_string_t, fantasy_font_family, 68) \
+  M(R, int, default_font_size, 80) \
+  M(R, int, default_fixed_font_size, 84) \
+  M(R, int, minimum_font_size, 88) \
+  M(R, int, minimum_logical_font_size, 92) \
+  M(R, cef_string_t, default_encoding, 96) \
+  M(R, cef_state_t, remote_fonts, 108) \
+  M(R, cef_state_t, javascript, 112) \
+  M(R, cef_state_t, javascript_open_windows, 116) \
+  M(R, cef_state_t, javascript_close_windows, 120) \
+  M(R, cef_state_t, javascript_access_clipboard, 124) \
+  M(R, cef_state_t, javascript_dom_paste, 128) \
+  M(R, cef_state_t, caret_browsing, 132) \
+  M(R, cef_state_t, plugins, 136) \
+  M(R, cef_state_t, universal_access_from_file_urls, 140) \
+  M(R, cef_state_t, file_access_from_file_urls, 144) \
+  M(R, cef_state_t, web_security, 148) \
+  M(R, cef_state_t, image_loading, 152) \
+  M(R, cef_state_t, image_shrink_standalone_to_fit, 156) \
+  M(R, cef_state_t, text_area_resize, 160) \
+  M(R, cef_state_t, tab_to_links, 164) \
+  M(R, cef_state_t, local_storage, 168) \
+  M(R, cef_state_t, databases, 172) \
+  M(R, cef_state_t, application_cache, 176) \
+  M(R, cef_state_t, webgl, 180) \
+  M(R, cef_color_t, background_color, 184) \
+  M(R, cef_string_t, accept_language_list, 188)
 typedef struct _cef_browser_settings_t {
-  size_t size;
-  int windowless_frame_rate;
-  cef_string_t standard_font_family;
-  cef_string_t fixed_font_family;
-  cef_string_t serif_font_family;
-  cef_string_t sans_serif_font_family;
-  cef_string_t cursive_font_family;
-  cef_string_t fantasy_font_family;
-  int default_font_size;
-  int default_fixed_font_size;
-  int minimum_font_size;
-  int minimum_logical_font_size;
-  cef_string_t default_encoding;
-  cef_state_t remote_fonts;
-  cef_state_t javascript;
-  cef_state_t javascript_open_windows;
-  cef_state_t javascript_close_windows;
-  cef_state_t javascript_access_clipboard;
-  cef_state_t javascript_dom_paste;
-  cef_state_t caret_browsing;
-  cef_state_t plugins;
-  cef_state_t universal_access_from_file_urls;
-  cef_state_t file_access_from_file_urls;
-  cef_state_t web_security;
-  cef_state_t image_loading;
-  cef_state_t image_shrink_standalone_to_fit;
-  cef_state_t text_area_resize;
-  cef_state_t tab_to_links;
-  cef_state_t local_storage;
-  cef_state_t databases;
-  cef_state_t application_cache;
-  cef_state_t webgl;
-  cef_color_t background_color;
-  cef_string_t accept_language_list;
+  CEF3_BROWSER_SETTINGS_MEMBERS(CEF3_MEMBER, cef_browser_settings_t)
 } cef_browser_settings_t;
+CEF3_RECORD_LAYOUT(cef_browser_settings_t, 200, CEF3_BROWSER_SETTINGS_MEMBERS)
 
+#define CEF3_URLPARTS_MEMBERS(M, R) \
+  M(R, cef_string_t, spec, 0) \
+  M(R, cef_string_t, scheme, 12) \
+  M(R, cef_string_t, username, 24) \
+  M(R, cef_string_t, password, 36) \
+  M(R, cef_string_t, host, 48) \
+  M(R, cef_string_t, port, 60) \
+  M(R, cef_string_t, origin, 72) \
+  M(R, cef_string_t, path, 84) \
+  M(R, cef_string_t, query, 96)
 typedef struct _cef_urlparts_t {
-  cef_string_t spec;
-  cef_string_t scheme;
-  cef_string_t username;
-  cef_string_t password;
-  cef_string_t host;
-  cef_string_t port;
-  cef_string_t origin;
-  cef_string_t path;
-  cef_string_t query;
+  CEF3_URLPARTS_MEMBERS(CEF3_MEMBER, cef_urlparts_t)
 } cef_urlparts_t;
+CEF3_RECORD_LAYOUT(cef_urlparts_t, 108, CEF3_URLPARTS_MEMBERS)
 
+#define CEF3_COOKIE_MEMBERS(M, R) \
+  M(R, cef_string_t, name, 0) \
+  M(R, cef_string_t, value, 12) \
+  M(R, cef_string_t, domain, 24) \
+  M(R, cef_string_t, path, 36) \
+  M(R, int, secure, 48) \
+  M(R, int, httponly, 52) \
+  M(R, cef_time_t, creation, 56) \
+  M(R, cef_time_t, last_access, 88) \
+  M(R, int, has_expires, 120) \
+  M(R, cef_time_t, expires, 124)
 typedef struct _cef_cookie_t {
-  cef_string_t name;
-  cef_string_t value;
-  cef_string_t domain;
-  cef_string_t path;
-  int secure;
-  int httponly;
-  cef_time_t creation;
-  cef_time_t last_access;
-  int has_expires;
-  cef_time_t expires;
+  CEF3_COOKIE_MEMBERS(CEF3_MEMBER, cef_cookie_t)
 } cef_cookie_t;
+CEF3_RECORD_LAYOUT(cef_cookie_t, 156, CEF3_COOKIE_MEMBERS)
 
+#define CEF3_DRAGGABLE_REGION_MEMBERS(M, R) \
+  M(R, cef_rect_t, bounds, 0) \
+  M(R, int, draggable, 16)
 typedef struct _cef_draggable_region_t {
-  cef_rect_t bounds;
-  int draggable;
+  CEF3_DRAGGABLE_REGION_MEMBERS(CEF3_MEMBER, cef_draggable_region_t)
 } cef_draggable_region_t;
+CEF3_RECORD_LAYOUT(cef_draggable_region_t, 20, CEF3_DRAGGABLE_REGION_MEMBERS)
 
+#define CEF3_SCREEN_INFO_MEMBERS(M, R) \
+  M(R, float, device_scale_factor, 0) \
+  M(R, int, depth, 4) \
+  M(R, int, depth_per_component, 8) \
+  M(R, int, is_monochrome, 12) \
+  M(R, cef_rect_t, rect, 16) \
+  M(R, cef_rect_t, available_rect, 32)
 typedef struct _cef_screen_info_t {
-  float device_scale_factor;
-  int depth;
-  int depth_per_component;
-  int is_monochrome;
-  cef_rect_t rect;
-  cef_rect_t available_rect;
+  CEF3_SCREEN_INFO_MEMBERS(CEF3_MEMBER, cef_screen_info_t)
 } cef_screen_info_t;
+CEF3_RECORD_LAYOUT(cef_screen_info_t, 48, CEF3_SCREEN_INFO_MEMBERS)
 
+#define CEF3_MOUSE_EVENT_MEMBERS(M, R) \
+  M(R, int, x, 0) \
+  M(R, int, y, 4) \
+  M(R, uint32_t, modifiers, 8)
 typedef struct _cef_mouse_event_t {
-  int x;
-  int y;
-  uint32_t modifiers;
+  CEF3_MOUSE_EVENT_MEMBERS(CEF3_MEMBER, cef_mouse_event_t)
 } cef_mouse_event_t;
+CEF3_RECORD_LAYOUT(cef_mouse_event_t, 12, CEF3_MOUSE_EVENT_MEMBERS)
 
+#define CEF3_KEY_EVENT_MEMBERS(M, R) \
+  M(R, cef_key_event_type_t, type, 0) \
+  M(R, uint32_t, modifiers, 4) \
+  M(R, int, windows_key_code, 8) \
+  M(R, int, native_key_code, 12) \
+  M(R, int, is_system_key, 16) \
+  M(R, cef_char_t, character, 20) \
+  M(R, cef_char_t, unmodified_character, 22) \
+  M(R, int, focus_on_editable_field, 24)
 typedef struct _cef_key_event_t {
-  cef_key_event_type_t type;
-  uint32_t modifiers;
-  int windows_key_code;
-  int native_key_code;
-  int is_system_key;
-  cef_char_t character;
-  cef_char_t unmodified_character;
-  int focus_on_editable_field;
+  CEF3_KEY_EVENT_MEMBERS(CEF3_MEMBER, cef_key_event_t)
 } cef_key_event_t;
+CEF3_RECORD_LAYOUT(cef_key_event_t, 28, CEF3_KEY_EVENT_MEMBERS)
 
+#define CEF3_POPUP_FEATURES_MEMBERS(M, R) \
+  M(R, int, x, 0) \
+  M(R, int, xSet, 4) \
+  M(R, int, y, 8) \
+  M(R, int, ySet, 12) \
+  M(R, int, width, 16) \
+  M(R, int, widthSet, 20) \
+  M(R, int, height, 24) \
+  M(R, int, heightSet, 28) \
+  M(R, int, menuBarVisible, 32) \
+  M(R, int, statusBarVisible, 36) \
+  M(R, int, toolBarVisible, 40) \
+  M(R, int, locationBarVisible, 44) \
+  M(R, int, scrollbarsVisible, 48) \
+  M(R, int, resizable, 52) \
+  M(R, int, fullscreen, 56) \
+  M(R, int, dialog, 60) \
+  M(R, cef_string_list_t, additionalFeatures, 64)
 typedef struct _cef_popup_features_t {
-  int x;
-  int xSet;
-  int y;
-  int ySet;
-  int width;
-  int widthSet;
-  int height;
-  int heightSet;
-  int menuBarVisible;
-  int statusBarVisible;
-  int toolBarVisible;
-  int locationBarVisible;
-  int scrollbarsVisible;
-  int resizable;
-  int fullscreen;
-  int dialog;
-  cef_string_list_t additionalFeatures;
+  CEF3_POPUP_FEATURES_MEMBERS(CEF3_MEMBER, cef_popup_features_t)
 } cef_popup_features_t;
+CEF3_RECORD_LAYOUT(cef_popup_features_t, 68, CEF3_POPUP_FEATURES_MEMBERS)
 
+#define CEF3_GEOPOSITION_MEMBERS(M, R) \
+  M(R, double, latitude, 0) \
+  M(R, double, longitude, 8) \
+  M(R, double, altitude, 16) \
+  M(R, double, accuracy, 24) \
+  M(R, double, altitude_accuracy, 32) \
+  M(R, double, heading, 40) \
+  M(R, double, speed, 48) \
+  M(R, cef_time_t, timestamp, 56) \
+  M(R, cef_geoposition_error_code_t, error_code, 88) \
+  M(R, cef_string_t, error_message, 92)
 typedef struct _cef_geoposition_t {
-  double latitude;
-  double longitude;
-  double altitude;
-  double accuracy;
-  double altitude_accuracy;
-  double heading;
-  double speed;
-  cef_time_t timestamp;
-  cef_geoposition_error_code_t error_code;
-  cef_string_t error_message;
+  CEF3_GEOPOSITION_MEMBERS(CEF3_MEMBER, cef_geoposition_t)
 } cef_geoposition_t;
+CEF3_RECORD_LAYOUT(cef_geoposition_t, 104, CEF3_GEOPOSITION_MEMBERS)
 
+#define CEF3_PAGE_RANGE_MEMBERS(M, R) \
+  M(R, int, from, 0) \
+  M(R, int, to, 4)
 typedef struct _cef_page_range_t {
-  int from;
-  int to;
+  CEF3_PAGE_RANGE_MEMBERS(CEF3_MEMBER, cef_page_range_t)
 } cef_page_range_t;
+CEF3_RECORD_LAYOUT(cef_page_range_t, 8, CEF3_PAGE_RANGE_MEMBERS)
 
+#define CEF3_CURSOR_INFO_MEMBERS(M, R) \
+  M(R, cef_point_t, hotspot, 0) \
+  M(R, float, image_scale_factor, 8) \
+  M(R, void*, buffer, 12) \
+  M(R, cef_size_t, size, 16)
 typedef struct _cef_cursor_info_t {
-  cef_point_t hotspot;
-  float image_scale_factor;
-  void* buffer;
-  cef_size_t size;
+  CEF3_CURSOR_INFO_MEMBERS(CEF3_MEMBER, cef_cursor_info_t)
 } cef_cursor_info_t;
+CEF3_RECORD_LAYOUT(cef_cursor_info_t, 24, CEF3_CURSOR_INFO_MEMBERS)
 
+#define CEF3_PDF_PRINT_SETTINGS_MEMBERS(M, R) \
+  M(R, cef_string_t, header_footer_title, 0) \
+  M(R, cef_string_t, header_footer_url, 12) \
+  M(R, int, page_width, 24) \
+  M(R, int, page_height, 28) \
+  M(R, double, margin_top, 32) \
+  M(R, double, margin_right, 40) \
+  M(R, double, margin_bottom, 48) \
+  M(R, double, margin_left, 56) \
+  M(R, cef_pdf_print_margin_type_t, margin_type, 64) \
+  M(R, int, header_footer_enabled, 68) \
+  M(R, int, selection_only, 72) \
+  M(R, int, landscape, 76) \
+  M(R, int, backgrounds_enabled, 80)
 typedef struct _cef_pdf_print_settings_t {
-  cef_string_t header_footer_title;
-  cef_string_t header_footer_url;
-  int page_width;
-  int page_height;
-  double margin_top;
-  double margin_right;
-  double margin_bottom;
-  double margin_left;
-  cef_pdf_print_margin_type_t margin_type;
-  int header_footer_enabled;
-  int selection_only;
-  int landscape;
-  int backgrounds_enabled;
+  CEF3_PDF_PRINT_SETTINGS_MEMBERS(CEF3_MEMBER, cef_pdf_print_settings_t)
 } cef_pdf_print_settings_t;
+CEF3_RECORD_LAYOUT(cef_pdf_print_settings_t, 88, CEF3_PDF_PRINT_SETTINGS_MEMBERS)
 
+#define CEF3_MAIN_ARGS_MEMBERS(M, R) \
+  M(R, HINSTANCE, instance, 0)
 typedef struct _cef_main_args_t {
-  HINSTANCE instance;
+  CEF3_MAIN_ARGS_MEMBERS(CEF3_MEMBER, cef_main_args_t)
 } cef_main_args_t;
+CEF3_RECORD_LAYOUT(cef_main_args_t, 4, CEF3_MAIN_ARGS_MEMBERS)
 
+#define CEF3_WINDOW_INFO_MEMBERS(M, R) \
+  M(R, DWORD, ex_style, 0) \
+  M(R, cef_string_t, window_name, 4) \
+  M(R, DWORD, style, 16) \
+  M(R, int, x, 20) \
+  M(R, int, y, 24) \
+  M(R, int, width, 28) \
+  M(R, int, height, 32) \
+  M(R, cef_window_handle_t, parent_window, 36) \
+  M(R, HMENU, menu, 40) \
+  M(R, int, windowless_rendering_enabled, 44) \
+  M(R, int, transparent_painting_enabled, 48) \
+  M(R, cef_window_handle_t, window, 52)
 typedef struct _cef_window_info_t {
-  DWORD ex_style;
-  cef_string_t window_name;
-  DWORD style;
-  int x;
-  int y;
-  int width;
-  int height;
-  cef_window_handle_t parent_window;
-  HMENU menu;
-  int windowless_rendering_enabled;
-  int transparent_painting_enabled;
-  cef_window_handle_t window;
+  CEF3_WINDOW_INFO_MEMBERS(CEF3_MEMBER, cef_window_info_t)
 } cef_window_info_t;
+CEF3_RECORD_LAYOUT(cef_window_info_t, 56, CEF3_WINDOW_INFO_MEMBERS)
 
-// ---- 32-bit layout checks: sizes and member offsets as the runtime defines them.
+// ---- 32-bit layout checks of the strings, the header and the enumerations, as the runtime
+// defines them (the plain records check theirs beside their members).
 #if defined(__i386__)
 CEF3_STATIC_ASSERT(sizeof(cef_string_wide_t) == 12, "cef_string_wide_t size");
 CEF3_STATIC_ASSERT(offsetof(cef_string_wide_t, str) == 0, "cef_string_wide_t.str offset");
@@ -1021,205 +1093,6 @@ CEF3_STATIC_ASSERT(sizeof(cef_scale_factor_t) == 4, "cef_scale_factor_t size");
 CEF3_STATIC_ASSERT(sizeof(cef_plugin_policy_t) == 4, "cef_plugin_policy_t size");
 CEF3_STATIC_ASSERT(sizeof(cef_referrer_policy_t) == 4, "cef_referrer_policy_t size");
 CEF3_STATIC_ASSERT(sizeof(cef_response_filter_status_t) == 4, "cef_response_filter_status_t size");
-CEF3_STATIC_ASSERT(sizeof(cef_time_t) == 32, "cef_time_t size");
-CEF3_STATIC_ASSERT(offsetof(cef_time_t, year) == 0, "cef_time_t.year offset");
-CEF3_STATIC_ASSERT(offsetof(cef_time_t, month) == 4, "cef_time_t.month offset");
-CEF3_STATIC_ASSERT(offsetof(cef_time_t, day_of_week) == 8, "cef_time_t.day_of_week offset");
-CEF3_STATIC_ASSERT(offsetof(cef_time_t, day_of_month) == 12, "cef_time_t.day_of_month offset");
-CEF3_STATIC_ASSERT(offsetof(cef_time_t, hour) == 16, "cef_time_t.hour offset");
-CEF3_STATIC_ASSERT(offsetof(cef_time_t, minute) == 20, "cef_time_t.minute offset");
-CEF3_STATIC_ASSERT(offsetof(cef_time_t, second) == 24, "cef_time_t.second offset");
-CEF3_STATIC_ASSERT(offsetof(cef_time_t, millisecond) == 28, "cef_time_t.millisecond offset");
-CEF3_STATIC_ASSERT(sizeof(cef_point_t) == 8, "cef_point_t size");
-CEF3_STATIC_ASSERT(offsetof(cef_point_t, x) == 0, "cef_point_t.x offset");
-CEF3_STATIC_ASSERT(offsetof(cef_point_t, y) == 4, "cef_point_t.y offset");
-CEF3_STATIC_ASSERT(sizeof(cef_rect_t) == 16, "cef_rect_t size");
-CEF3_STATIC_ASSERT(offsetof(cef_rect_t, x) == 0, "cef_rect_t.x offset");
-CEF3_STATIC_ASSERT(offsetof(cef_rect_t, y) == 4, "cef_rect_t.y offset");
-CEF3_STATIC_ASSERT(offsetof(cef_rect_t, width) == 8, "cef_rect_t.width offset");
-CEF3_STATIC_ASSERT(offsetof(cef_rect_t, height) == 12, "cef_rect_t.height offset");
-CEF3_STATIC_ASSERT(sizeof(cef_size_t) == 8, "cef_size_t size");
-CEF3_STATIC_ASSERT(offsetof(cef_size_t, width) == 0, "cef_size_t.width offset");
-CEF3_STATIC_ASSERT(offsetof(cef_size_t, height) == 4, "cef_size_t.height offset");
-CEF3_STATIC_ASSERT(sizeof(cef_settings_t) == 192, "cef_settings_t size");
-CEF3_STATIC_ASSERT(offsetof(cef_settings_t, size) == 0, "cef_settings_t.size offset");
-CEF3_STATIC_ASSERT(offsetof(cef_settings_t, single_process) == 4, "cef_settings_t.single_process offset");
-CEF3_STATIC_ASSERT(offsetof(cef_settings_t, no_sandbox) == 8, "cef_settings_t.no_sandbox offset");
-CEF3_STATIC_ASSERT(offsetof(cef_settings_t, browser_subprocess_path) == 12, "cef_settings_t.browser_subprocess_path offset");
-CEF3_STATIC_ASSERT(offsetof(cef_settings_t, multi_threaded_message_loop) == 24, "cef_settings_t.multi_threaded_message_loop offset");
-CEF3_STATIC_ASSERT(offsetof(cef_settings_t, windowless_rendering_enabled) == 28, "cef_settings_t.windowless_rendering_enabled offset");
-CEF3_STATIC_ASSERT(offsetof(cef_settings_t, command_line_args_disabled) == 32, "cef_settings_t.command_line_args_disabled offset");
-CEF3_STATIC_ASSERT(offsetof(cef_settings_t, cache_path) == 36, "cef_settings_t.cache_path offset");
-CEF3_STATIC_ASSERT(offsetof(cef_settings_t, user_data_path) == 48, "cef_settings_t.user_data_path offset");
-CEF3_STATIC_ASSERT(offsetof(cef_settings_t, persist_session_cookies) == 60, "cef_settings_t.persist_session_cookies offset");
-CEF3_STATIC_ASSERT(offsetof(cef_settings_t, persist_user_preferences) == 64, "cef_settings_t.persist_user_preferences offset");
-CEF3_STATIC_ASSERT(offsetof(cef_settings_t, user_agent) == 68, "cef_settings_t.user_agent offset");
-CEF3_STATIC_ASSERT(offsetof(cef_settings_t, product_version) == 80, "cef_settings_t.product_version offset");
-CEF3_STATIC_ASSERT(offsetof(cef_settings_t, locale) == 92, "cef_settings_t.locale offset");
-CEF3_STATIC_ASSERT(offsetof(cef_settings_t, log_file) == 104, "cef_settings_t.log_file offset");
-CEF3_STATIC_ASSERT(offsetof(cef_settings_t, log_severity) == 116, "cef_settings_t.log_severity offset");
-CEF3_STATIC_ASSERT(offsetof(cef_settings_t, javascript_flags) == 120, "cef_settings_t.javascript_flags offset");
-CEF3_STATIC_ASSERT(offsetof(cef_settings_t, resources_dir_path) == 132, "cef_settings_t.resources_dir_path offset");
-CEF3_STATIC_ASSERT(offsetof(cef_settings_t, locales_dir_path) == 144, "cef_settings_t.locales_dir_path offset");
-CEF3_STATIC_ASSERT(offsetof(cef_settings_t, pack_loading_disabled) == 156, "cef_settings_t.pack_loading_disabled offset");
-CEF3_STATIC_ASSERT(offsetof(cef_settings_t, remote_debugging_port) == 160, "cef_settings_t.remote_debugging_port offset");
-CEF3_STATIC_ASSERT(offsetof(cef_settings_t, uncaught_exception_stack_size) == 164, "cef_settings_t.uncaught_exception_stack_size offset");
-CEF3_STATIC_ASSERT(offsetof(cef_settings_t, context_safety_implementation) == 168, "cef_settings_t.context_safety_implementation offset");
-CEF3_STATIC_ASSERT(offsetof(cef_settings_t, ignore_certificate_errors) == 172, "cef_settings_t.ignore_certificate_errors offset");
-CEF3_STATIC_ASSERT(offsetof(cef_settings_t, background_color) == 176, "cef_settings_t.background_color offset");
-CEF3_STATIC_ASSERT(offsetof(cef_settings_t, accept_language_list) == 180, "cef_settings_t.accept_language_list offset");
-CEF3_STATIC_ASSERT(sizeof(cef_request_context_settings_t) == 40, "cef_request_context_settings_t size");
-CEF3_STATIC_ASSERT(offsetof(cef_request_context_settings_t, size) == 0, "cef_request_context_settings_t.size offset");
-CEF3_STATIC_ASSERT(offsetof(cef_request_context_settings_t, cache_path) == 4, "cef_request_context_settings_t.cache_path offset");
-CEF3_STATIC_ASSERT(offsetof(cef_request_context_settings_t, persist_session_cookies) == 16, "cef_request_context_settings_t.persist_session_cookies offset");
-CEF3_STATIC_ASSERT(offsetof(cef_request_context_settings_t, persist_user_preferences) == 20, "cef_request_context_settings_t.persist_user_preferences offset");
-CEF3_STATIC_ASSERT(offsetof(cef_request_context_settings_t, ignore_certificate_errors) == 24, "cef_request_context_settings_t.ignore_certificate_errors offset");
-CEF3_STATIC_ASSERT(offsetof(cef_request_context_settings_t, accept_language_list) == 28, "cef_request_context_settings_t.accept_language_list offset");
-CEF3_STATIC_ASSERT(sizeof(cef_browser_settings_t) == 200, "cef_browser_settings_t size");
-CEF3_STATIC_ASSERT(offsetof(cef_browser_settings_t, size) == 0, "cef_browser_settings_t.size offset");
-CEF3_STATIC_ASSERT(offsetof(cef_browser_settings_t, windowless_frame_rate) == 4, "cef_browser_settings_t.windowless_frame_rate offset");
-CEF3_STATIC_ASSERT(offsetof(cef_browser_settings_t, standard_font_family) == 8, "cef_browser_settings_t.standard_font_family offset");
-CEF3_STATIC_ASSERT(offsetof(cef_browser_settings_t, fixed_font_family) == 20, "cef_browser_settings_t.fixed_font_family offset");
-CEF3_STATIC_ASSERT(offsetof(cef_browser_settings_t, serif_font_family) == 32, "cef_browser_settings_t.serif_font_family offset");
-CEF3_STATIC_ASSERT(offsetof(cef_browser_settings_t, sans_serif_font_family) == 44, "cef_browser_settings_t.sans_serif_font_family offset");
-CEF3_STATIC_ASSERT(offsetof(cef_browser_settings_t, cursive_font_family) == 56, "cef_browser_settings_t.cursive_font_family offset");
-CEF3_STATIC_ASSERT(offsetof(cef_browser_settings_t, fantasy_font_family) == 68, "cef_browser_settings_t.fantasy_font_family offset");
-CEF3_STATIC_ASSERT(offsetof(cef_browser_settings_t, default_font_size) == 80, "cef_browser_settings_t.default_font_size offset");
-CEF3_STATIC_ASSERT(offsetof(cef_browser_settings_t, default_fixed_font_size) == 84, "cef_browser_settings_t.default_fixed_font_size offset");
-CEF3_STATIC_ASSERT(offsetof(cef_browser_settings_t, minimum_font_size) == 88, "cef_browser_settings_t.minimum_font_size offset");
-CEF3_STATIC_ASSERT(offsetof(cef_browser_settings_t, minimum_logical_font_size) == 92, "cef_browser_settings_t.minimum_logical_font_size offset");
-CEF3_STATIC_ASSERT(offsetof(cef_browser_settings_t, default_encoding) == 96, "cef_browser_settings_t.default_encoding offset");
-CEF3_STATIC_ASSERT(offsetof(cef_browser_settings_t, remote_fonts) == 108, "cef_browser_settings_t.remote_fonts offset");
-CEF3_STATIC_ASSERT(offsetof(cef_browser_settings_t, javascript) == 112, "cef_browser_settings_t.javascript offset");
-CEF3_STATIC_ASSERT(offsetof(cef_browser_settings_t, javascript_open_windows) == 116, "cef_browser_settings_t.javascript_open_windows offset");
-CEF3_STATIC_ASSERT(offsetof(cef_browser_settings_t, javascript_close_windows) == 120, "cef_browser_settings_t.javascript_close_windows offset");
-CEF3_STATIC_ASSERT(offsetof(cef_browser_settings_t, javascript_access_clipboard) == 124, "cef_browser_settings_t.javascript_access_clipboard offset");
-CEF3_STATIC_ASSERT(offsetof(cef_browser_settings_t, javascript_dom_paste) == 128, "cef_browser_settings_t.javascript_dom_paste offset");
-CEF3_STATIC_ASSERT(offsetof(cef_browser_settings_t, caret_browsing) == 132, "cef_browser_settings_t.caret_browsing offset");
-CEF3_STATIC_ASSERT(offsetof(cef_browser_settings_t, plugins) == 136, "cef_browser_settings_t.plugins offset");
-CEF3_STATIC_ASSERT(offsetof(cef_browser_settings_t, universal_access_from_file_urls) == 140, "cef_browser_settings_t.universal_access_from_file_urls offset");
-CEF3_STATIC_ASSERT(offsetof(cef_browser_settings_t, file_access_from_file_urls) == 144, "cef_browser_settings_t.file_access_from_file_urls offset");
-CEF3_STATIC_ASSERT(offsetof(cef_browser_settings_t, web_security) == 148, "cef_browser_settings_t.web_security offset");
-CEF3_STATIC_ASSERT(offsetof(cef_browser_settings_t, image_loading) == 152, "cef_browser_settings_t.image_loading offset");
-CEF3_STATIC_ASSERT(offsetof(cef_browser_settings_t, image_shrink_standalone_to_fit) == 156, "cef_browser_settings_t.image_shrink_standalone_to_fit offset");
-CEF3_STATIC_ASSERT(offsetof(cef_browser_settings_t, text_area_resize) == 160, "cef_browser_settings_t.text_area_resize offset");
-CEF3_STATIC_ASSERT(offsetof(cef_browser_settings_t, tab_to_links) == 164, "cef_browser_settings_t.tab_to_links offset");
-CEF3_STATIC_ASSERT(offsetof(cef_browser_settings_t, local_storage) == 168, "cef_browser_settings_t.local_storage offset");
-CEF3_STATIC_ASSERT(offsetof(cef_browser_settings_t, databases) == 172, "cef_browser_settings_t.databases offset");
-CEF3_STATIC_ASSERT(offsetof(cef_browser_settings_t, application_cache) == 176, "cef_browser_settings_t.application_cache offset");
-CEF3_STATIC_ASSERT(offsetof(cef_browser_settings_t, webgl) == 180, "cef_browser_settings_t.webgl offset");
-CEF3_STATIC_ASSERT(offsetof(cef_browser_settings_t, background_color) == 184, "cef_browser_settings_t.background_color offset");
-CEF3_STATIC_ASSERT(offsetof(cef_browser_settings_t, accept_language_list) == 188, "cef_browser_settings_t.accept_language_list offset");
-CEF3_STATIC_ASSERT(sizeof(cef_urlparts_t) == 108, "cef_urlparts_t size");
-CEF3_STATIC_ASSERT(offsetof(cef_urlparts_t, spec) == 0, "cef_urlparts_t.spec offset");
-CEF3_STATIC_ASSERT(offsetof(cef_urlparts_t, scheme) == 12, "cef_urlparts_t.scheme offset");
-CEF3_STATIC_ASSERT(offsetof(cef_urlparts_t, username) == 24, "cef_urlparts_t.username offset");
-CEF3_STATIC_ASSERT(offsetof(cef_urlparts_t, password) == 36, "cef_urlparts_t.password offset");
-CEF3_STATIC_ASSERT(offsetof(cef_urlparts_t, host) == 48, "cef_urlparts_t.host offset");
-CEF3_STATIC_ASSERT(offsetof(cef_urlparts_t, port) == 60, "cef_urlparts_t.port offset");
-CEF3_STATIC_ASSERT(offsetof(cef_urlparts_t, origin) == 72, "cef_urlparts_t.origin offset");
-CEF3_STATIC_ASSERT(offsetof(cef_urlparts_t, path) == 84, "cef_urlparts_t.path offset");
-CEF3_STATIC_ASSERT(offsetof(cef_urlparts_t, query) == 96, "cef_urlparts_t.query offset");
-CEF3_STATIC_ASSERT(sizeof(cef_cookie_t) == 156, "cef_cookie_t size");
-CEF3_STATIC_ASSERT(offsetof(cef_cookie_t, name) == 0, "cef_cookie_t.name offset");
-CEF3_STATIC_ASSERT(offsetof(cef_cookie_t, value) == 12, "cef_cookie_t.value offset");
-CEF3_STATIC_ASSERT(offsetof(cef_cookie_t, domain) == 24, "cef_cookie_t.domain offset");
-CEF3_STATIC_ASSERT(offsetof(cef_cookie_t, path) == 36, "cef_cookie_t.path offset");
-CEF3_STATIC_ASSERT(offsetof(cef_cookie_t, secure) == 48, "cef_cookie_t.secure offset");
-CEF3_STATIC_ASSERT(offsetof(cef_cookie_t, httponly) == 52, "cef_cookie_t.httponly offset");
-CEF3_STATIC_ASSERT(offsetof(cef_cookie_t, creation) == 56, "cef_cookie_t.creation offset");
-CEF3_STATIC_ASSERT(offsetof(cef_cookie_t, last_access) == 88, "cef_cookie_t.last_access offset");
-CEF3_STATIC_ASSERT(offsetof(cef_cookie_t, has_expires) == 120, "cef_cookie_t.has_expires offset");
-CEF3_STATIC_ASSERT(offsetof(cef_cookie_t, expires) == 124, "cef_cookie_t.expires offset");
-CEF3_STATIC_ASSERT(sizeof(cef_draggable_region_t) == 20, "cef_draggable_region_t size");
-CEF3_STATIC_ASSERT(offsetof(cef_draggable_region_t, bounds) == 0, "cef_draggable_region_t.bounds offset");
-CEF3_STATIC_ASSERT(offsetof(cef_draggable_region_t, draggable) == 16, "cef_draggable_region_t.draggable offset");
-CEF3_STATIC_ASSERT(sizeof(cef_screen_info_t) == 48, "cef_screen_info_t size");
-CEF3_STATIC_ASSERT(offsetof(cef_screen_info_t, device_scale_factor) == 0, "cef_screen_info_t.device_scale_factor offset");
-CEF3_STATIC_ASSERT(offsetof(cef_screen_info_t, depth) == 4, "cef_screen_info_t.depth offset");
-CEF3_STATIC_ASSERT(offsetof(cef_screen_info_t, depth_per_component) == 8, "cef_screen_info_t.depth_per_component offset");
-CEF3_STATIC_ASSERT(offsetof(cef_screen_info_t, is_monochrome) == 12, "cef_screen_info_t.is_monochrome offset");
-CEF3_STATIC_ASSERT(offsetof(cef_screen_info_t, rect) == 16, "cef_screen_info_t.rect offset");
-CEF3_STATIC_ASSERT(offsetof(cef_screen_info_t, available_rect) == 32, "cef_screen_info_t.available_rect offset");
-CEF3_STATIC_ASSERT(sizeof(cef_mouse_event_t) == 12, "cef_mouse_event_t size");
-CEF3_STATIC_ASSERT(offsetof(cef_mouse_event_t, x) == 0, "cef_mouse_event_t.x offset");
-CEF3_STATIC_ASSERT(offsetof(cef_mouse_event_t, y) == 4, "cef_mouse_event_t.y offset");
-CEF3_STATIC_ASSERT(offsetof(cef_mouse_event_t, modifiers) == 8, "cef_mouse_event_t.modifiers offset");
-CEF3_STATIC_ASSERT(sizeof(cef_key_event_t) == 28, "cef_key_event_t size");
-CEF3_STATIC_ASSERT(offsetof(cef_key_event_t, type) == 0, "cef_key_event_t.type offset");
-CEF3_STATIC_ASSERT(offsetof(cef_key_event_t, modifiers) == 4, "cef_key_event_t.modifiers offset");
-CEF3_STATIC_ASSERT(offsetof(cef_key_event_t, windows_key_code) == 8, "cef_key_event_t.windows_key_code offset");
-CEF3_STATIC_ASSERT(offsetof(cef_key_event_t, native_key_code) == 12, "cef_key_event_t.native_key_code offset");
-CEF3_STATIC_ASSERT(offsetof(cef_key_event_t, is_system_key) == 16, "cef_key_event_t.is_system_key offset");
-CEF3_STATIC_ASSERT(offsetof(cef_key_event_t, character) == 20, "cef_key_event_t.character offset");
-CEF3_STATIC_ASSERT(offsetof(cef_key_event_t, unmodified_character) == 22, "cef_key_event_t.unmodified_character offset");
-CEF3_STATIC_ASSERT(offsetof(cef_key_event_t, focus_on_editable_field) == 24, "cef_key_event_t.focus_on_editable_field offset");
-CEF3_STATIC_ASSERT(sizeof(cef_popup_features_t) == 68, "cef_popup_features_t size");
-CEF3_STATIC_ASSERT(offsetof(cef_popup_features_t, x) == 0, "cef_popup_features_t.x offset");
-CEF3_STATIC_ASSERT(offsetof(cef_popup_features_t, xSet) == 4, "cef_popup_features_t.xSet offset");
-CEF3_STATIC_ASSERT(offsetof(cef_popup_features_t, y) == 8, "cef_popup_features_t.y offset");
-CEF3_STATIC_ASSERT(offsetof(cef_popup_features_t, ySet) == 12, "cef_popup_features_t.ySet offset");
-CEF3_STATIC_ASSERT(offsetof(cef_popup_features_t, width) == 16, "cef_popup_features_t.width offset");
-CEF3_STATIC_ASSERT(offsetof(cef_popup_features_t, widthSet) == 20, "cef_popup_features_t.widthSet offset");
-CEF3_STATIC_ASSERT(offsetof(cef_popup_features_t, height) == 24, "cef_popup_features_t.height offset");
-CEF3_STATIC_ASSERT(offsetof(cef_popup_features_t, heightSet) == 28, "cef_popup_features_t.heightSet offset");
-CEF3_STATIC_ASSERT(offsetof(cef_popup_features_t, menuBarVisible) == 32, "cef_popup_features_t.menuBarVisible offset");
-CEF3_STATIC_ASSERT(offsetof(cef_popup_features_t, statusBarVisible) == 36, "cef_popup_features_t.statusBarVisible offset");
-CEF3_STATIC_ASSERT(offsetof(cef_popup_features_t, toolBarVisible) == 40, "cef_popup_features_t.toolBarVisible offset");
-CEF3_STATIC_ASSERT(offsetof(cef_popup_features_t, locationBarVisible) == 44, "cef_popup_features_t.locationBarVisible offset");
-CEF3_STATIC_ASSERT(offsetof(cef_popup_features_t, scrollbarsVisible) == 48, "cef_popup_features_t.scrollbarsVisible offset");
-CEF3_STATIC_ASSERT(offsetof(cef_popup_features_t, resizable) == 52, "cef_popup_features_t.resizable offset");
-CEF3_STATIC_ASSERT(offsetof(cef_popup_features_t, fullscreen) == 56, "cef_popup_features_t.fullscreen offset");
-CEF3_STATIC_ASSERT(offsetof(cef_popup_features_t, dialog) == 60, "cef_popup_features_t.dialog offset");
-CEF3_STATIC_ASSERT(offsetof(cef_popup_features_t, additionalFeatures) == 64, "cef_popup_features_t.additionalFeatures offset");
-CEF3_STATIC_ASSERT(sizeof(cef_geoposition_t) == 104, "cef_geoposition_t size");
-CEF3_STATIC_ASSERT(offsetof(cef_geoposition_t, latitude) == 0, "cef_geoposition_t.latitude offset");
-CEF3_STATIC_ASSERT(offsetof(cef_geoposition_t, longitude) == 8, "cef_geoposition_t.longitude offset");
-CEF3_STATIC_ASSERT(offsetof(cef_geoposition_t, altitude) == 16, "cef_geoposition_t.altitude offset");
-CEF3_STATIC_ASSERT(offsetof(cef_geoposition_t, accuracy) == 24, "cef_geoposition_t.accuracy offset");
-CEF3_STATIC_ASSERT(offsetof(cef_geoposition_t, altitude_accuracy) == 32, "cef_geoposition_t.altitude_accuracy offset");
-CEF3_STATIC_ASSERT(offsetof(cef_geoposition_t, heading) == 40, "cef_geoposition_t.heading offset");
-CEF3_STATIC_ASSERT(offsetof(cef_geoposition_t, speed) == 48, "cef_geoposition_t.speed offset");
-CEF3_STATIC_ASSERT(offsetof(cef_geoposition_t, timestamp) == 56, "cef_geoposition_t.timestamp offset");
-CEF3_STATIC_ASSERT(offsetof(cef_geoposition_t, error_code) == 88, "cef_geoposition_t.error_code offset");
-CEF3_STATIC_ASSERT(offsetof(cef_geoposition_t, error_message) == 92, "cef_geoposition_t.error_message offset");
-CEF3_STATIC_ASSERT(sizeof(cef_page_range_t) == 8, "cef_page_range_t size");
-CEF3_STATIC_ASSERT(offsetof(cef_page_range_t, from) == 0, "cef_page_range_t.from offset");
-CEF3_STATIC_ASSERT(offsetof(cef_page_range_t, to) == 4, "cef_page_range_t.to offset");
-CEF3_STATIC_ASSERT(sizeof(cef_cursor_info_t) == 24, "cef_cursor_info_t size");
-CEF3_STATIC_ASSERT(offsetof(cef_cursor_info_t, hotspot) == 0, "cef_cursor_info_t.hotspot offset");
-CEF3_STATIC_ASSERT(offsetof(cef_cursor_info_t, image_scale_factor) == 8, "cef_cursor_info_t.image_scale_factor offset");
-CEF3_STATIC_ASSERT(offsetof(cef_cursor_info_t, buffer) == 12, "cef_cursor_info_t.buffer offset");
-CEF3_STATIC_ASSERT(offsetof(cef_cursor_info_t, size) == 16, "cef_cursor_info_t.size offset");
-CEF3_STATIC_ASSERT(sizeof(cef_pdf_print_settings_t) == 88, "cef_pdf_print_settings_t size");
-CEF3_STATIC_ASSERT(offsetof(cef_pdf_print_settings_t, header_footer_title) == 0, "cef_pdf_print_settings_t.header_footer_title offset");
-CEF3_STATIC_ASSERT(offsetof(cef_pdf_print_settings_t, header_footer_url) == 12, "cef_pdf_print_settings_t.header_footer_url offset");
-CEF3_STATIC_ASSERT(offsetof(cef_pdf_print_settings_t, page_width) == 24, "cef_pdf_print_settings_t.page_width offset");
-CEF3_STATIC_ASSERT(offsetof(cef_pdf_print_settings_t, page_height) == 28, "cef_pdf_print_settings_t.page_height offset");
-CEF3_STATIC_ASSERT(offsetof(cef_pdf_print_settings_t, margin_top) == 32, "cef_pdf_print_settings_t.margin_top offset");
-CEF3_STATIC_ASSERT(offsetof(cef_pdf_print_settings_t, margin_right) == 40, "cef_pdf_print_settings_t.margin_right offset");
-CEF3_STATIC_ASSERT(offsetof(cef_pdf_print_settings_t, margin_bottom) == 48, "cef_pdf_print_settings_t.margin_bottom offset");
-CEF3_STATIC_ASSERT(offsetof(cef_pdf_print_settings_t, margin_left) == 56, "cef_pdf_print_settings_t.margin_left offset");
-CEF3_STATIC_ASSERT(offsetof(cef_pdf_print_settings_t, margin_type) == 64, "cef_pdf_print_settings_t.margin_type offset");
-CEF3_STATIC_ASSERT(offsetof(cef_pdf_print_settings_t, header_footer_enabled) == 68, "cef_pdf_print_settings_t.header_footer_enabled offset");
-CEF3_STATIC_ASSERT(offsetof(cef_pdf_print_settings_t, selection_only) == 72, "cef_pdf_print_settings_t.selection_only offset");
-CEF3_STATIC_ASSERT(offsetof(cef_pdf_print_settings_t, landscape) == 76, "cef_pdf_print_settings_t.landscape offset");
-CEF3_STATIC_ASSERT(offsetof(cef_pdf_print_settings_t, backgrounds_enabled) == 80, "cef_pdf_print_settings_t.backgrounds_enabled offset");
-CEF3_STATIC_ASSERT(sizeof(cef_main_args_t) == 4, "cef_main_args_t size");
-CEF3_STATIC_ASSERT(offsetof(cef_main_args_t, instance) == 0, "cef_main_args_t.instance offset");
-CEF3_STATIC_ASSERT(sizeof(cef_window_info_t) == 56, "cef_window_info_t size");
-CEF3_STATIC_ASSERT(offsetof(cef_window_info_t, ex_style) == 0, "cef_window_info_t.ex_style offset");
-CEF3_STATIC_ASSERT(offsetof(cef_window_info_t, window_name) == 4, "cef_window_info_t.window_name offset");
-CEF3_STATIC_ASSERT(offsetof(cef_window_info_t, style) == 16, "cef_window_info_t.style offset");
-CEF3_STATIC_ASSERT(offsetof(cef_window_info_t, x) == 20, "cef_window_info_t.x offset");
-CEF3_STATIC_ASSERT(offsetof(cef_window_info_t, y) == 24, "cef_window_info_t.y offset");
-CEF3_STATIC_ASSERT(offsetof(cef_window_info_t, width) == 28, "cef_window_info_t.width offset");
-CEF3_STATIC_ASSERT(offsetof(cef_window_info_t, height) == 32, "cef_window_info_t.height offset");
-CEF3_STATIC_ASSERT(offsetof(cef_window_info_t, parent_window) == 36, "cef_window_info_t.parent_window offset");
-CEF3_STATIC_ASSERT(offsetof(cef_window_info_t, menu) == 40, "cef_window_info_t.menu offset");
-CEF3_STATIC_ASSERT(offsetof(cef_window_info_t, windowless_rendering_enabled) == 44, "cef_window_info_t.windowless_rendering_enabled offset");
-CEF3_STATIC_ASSERT(offsetof(cef_window_info_t, transparent_painting_enabled) == 48, "cef_window_info_t.transparent_painting_enabled offset");
-CEF3_STATIC_ASSERT(offsetof(cef_window_info_t, window) == 52, "cef_window_info_t.window offset");
 #endif  // __i386__
 
 #ifdef __cplusplus
