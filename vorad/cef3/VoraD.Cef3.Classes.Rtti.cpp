@@ -34,9 +34,7 @@ std::wstring RttiExtensionScript(const std::wstring& name) {
 
 bool RegisterScriptExtension(const std::wstring& name, const std::wstring& code,
                              const rtl::TRef<ICefv8Handler>& handler) {
-  if (!CefApi.cef_register_extension) return false;
-  const cef_string_t n = TCef3Helper::CefString(name), c = TCef3Helper::CefString(code);
-  return CefApi.cef_register_extension(&n, &c, static_cast<cef_v8handler_t*>(TCef3Helper::CefGetData(handler))) != 0;
+  return CallExport(CefApi.cef_register_extension, name, code, handler);
 }
 
 bool PublishNativeValue(const std::wstring& name, const rtl::TValue& value) {
