@@ -203,24 +203,19 @@ bool TCefRTTIExtension::ExecuteBody(const std::wstring& name, const TRef<ICefv8V
       auto* instance = static_cast<rtl::TObject*>(mirror.address);
       if (!name.empty() && name[0] == L'$') {
         const std::wstring prefix = name.substr(0, 3), member = name.size() > 3 ? name.substr(3) : std::wstring();
-        if (prefix == L"$pg" || prefix == L"$ps") {
-          const rtl::TPropertyInfo* p = cls->GetProperty(member, rtl::PublicAndPublished);
-          if (!p) return false;
-          if (prefix == L"$pg") return NativeToScript(p->GetValue(instance), retval);
+        // $pg/$ps read and write a property, $vg/$vs a field, the same way.
+        const auto access = [&](const auto* info, auto typeOf) {
+          if (!info) return false;
+          if (prefix[2] == L'g') return NativeToScript(info->GetValue(instance), retval);
           TValue v;
-          if (arguments.empty() || !ScriptToNative(arguments[0], p->PropertyType(), v)) return false;
-          p->SetValue(instance, v);
+          if (arguments.empty() || !ScriptToNative(arguments[0], (info->*typeOf)(), v)) return false;
+          info->SetValue(instance, v);
           return true;
-        }
-        if (prefix == L"$vg" || prefix == L"$vs") {
-          const rtl::TFieldInfo* f = cls->GetField(member, rtl::PublicAndPublished);
-          if (!f) return false;
-          if (prefix == L"$vg") return NativeToScript(f->GetValue(instance), retval);
-          TValue v;
-          if (arguments.empty() || !ScriptToNative(arguments[0], f->FieldType(), v)) return false;
-          f->SetValue(instance, v);
-          return true;
-        }
+        };
+        if (prefix == L"$pg" || prefix == L"$ps")
+          return access(cls->GetProperty(member, rtl::PublicAndPublished), &rtl::TPropertyInfo::PropertyType);
+        if (prefix == L"$vg" || prefix == L"$vs")
+          return access(cls->GetField(member, rtl::PublicAndPublished), &rtl::TFieldInfo::FieldType);
         return false;
       }
       const TValue self = TValue::Make(cls, &instance);
@@ -429,8 +424,11 @@ bool TCefRTTIExtension::ScriptToNative(const TRef<ICefv8Value>& value, const rtl
   if (!value || !target) return false;
   switch (target->Kind()) {
     case TTypeKind::Integer:
-    case TTypeKind::Enumeration: {
-      if (value->IsBool()) return TValue::From(value->GetBoolValue()).TryCast(target, result);
+    case TTypeKind::Enumeration:
+    case TTypeKind::Set: {
+      if (value->IsBool() && target->Kind() != TTypeKind::Set)
+        return TValue::From(value->GetBoolValue()).TryCast(target, result);
+      // A set takes only the bits it has: a wider number is refused rather than cut.
       int64_t n;
       if (!ReadInteger(value, n) || !target->AsOrdinal()->InRange(n)) return false;
       result = TValue::FromOrdinal(target, n);
@@ -444,13 +442,6 @@ bool TCefRTTIExtension::ScriptToNative(const TRef<ICefv8Value>& value, const rtl
       TValue out = TValue::Make(target);
       if (!target->AsFloat()->WriteFloat(out.GetReferenceToRawData(), v)) return false;
       result = std::move(out);
-      return true;
-    }
-    case TTypeKind::Set: {
-      // Only the bits the set has; a wider number is refused rather than cut.
-      int64_t n;
-      if (!ReadInteger(value, n) || !target->AsOrdinal()->InRange(n)) return false;
-      result = TValue::FromOrdinal(target, n);
       return true;
     }
     case TTypeKind::AnsiString: {

@@ -2,6 +2,7 @@
 
 #include <cstring>
 #include <new>
+#include <utility>
 
 #include "rtl/StrConv.h"
 #include "rtl/SysUtils.h"
@@ -29,6 +30,13 @@ constexpr cef_string_t cef_urlparts_t::* kRecordParts[] = {
     &cef_urlparts_t::spec, &cef_urlparts_t::scheme, &cef_urlparts_t::username,
     &cef_urlparts_t::password, &cef_urlparts_t::host, &cef_urlparts_t::port,
     &cef_urlparts_t::origin, &cef_urlparts_t::path, &cef_urlparts_t::query};
+
+// The fields of a runtime time and of a SYSTEMTIME, pair by pair.
+constexpr std::pair<int TCefTime::*, WORD SYSTEMTIME::*> kTimeFields[] = {
+    {&TCefTime::year, &SYSTEMTIME::wYear},           {&TCefTime::month, &SYSTEMTIME::wMonth},
+    {&TCefTime::day_of_week, &SYSTEMTIME::wDayOfWeek}, {&TCefTime::day_of_month, &SYSTEMTIME::wDay},
+    {&TCefTime::hour, &SYSTEMTIME::wHour},           {&TCefTime::minute, &SYSTEMTIME::wMinute},
+    {&TCefTime::second, &SYSTEMTIME::wSecond},       {&TCefTime::millisecond, &SYSTEMTIME::wMilliseconds}};
 
 // Days between 1899-12-30 and 1970-01-01.
 constexpr double kUnixEpochDays = 25569.0;
@@ -149,25 +157,11 @@ void TCef3Helper::CefPostDelayedTask(cef_thread_id_t threadId, const rtl::TRef<I
 // ---- times
 
 void TCef3Helper::CefTimeToSystemTime(const TCefTime& time, SYSTEMTIME& result) {
-  result.wYear = WORD(time.year);
-  result.wMonth = WORD(time.month);
-  result.wDayOfWeek = WORD(time.day_of_week);
-  result.wDay = WORD(time.day_of_month);
-  result.wHour = WORD(time.hour);
-  result.wMinute = WORD(time.minute);
-  result.wSecond = WORD(time.second);
-  result.wMilliseconds = WORD(time.millisecond);
+  for (const auto& [cef, system] : kTimeFields) result.*system = WORD(time.*cef);
 }
 
 void TCef3Helper::SystemTimeToCefTime(const SYSTEMTIME& time, TCefTime& result) {
-  result.year = time.wYear;
-  result.month = time.wMonth;
-  result.day_of_week = time.wDayOfWeek;
-  result.day_of_month = time.wDay;
-  result.hour = time.wHour;
-  result.minute = time.wMinute;
-  result.second = time.wSecond;
-  result.millisecond = time.wMilliseconds;
+  for (const auto& [cef, system] : kTimeFields) result.*cef = time.*system;
 }
 
 TDateTime TCef3Helper::CefTimeToDateTime(const TCefTime& time) {
@@ -280,23 +274,6 @@ bool TCef3Helper::CefGetPath(cef_path_key_t key, std::wstring& path) {
   const bool ok = CefApi.cef_get_path(key, &p) != 0;
   path = CefStringClearAndGet(&p);
   return ok;
-}
-
-bool TCef3Helper::CefBeginTracing(const std::wstring& categories,
-                                  const rtl::TRef<ICefCompletionCallback>& callback) {
-  if (!CefApi.cef_begin_tracing) return false;
-  const cef_string_t c = CefString(categories);
-  return CefApi.cef_begin_tracing(&c, static_cast<cef_completion_callback_t*>(CefGetData(callback))) != 0;
-}
-
-bool TCef3Helper::CefEndTracing(const std::wstring& tracingFile, cef_end_tracing_callback_t* callback) {
-  if (!CefApi.cef_end_tracing) return false;
-  const cef_string_t f = CefString(tracingFile);
-  return CefApi.cef_end_tracing(&f, callback) != 0;
-}
-
-int64_t TCef3Helper::CefNowFromSystemTraceTime() {
-  return CefApi.cef_now_from_system_trace_time ? CefApi.cef_now_from_system_trace_time() : 0;
 }
 
 bool TCef3Helper::CefGetGeolocation(cef_get_geolocation_callback_t* callback) {

@@ -266,22 +266,6 @@ void TInternalApp::OnBeforeCommandLineProcessing(const std::wstring& process_typ
   if (GlobalOnBeforeCommandLineProcessing) GlobalOnBeforeCommandLineProcessing(process_type, command_line);
 }
 
-void TInternalApp::OnRegisterCustomSchemes(const rtl::TRef<ICefSchemeRegistrar>& registrar) {
-  if (GlobalOnRegisterCustomSchemes) GlobalOnRegisterCustomSchemes(registrar);
-}
-
-rtl::TRef<ICefResourceBundleHandler> TInternalApp::GetResourceBundleHandler() {
-  return GlobalResourceBundleHandler;
-}
-
-rtl::TRef<ICefBrowserProcessHandler> TInternalApp::GetBrowserProcessHandler() {
-  return GlobalBrowserProcessHandler;
-}
-
-rtl::TRef<ICefRenderProcessHandler> TInternalApp::GetRenderProcessHandler() {
-  return GlobalRenderProcessHandler;
-}
-
 // ---- binding start and end
 
 void VoraDBindingStart() {

@@ -162,18 +162,6 @@ private:
 #undef VORAD_APP_FIELD
 };
 
-// The runtime's application callbacks: hands out the process-level handlers and puts the
-// plug-in switches on every command line before the user's hook sees it.
-class TInternalApp : public TCefAppOwn {
-public:
-  void OnBeforeCommandLineProcessing(const std::wstring& process_type,
-                                     const rtl::TRef<ICefCommandLine>& command_line) override;
-  void OnRegisterCustomSchemes(const rtl::TRef<ICefSchemeRegistrar>& registrar) override;
-  rtl::TRef<ICefResourceBundleHandler> GetResourceBundleHandler() override;
-  rtl::TRef<ICefBrowserProcessHandler> GetBrowserProcessHandler() override;
-  rtl::TRef<ICefRenderProcessHandler> GetRenderProcessHandler() override;
-};
-
 // ---- process-wide objects of the binding
 extern TVoraDApp* VoraDApp;
 extern rtl::TRef<IVoraDResourceBundleHandler> GlobalResourceBundleHandler;
@@ -181,6 +169,20 @@ extern rtl::TRef<IVoraDBrowserProcessHandler> GlobalBrowserProcessHandler;
 extern rtl::TRef<IVoraDRenderProcessHandler> GlobalRenderProcessHandler;
 extern TOnBeforeCommandLineProcessing GlobalOnBeforeCommandLineProcessing;
 extern TOnRegisterCustomSchemes GlobalOnRegisterCustomSchemes;
+
+// The runtime's application callbacks: hands out the process-level handlers and puts the
+// plug-in switches on every command line before the user's hook sees it.
+class TInternalApp : public TCefAppOwn {
+public:
+  void OnBeforeCommandLineProcessing(const std::wstring& process_type,
+                                     const rtl::TRef<ICefCommandLine>& command_line) override;
+  void OnRegisterCustomSchemes(const rtl::TRef<ICefSchemeRegistrar>& registrar) override {
+    if (GlobalOnRegisterCustomSchemes) GlobalOnRegisterCustomSchemes(registrar);
+  }
+  rtl::TRef<ICefResourceBundleHandler> GetResourceBundleHandler() override { return GlobalResourceBundleHandler; }
+  rtl::TRef<ICefBrowserProcessHandler> GetBrowserProcessHandler() override { return GlobalBrowserProcessHandler; }
+  rtl::TRef<ICefRenderProcessHandler> GetRenderProcessHandler() override { return GlobalRenderProcessHandler; }
+};
 
 // Binding start (before the program's own start-up) and end (after its shutdown, at exit):
 // the end releases the handlers and hooks, shuts the runtime down and frees VoraDApp.
