@@ -296,14 +296,20 @@ bool TCefRTTIExtension::NativeToScript(const TValue& value, TRef<ICefv8Value>& r
       break;
     case TTypeKind::Class:
       return MirrorObject(type->AsClass(), value.AsObject(), result);
-    case TTypeKind::ClassRef:
-      return MirrorClass(type->AsClassRef(), value.AsClass(), result);
-    case TTypeKind::Interface:
+    case TTypeKind::ClassRef: {
+      const rtl::TClass cls = value.AsClass();
+      return MirrorMethods(type, cls, cls ? cls->GetClassMethods(rtl::PublicAndPublished) : TMethods(), result);
+    }
+    case TTypeKind::Interface: {
       if (type == Cefv8ValueTypeInfo()) {
         result = value.AsRaw<TRef<ICefv8Value>>();
         return bool(result);
       }
-      return MirrorInterface(type->AsInterface(), value.AsInterfacePointer(), result);
+      TMethods methods;
+      for (const rtl::TMethodInfo* m : type->AsInterface()->GetMethods())
+        if (m->Visibility() >= rtl::TMemberVisibility::Public) methods.push_back(m);
+      return MirrorMethods(type, value.AsInterfacePointer(), methods, result);
+    }
     case TTypeKind::Record:
       return MirrorRecord(type->AsRecord(), value.GetReferenceToRawData(), result);
     case TTypeKind::Variant: {
@@ -354,12 +360,19 @@ bool TCefRTTIExtension::AddFunction(const TRef<ICefv8Value>& object, const std::
   return set;
 }
 
-bool TCefRTTIExtension::MirrorObject(rtl::TClass cls, rtl::TObject* instance, TRef<ICefv8Value>& result) {
-  const TRef<ICefv8Value> object = NewMirror(2, cls, instance);
+bool TCefRTTIExtension::MirrorMethods(const rtl::TTypeInfo* type, const void* address, const TMethods& methods,
+                                      TRef<ICefv8Value>& result) {
+  const TRef<ICefv8Value> object = NewMirror(2, type, address);
   if (!object) return false;
-  for (const rtl::TMethodInfo* m : cls->GetMethods(rtl::PublicAndPublished))
+  for (const rtl::TMethodInfo* m : methods)
     if (!AddFunction(object, m->Name())) return false;
+  result = object;
+  return true;
+}
 
+bool TCefRTTIExtension::MirrorObject(rtl::TClass cls, rtl::TObject* instance, TRef<ICefv8Value>& result) {
+  TRef<ICefv8Value> object;
+  if (!MirrorMethods(cls, instance, cls->GetMethods(rtl::PublicAndPublished), object)) return false;
   const auto properties = cls->GetProperties(rtl::PublicAndPublished);
   const auto fields = cls->GetFields(rtl::PublicAndPublished);
   if (!properties.empty() || !fields.empty()) {
@@ -381,26 +394,6 @@ bool TCefRTTIExtension::MirrorObject(rtl::TClass cls, rtl::TObject* instance, TR
       if (!define(defineSetter, f->Name(), L"$vs" + f->Name())) return false;
     }
   }
-  result = object;
-  return true;
-}
-
-bool TCefRTTIExtension::MirrorClass(const rtl::TClassRefTypeInfo* type, rtl::TClass cls, TRef<ICefv8Value>& result) {
-  const TRef<ICefv8Value> object = NewMirror(2, type, cls);
-  if (!object) return false;
-  if (cls)
-    for (const rtl::TMethodInfo* m : cls->GetClassMethods(rtl::PublicAndPublished))
-      if (!AddFunction(object, m->Name())) return false;
-  result = object;
-  return true;
-}
-
-bool TCefRTTIExtension::MirrorInterface(const rtl::TInterfaceTypeInfo* type, void* pointer,
-                                        TRef<ICefv8Value>& result) {
-  const TRef<ICefv8Value> object = NewMirror(2, type, pointer);
-  if (!object) return false;
-  for (const rtl::TMethodInfo* m : type->GetMethods())
-    if (m->Visibility() >= rtl::TMemberVisibility::Public && !AddFunction(object, m->Name())) return false;
   result = object;
   return true;
 }
