@@ -23,11 +23,15 @@ const wchar_t kNotLoaded[] = L"TVoraDApp.LoadLib must be called first";
                       code);
 }
 
+void CheckLoaded(const TVoraDApp& app) {
+  if (!app.Loaded()) throw rtl::Exception(kNotLoaded);
+}
+
 // Calls an export of the loaded library (raises "not loaded" before Init), the arguments and the
 // result converted as CallExport converts them.
 template <class R, class... P, class... A>
 auto CallLoaded(const TVoraDApp& app, R(CEF_EXPORT* exported)(P...), A&&... args) {
-  if (!app.Loaded()) throw rtl::Exception(kNotLoaded);
+  CheckLoaded(app);
   if constexpr (std::is_void_v<R>) {
     if (exported) exported(CefEntryArg<P>(std::forward<A>(args))...);
   } else {
@@ -100,10 +104,6 @@ void TVoraDApp::CefShutDown() {
   FLibHandle.Reset();
 }
 
-void TVoraDApp::CheckLoaded() const {
-  if (!FLibHandle) throw rtl::Exception(kNotLoaded);
-}
-
 void TVoraDApp::CefDoMessageLoopWork() {
   if (FLibHandle) CefApi.cef_do_message_loop_work();
 }
@@ -112,7 +112,7 @@ void TVoraDApp::CefRunMessageLoop() {
   if (FLibHandle) CefApi.cef_run_message_loop();
 }
 
-// The next three and the plug-in operations have no check of their own; before Init they
+// The next three have no check of their own; before Init they
 // raise instead of calling through a null pointer.
 void TVoraDApp::CefQuitMessageLoop() {
   CallLoaded(*this, CefApi.cef_quit_message_loop);
@@ -144,7 +144,7 @@ rtl::TRef<ICefBrowser> TVoraDApp::CefBrowserHostCreateSync(const TCefWindowInfo&
 
 bool TVoraDApp::CefRegisterSchemeHandlerFactory(const std::wstring& schemeName, const std::wstring& HostName,
                                                 TCefResourceHandlerClass Handler) {
-  CheckLoaded();
+  CheckLoaded(*this);
   return CefRegisterSchemeHandlerFactory(
       schemeName, HostName, rtl::TRef<ICefSchemeHandlerFactory>(new TCefSchemeHandlerFactoryOwn(std::move(Handler))));
 }
@@ -173,37 +173,6 @@ bool TVoraDApp::CefRemoveCrossOriginWhitelistEntry(const std::wstring& SourceOri
 
 bool TVoraDApp::CefClearCrossOriginWhitelist() {
   return CallLoaded(*this, CefApi.cef_clear_cross_origin_whitelist);
-}
-
-void TVoraDApp::CefVisitWebPluginInfo(const rtl::TRef<ICefWebPluginInfoVisitor>& visitor) {
-  CallLoaded(*this, CefApi.cef_visit_web_plugin_info, visitor);
-}
-
-void TVoraDApp::CefVisitWebPluginInfoProc(const TCefWebPluginInfoVisitorProc& visitor) {
-  CefVisitWebPluginInfo(rtl::TRef<ICefWebPluginInfoVisitor>(new TCefFastWebPluginInfoVisitor(visitor)));
-}
-
-void TVoraDApp::CefRefreshWebPlugins() {
-  CallLoaded(*this, CefApi.cef_refresh_web_plugins);
-}
-
-#define VORAD_PATH_CALL(Method, entry) \
-  void TVoraDApp::Method(const std::wstring& path) { CallLoaded(*this, CefApi.entry, path); }
-VORAD_PATH_CALL(CefAddWebPluginPath, cef_add_web_plugin_path)
-VORAD_PATH_CALL(CefAddWebPluginDirectory, cef_add_web_plugin_directory)
-VORAD_PATH_CALL(CefRemoveWebPluginPath, cef_remove_web_plugin_path)
-VORAD_PATH_CALL(CefUnregisterInternalWebPlugin, cef_unregister_internal_web_plugin)
-VORAD_PATH_CALL(CefForceWebPluginShutdown, cef_force_web_plugin_shutdown)
-VORAD_PATH_CALL(CefRegisterWebPluginCrash, cef_register_web_plugin_crash)
-#undef VORAD_PATH_CALL
-
-void TVoraDApp::CefIsWebPluginUnstable(const std::wstring& path,
-                                       const rtl::TRef<ICefWebPluginUnstableCallback>& callback) {
-  CallLoaded(*this, CefApi.cef_is_web_plugin_unstable, path, callback);
-}
-
-void TVoraDApp::CefIsWebPluginUnstableProc(const std::wstring& path, const TCefWebPluginIsUnstableProc& callback) {
-  CefIsWebPluginUnstable(path, rtl::TRef<ICefWebPluginUnstableCallback>(new TCefFastWebPluginUnstableCallback(callback)));
 }
 
 // ---- events
@@ -246,7 +215,7 @@ void TVoraDApp::RegisterClasses(const std::vector<rtl::TClass>& classes) {
 }
 
 bool TVoraDApp::CefRegisterExtension(const std::wstring& name, const rtl::TValue& value) {
-  CheckLoaded();
+  CheckLoaded(*this);
   return PublishNativeValue(name, value);
 }
 

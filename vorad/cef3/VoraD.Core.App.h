@@ -70,7 +70,6 @@ public:
 
   bool Loaded() const { return FLibHandle.Valid(); }
   bool IsMainProcess() const { return FCefIsMainProcess; }
-  HMODULE LibHandle() const { return FLibHandle.Get(); }
   // The settings record Init passes (its strings are views of this object's fields).
   cef_settings_t BuildSettings() const;
 
@@ -99,17 +98,6 @@ public:
                                           const std::wstring& TargetProtocol,
                                           const std::wstring& TargetDomain, bool AllowTargetSubdomains);
   bool CefClearCrossOriginWhitelist();
-  void CefVisitWebPluginInfo(const rtl::TRef<ICefWebPluginInfoVisitor>& visitor);
-  void CefVisitWebPluginInfoProc(const TCefWebPluginInfoVisitorProc& visitor);
-  void CefRefreshWebPlugins();
-  void CefAddWebPluginPath(const std::wstring& path);
-  void CefAddWebPluginDirectory(const std::wstring& dir);
-  void CefRemoveWebPluginPath(const std::wstring& path);
-  void CefUnregisterInternalWebPlugin(const std::wstring& path);
-  void CefForceWebPluginShutdown(const std::wstring& path);
-  void CefRegisterWebPluginCrash(const std::wstring& path);
-  void CefIsWebPluginUnstable(const std::wstring& path, const rtl::TRef<ICefWebPluginUnstableCallback>& callback);
-  void CefIsWebPluginUnstableProc(const std::wstring& path, const TCefWebPluginIsUnstableProc& callback);
 
   // ---- publishing to page script (the render-process handler does it in render processes)
   // Appends each record to the registration list unless one with the same name and code is
@@ -148,8 +136,6 @@ public:
 #undef VORAD_APP_EVENT
 
 private:
-  void CheckLoaded() const;
-
   rtl::TModule FLibHandle;
   bool FCefIsMainProcess = false;
   std::wstring FCefLibrary = L"libcef.dll";
