@@ -22,21 +22,24 @@ std::wstring Copy(const cef_char_t* str, size_t length) {
   return std::wstring(reinterpret_cast<const wchar_t*>(str), length);
 }
 
-// The nine strings of a URL-parts record in record order, as member pointers of TUrlParts.
-constexpr std::wstring TUrlParts::* kParts[] = {&TUrlParts::spec, &TUrlParts::scheme, &TUrlParts::username,
-                                                &TUrlParts::password, &TUrlParts::host, &TUrlParts::port,
-                                                &TUrlParts::origin, &TUrlParts::path, &TUrlParts::query};
-constexpr cef_string_t cef_urlparts_t::* kRecordParts[] = {
-    &cef_urlparts_t::spec, &cef_urlparts_t::scheme, &cef_urlparts_t::username,
-    &cef_urlparts_t::password, &cef_urlparts_t::host, &cef_urlparts_t::port,
-    &cef_urlparts_t::origin, &cef_urlparts_t::path, &cef_urlparts_t::query};
+// The nine strings of a URL-parts record and of TUrlParts, pair by pair in record order.
+#define VORAD_URL_PART(name) {&TUrlParts::name, &cef_urlparts_t::name}
+constexpr std::pair<std::wstring TUrlParts::*, cef_string_t cef_urlparts_t::*> kUrlParts[] = {
+    VORAD_URL_PART(spec),     VORAD_URL_PART(scheme), VORAD_URL_PART(username),
+    VORAD_URL_PART(password), VORAD_URL_PART(host),   VORAD_URL_PART(port),
+    VORAD_URL_PART(origin),   VORAD_URL_PART(path),   VORAD_URL_PART(query)};
+#undef VORAD_URL_PART
 
 // The fields of a runtime time and of a SYSTEMTIME, pair by pair.
 constexpr std::pair<int TCefTime::*, WORD SYSTEMTIME::*> kTimeFields[] = {
-    {&TCefTime::year, &SYSTEMTIME::wYear},           {&TCefTime::month, &SYSTEMTIME::wMonth},
-    {&TCefTime::day_of_week, &SYSTEMTIME::wDayOfWeek}, {&TCefTime::day_of_month, &SYSTEMTIME::wDay},
-    {&TCefTime::hour, &SYSTEMTIME::wHour},           {&TCefTime::minute, &SYSTEMTIME::wMinute},
-    {&TCefTime::second, &SYSTEMTIME::wSecond},       {&TCefTime::millisecond, &SYSTEMTIME::wMilliseconds}};
+    {&TCefTime::year, &SYSTEMTIME::wYear},
+    {&TCefTime::month, &SYSTEMTIME::wMonth},
+    {&TCefTime::day_of_week, &SYSTEMTIME::wDayOfWeek},
+    {&TCefTime::day_of_month, &SYSTEMTIME::wDay},
+    {&TCefTime::hour, &SYSTEMTIME::wHour},
+    {&TCefTime::minute, &SYSTEMTIME::wMinute},
+    {&TCefTime::second, &SYSTEMTIME::wSecond},
+    {&TCefTime::millisecond, &SYSTEMTIME::wMilliseconds}};
 
 // Days between 1899-12-30 and 1970-01-01.
 constexpr double kUnixEpochDays = 25569.0;
@@ -53,11 +56,7 @@ void TCef3Helper::ReleaseStruct(void* data) {
 // ---- strings
 
 cef_string_t TCef3Helper::CefString(const std::wstring& text) {
-  cef_string_t s{};
-  s.str = const_cast<cef_char_t*>(reinterpret_cast<const cef_char_t*>(text.c_str()));
-  s.length = text.size();
-  s.dtor = nullptr;
-  return s;
+  return cef_string_t{const_cast<cef_char_t*>(reinterpret_cast<const cef_char_t*>(text.c_str())), text.size(), nullptr};
 }
 
 std::wstring TCef3Helper::CefString(const cef_string_t* text) {
@@ -196,13 +195,13 @@ bool TCef3Helper::CefParseUrl(const std::wstring& url, TUrlParts& parts) {
   cef_urlparts_t record{};
   const cef_string_t view = CefString(url);
   if (!CefApi.cef_parse_url(&view, &record)) {
-    for (auto member : kRecordParts) CefStringFree(&(record.*member));
+    for (const auto& [native, member] : kUrlParts) CefStringFree(&(record.*member));
     return false;
   }
   // `spec` stays as the caller had it; the rest is taken over.
-  for (size_t i = 0; i < std::size(kParts); ++i) {
-    std::wstring value = CefStringClearAndGet(&(record.*kRecordParts[i]));
-    if (i != 0) parts.*kParts[i] = std::move(value);
+  for (const auto& [native, member] : kUrlParts) {
+    std::wstring value = CefStringClearAndGet(&(record.*member));
+    if (native != &TUrlParts::spec) parts.*native = std::move(value);
   }
   return true;
 }
@@ -210,7 +209,7 @@ bool TCef3Helper::CefParseUrl(const std::wstring& url, TUrlParts& parts) {
 std::wstring TCef3Helper::CefCreateUrl(const TUrlParts& parts) {
   if (!CefApi.cef_create_url) return {};
   cef_urlparts_t record{};
-  for (size_t i = 0; i < std::size(kParts); ++i) record.*kRecordParts[i] = CefString(parts.*kParts[i]);
+  for (const auto& [native, member] : kUrlParts) record.*member = CefString(parts.*native);
   cef_string_t url{};
   const bool ok = CefApi.cef_create_url(&record, &url) != 0;
   std::wstring result = CefStringClearAndGet(&url);

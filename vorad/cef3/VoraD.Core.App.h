@@ -57,7 +57,6 @@ public:
   TVoraDApp() = default;
   TVoraDApp(const TVoraDApp&) = delete;
   TVoraDApp& operator=(const TVoraDApp&) = delete;
-  ~TVoraDApp() = default;
 
   // Browser process: loads and initialises the runtime, true. Sub-process: runs the role the
   // runtime was started for to its end, false. Already loaded: true at once.
