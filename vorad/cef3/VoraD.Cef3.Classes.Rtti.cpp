@@ -158,10 +158,6 @@ bool ParseInt64(const std::wstring& text, bool isUnsigned, int64_t& result) {
   return true;
 }
 
-rtl::TDateTime DateOf(const TRef<ICefv8Value>& value) {
-  return rtl::TDateTime{TCef3Helper::CefTimeToDateTime(value->GetDateValue())};
-}
-
 }  // namespace
 
 // ---- TCefRTTIExtension
@@ -430,7 +426,7 @@ bool TCefRTTIExtension::ScriptToNative(const TRef<ICefv8Value>& value, const rtl
     case TTypeKind::Float: {
       long double v;
       if (value->IsInt() || value->IsUint() || value->IsDouble()) v = value->GetDoubleValue();
-      else if (value->IsDate()) v = DateOf(value).Value;
+      else if (value->IsDate()) v = TCef3Helper::CefTimeToDateTime(value->GetDateValue());
       else return false;
       TValue out = TValue::Make(target);
       if (!target->AsFloat()->WriteFloat(out.GetReferenceToRawData(), v)) return false;

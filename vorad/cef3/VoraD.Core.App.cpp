@@ -112,8 +112,8 @@ void TVoraDApp::CefRunMessageLoop() {
   if (FLibHandle) CefApi.cef_run_message_loop();
 }
 
-// The next three have no check of their own; before Init they
-// raise instead of calling through a null pointer.
+// The next three have no check of their own; before Init they raise instead of calling through
+// a null pointer.
 void TVoraDApp::CefQuitMessageLoop() {
   CallLoaded(*this, CefApi.cef_quit_message_loop);
 }
