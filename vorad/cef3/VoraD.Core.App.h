@@ -28,8 +28,9 @@ using TOnBeforeCommandLineProcessing =
     std::function<void(const std::wstring& processType, const rtl::TRef<ICefCommandLine>& commandLine)>;
 using TOnRegisterCustomSchemes = std::function<void(const rtl::TRef<ICefSchemeRegistrar>& registrar)>;
 
-// The properties that go to the settings record: type, name, the record's member BuildSettings
-// fills from the field F<name> (strings as views), and the default when it is not empty.
+// The properties that go to the settings record: type, name, the record's member that
+// BuildSettings fills from the field F<name> (strings as views), and the field's default where
+// it is not zero, false or empty.
 #define VORAD_APP_SETTINGS(X)                                               \
   X(std::wstring, CefCache, cache_path)                                     \
   X(std::wstring, CefUserAgent, user_agent)                                 \
