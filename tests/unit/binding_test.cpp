@@ -1040,6 +1040,139 @@ TEST(BindingApp, FlashSwitchesComeBeforeTheUserHook) {
   EXPECT_TRUE(hadBoth);
 }
 
+std::wstring SettingText(const cef_string_t& text) {
+  return TCef3Helper::CefString(&text);
+}
+
+TEST(BindingApp, SettingsRecordTakesEveryPropertyAsAViewAndTheFixedValues) {
+  TVoraDApp app;
+  cef_settings_t s = app.BuildSettings();
+  EXPECT_EQ(s.size, sizeof(cef_settings_t));
+  EXPECT_EQ(s.single_process, 1);
+  EXPECT_EQ(s.log_severity, LOGSEVERITY_DISABLE);
+  EXPECT_EQ(s.no_sandbox + s.windowless_rendering_enabled + s.command_line_args_disabled +
+                s.persist_session_cookies + s.pack_loading_disabled + s.remote_debugging_port +
+                s.uncaught_exception_stack_size + s.context_safety_implementation + s.ignore_certificate_errors,
+            0);
+  EXPECT_EQ(s.background_color, 0u);
+  EXPECT_EQ(s.cache_path.length + s.user_agent.length + s.locale.length + s.browser_subprocess_path.length, 0u);
+
+  app.SetCefBrowserSubprocessPath(L"sub.exe");
+  app.SetCefCache(L"cache");
+  app.SetCefUserAgent(L"agent");
+  app.SetCefProductVersion(L"product/1");
+  app.SetCefLocale(L"zh-CN");
+  app.SetCefLogFile(L"debug.log");
+  app.SetCefJavaScriptFlags(L"--flags");
+  app.SetCefResourcesDirPath(L"res");
+  app.SetCefLocalesDirPath(L"locales");
+  app.SetCefSingleProcess(false);
+  app.SetCefNoSandbox(true);
+  app.SetCefWindowlessRenderingEnabled(true);
+  app.SetCefCommandLineArgsDisabled(true);
+  app.SetCefPersistSessionCookies(true);
+  app.SetCefPackLoadingDisabled(true);
+  app.SetCefIgnoreCertificateErrors(true);
+  app.SetCefRemoteDebuggingPort(9222);
+  app.SetCefUncaughtExceptionStackSize(7);
+  app.SetCefContextSafetyImplementation(-1);
+  app.SetCefBackgroundColor(0xFF102030u);
+  s = app.BuildSettings();
+  EXPECT_EQ(SettingText(s.browser_subprocess_path), L"sub.exe");
+  EXPECT_EQ(SettingText(s.cache_path), L"cache");
+  EXPECT_EQ(SettingText(s.user_agent), L"agent");
+  EXPECT_EQ(SettingText(s.product_version), L"product/1");
+  EXPECT_EQ(SettingText(s.locale), L"zh-CN");
+  EXPECT_EQ(SettingText(s.log_file), L"debug.log");
+  EXPECT_EQ(SettingText(s.javascript_flags), L"--flags");
+  EXPECT_EQ(SettingText(s.resources_dir_path), L"res");
+  EXPECT_EQ(SettingText(s.locales_dir_path), L"locales");
+  EXPECT_EQ(s.user_data_path.length, 0u);
+  EXPECT_EQ(s.accept_language_list.length, 0u);
+  // Views of the object's own strings, which the runtime must not free.
+  EXPECT_EQ(reinterpret_cast<const wchar_t*>(s.cache_path.str), app.CefCache().c_str());
+  EXPECT_EQ(s.cache_path.dtor, nullptr);
+  EXPECT_EQ(s.single_process, 0);
+  EXPECT_EQ(s.no_sandbox, 1);
+  EXPECT_EQ(s.windowless_rendering_enabled, 1);
+  EXPECT_EQ(s.command_line_args_disabled, 1);
+  EXPECT_EQ(s.persist_session_cookies, 1);
+  EXPECT_EQ(s.pack_loading_disabled, 1);
+  EXPECT_EQ(s.ignore_certificate_errors, 1);
+  EXPECT_EQ(s.remote_debugging_port, 9222);
+  EXPECT_EQ(s.uncaught_exception_stack_size, 7);
+  EXPECT_EQ(s.context_safety_implementation, -1);
+  EXPECT_EQ(s.background_color, 0xFF102030u);
+  EXPECT_EQ(s.multi_threaded_message_loop + s.persist_user_preferences, 0);
+}
+
+// Several events share one signature, so only raising each shows that it went to its own slot.
+TEST(BindingApp, EachEventIsStoredInAndRaisedByItsOwnHandler) {
+  VoraDBindingStart();
+  std::vector<std::string> raised;
+  auto mark = [&raised](const char* name) { return [&raised, name](auto&&...) { raised.push_back(name); }; };
+  VoraDApp->SetOnGetLocalizedString(mark("GetLocalizedString"));
+  VoraDApp->SetOnGetDataResource(mark("GetDataResource"));
+  VoraDApp->SetOnGetDataResourceForScale(mark("GetDataResourceForScale"));
+  VoraDApp->SetOnContextInitialized(mark("ContextInitialized"));
+  VoraDApp->SetOnBeforeChildProcessLaunch(mark("BeforeChildProcessLaunch"));
+  VoraDApp->SetOnRenderProcessThreadCreated(mark("RenderProcessThreadCreated"));
+  VoraDApp->SetOnRenderThreadCreated(mark("RenderThreadCreated"));
+  VoraDApp->SetOnWebKitInitialized(mark("WebKitInitialized"));
+  VoraDApp->SetOnBrowserCreated(mark("BrowserCreated"));
+  VoraDApp->SetOnBrowserDestroyed(mark("BrowserDestroyed"));
+  VoraDApp->SetOnBeforeNavigation(mark("BeforeNavigation"));
+  VoraDApp->SetOnContextCreated(mark("ContextCreated"));
+  VoraDApp->SetOnContextReleased(mark("ContextReleased"));
+  VoraDApp->SetOnUncaughtException(mark("UncaughtException"));
+  VoraDApp->SetOnFocusedNodeChanged(mark("FocusedNodeChanged"));
+  VoraDApp->SetOnProcessMessageReceived(mark("ProcessMessageReceived"));
+
+  TRef<ICefApp> app(new TInternalApp());
+  const TRef<ICefResourceBundleHandler> bundle = app->GetResourceBundleHandler();
+  const TRef<ICefBrowserProcessHandler> browserProcess = app->GetBrowserProcessHandler();
+  const TRef<ICefRenderProcessHandler> render = app->GetRenderProcessHandler();
+  ASSERT_TRUE(bundle && browserProcess && render);
+  std::wstring text;
+  void* data = nullptr;
+  size_t size = 0;
+  bundle->GetLocalizedString(1, text);
+  bundle->GetDataResource(1, data, size);
+  bundle->GetDataResourceForScale(1, SCALE_FACTOR_NONE, data, size);
+  browserProcess->OnContextInitialized();
+  browserProcess->OnBeforeChildProcessLaunch(nullptr);
+  browserProcess->OnRenderProcessThreadCreated(nullptr);
+  render->OnRenderThreadCreated(nullptr);
+  render->OnWebKitInitialized();
+  render->OnBrowserCreated(nullptr);
+  render->OnBrowserDestroyed(nullptr);
+  render->OnBeforeNavigation(nullptr, nullptr, nullptr, NAVIGATION_OTHER, false);
+  render->OnContextCreated(nullptr, nullptr, nullptr);
+  render->OnContextReleased(nullptr, nullptr, nullptr);
+  render->OnUncaughtException(nullptr, nullptr, nullptr, nullptr, nullptr);
+  render->OnFocusedNodeChanged(nullptr, nullptr, nullptr);
+  render->OnProcessMessageReceived(nullptr, PID_BROWSER, nullptr);
+  const std::vector<std::string> expected = {
+      "GetLocalizedString", "GetDataResource", "GetDataResourceForScale", "ContextInitialized",
+      "BeforeChildProcessLaunch", "RenderProcessThreadCreated", "RenderThreadCreated", "WebKitInitialized",
+      "BrowserCreated", "BrowserDestroyed", "BeforeNavigation", "ContextCreated", "ContextReleased",
+      "UncaughtException", "FocusedNodeChanged", "ProcessMessageReceived"};
+  EXPECT_EQ(raised, expected);
+
+  // The application object's getters read the same slots.
+  raised.clear();
+  VoraDApp->OnBrowserDestroyed()(nullptr);
+  VoraDApp->OnContextReleased()(nullptr, nullptr, nullptr);
+  VoraDApp->OnRenderProcessThreadCreated()(nullptr);
+  bool cancel = false;
+  VoraDApp->OnGetDataResource()(1, data, size, cancel);
+  EXPECT_EQ(raised, (std::vector<std::string>{"BrowserDestroyed", "ContextReleased", "RenderProcessThreadCreated",
+                                               "GetDataResource"}));
+  app.Reset();
+  VoraDBindingEnd();
+  EXPECT_EQ(VoraDApp, nullptr);
+}
+
 // ---- the favicon getter
 
 // A runtime URL request that never completes: it holds its client, as the runtime does, until

@@ -34,9 +34,7 @@ std::wstring RttiExtensionScript(const std::wstring& name) {
 
 bool RegisterScriptExtension(const std::wstring& name, const std::wstring& code,
                              const rtl::TRef<ICefv8Handler>& handler) {
-  if (!CefApi.cef_register_extension) return false;
-  const cef_string_t n = TCef3Helper::CefString(name), c = TCef3Helper::CefString(code);
-  return CefApi.cef_register_extension(&n, &c, static_cast<cef_v8handler_t*>(TCef3Helper::CefGetData(handler))) != 0;
+  return CallExport(CefApi.cef_register_extension, name, code, handler);
 }
 
 bool PublishNativeValue(const std::wstring& name, const rtl::TValue& value) {
@@ -160,10 +158,6 @@ bool ParseInt64(const std::wstring& text, bool isUnsigned, int64_t& result) {
   return true;
 }
 
-rtl::TDateTime DateOf(const TRef<ICefv8Value>& value) {
-  return rtl::TDateTime{TCef3Helper::CefTimeToDateTime(value->GetDateValue())};
-}
-
 }  // namespace
 
 // ---- TCefRTTIExtension
@@ -205,24 +199,19 @@ bool TCefRTTIExtension::ExecuteBody(const std::wstring& name, const TRef<ICefv8V
       auto* instance = static_cast<rtl::TObject*>(mirror.address);
       if (!name.empty() && name[0] == L'$') {
         const std::wstring prefix = name.substr(0, 3), member = name.size() > 3 ? name.substr(3) : std::wstring();
-        if (prefix == L"$pg" || prefix == L"$ps") {
-          const rtl::TPropertyInfo* p = cls->GetProperty(member, rtl::PublicAndPublished);
-          if (!p) return false;
-          if (prefix == L"$pg") return NativeToScript(p->GetValue(instance), retval);
+        // $pg/$ps read and write a property, $vg/$vs a field, the same way.
+        const auto access = [&](const auto* info, auto typeOf) {
+          if (!info) return false;
+          if (prefix[2] == L'g') return NativeToScript(info->GetValue(instance), retval);
           TValue v;
-          if (arguments.empty() || !ScriptToNative(arguments[0], p->PropertyType(), v)) return false;
-          p->SetValue(instance, v);
+          if (arguments.empty() || !ScriptToNative(arguments[0], (info->*typeOf)(), v)) return false;
+          info->SetValue(instance, v);
           return true;
-        }
-        if (prefix == L"$vg" || prefix == L"$vs") {
-          const rtl::TFieldInfo* f = cls->GetField(member, rtl::PublicAndPublished);
-          if (!f) return false;
-          if (prefix == L"$vg") return NativeToScript(f->GetValue(instance), retval);
-          TValue v;
-          if (arguments.empty() || !ScriptToNative(arguments[0], f->FieldType(), v)) return false;
-          f->SetValue(instance, v);
-          return true;
-        }
+        };
+        if (prefix == L"$pg" || prefix == L"$ps")
+          return access(cls->GetProperty(member, rtl::PublicAndPublished), &rtl::TPropertyInfo::PropertyType);
+        if (prefix == L"$vg" || prefix == L"$vs")
+          return access(cls->GetField(member, rtl::PublicAndPublished), &rtl::TFieldInfo::FieldType);
         return false;
       }
       const TValue self = TValue::Make(cls, &instance);
@@ -303,14 +292,20 @@ bool TCefRTTIExtension::NativeToScript(const TValue& value, TRef<ICefv8Value>& r
       break;
     case TTypeKind::Class:
       return MirrorObject(type->AsClass(), value.AsObject(), result);
-    case TTypeKind::ClassRef:
-      return MirrorClass(type->AsClassRef(), value.AsClass(), result);
-    case TTypeKind::Interface:
+    case TTypeKind::ClassRef: {
+      const rtl::TClass cls = value.AsClass();
+      return MirrorMethods(type, cls, cls ? cls->GetClassMethods(rtl::PublicAndPublished) : TMethods(), result);
+    }
+    case TTypeKind::Interface: {
       if (type == Cefv8ValueTypeInfo()) {
         result = value.AsRaw<TRef<ICefv8Value>>();
         return bool(result);
       }
-      return MirrorInterface(type->AsInterface(), value.AsInterfacePointer(), result);
+      TMethods methods;
+      for (const rtl::TMethodInfo* m : type->AsInterface()->GetMethods())
+        if (m->Visibility() >= rtl::TMemberVisibility::Public) methods.push_back(m);
+      return MirrorMethods(type, value.AsInterfacePointer(), methods, result);
+    }
     case TTypeKind::Record:
       return MirrorRecord(type->AsRecord(), value.GetReferenceToRawData(), result);
     case TTypeKind::Variant: {
@@ -361,12 +356,19 @@ bool TCefRTTIExtension::AddFunction(const TRef<ICefv8Value>& object, const std::
   return set;
 }
 
-bool TCefRTTIExtension::MirrorObject(rtl::TClass cls, rtl::TObject* instance, TRef<ICefv8Value>& result) {
-  const TRef<ICefv8Value> object = NewMirror(2, cls, instance);
+bool TCefRTTIExtension::MirrorMethods(const rtl::TTypeInfo* type, const void* address, const TMethods& methods,
+                                      TRef<ICefv8Value>& result) {
+  const TRef<ICefv8Value> object = NewMirror(2, type, address);
   if (!object) return false;
-  for (const rtl::TMethodInfo* m : cls->GetMethods(rtl::PublicAndPublished))
+  for (const rtl::TMethodInfo* m : methods)
     if (!AddFunction(object, m->Name())) return false;
+  result = object;
+  return true;
+}
 
+bool TCefRTTIExtension::MirrorObject(rtl::TClass cls, rtl::TObject* instance, TRef<ICefv8Value>& result) {
+  TRef<ICefv8Value> object;
+  if (!MirrorMethods(cls, instance, cls->GetMethods(rtl::PublicAndPublished), object)) return false;
   const auto properties = cls->GetProperties(rtl::PublicAndPublished);
   const auto fields = cls->GetFields(rtl::PublicAndPublished);
   if (!properties.empty() || !fields.empty()) {
@@ -392,26 +394,6 @@ bool TCefRTTIExtension::MirrorObject(rtl::TClass cls, rtl::TObject* instance, TR
   return true;
 }
 
-bool TCefRTTIExtension::MirrorClass(const rtl::TClassRefTypeInfo* type, rtl::TClass cls, TRef<ICefv8Value>& result) {
-  const TRef<ICefv8Value> object = NewMirror(2, type, cls);
-  if (!object) return false;
-  if (cls)
-    for (const rtl::TMethodInfo* m : cls->GetClassMethods(rtl::PublicAndPublished))
-      if (!AddFunction(object, m->Name())) return false;
-  result = object;
-  return true;
-}
-
-bool TCefRTTIExtension::MirrorInterface(const rtl::TInterfaceTypeInfo* type, void* pointer,
-                                        TRef<ICefv8Value>& result) {
-  const TRef<ICefv8Value> object = NewMirror(2, type, pointer);
-  if (!object) return false;
-  for (const rtl::TMethodInfo* m : type->GetMethods())
-    if (m->Visibility() >= rtl::TMemberVisibility::Public && !AddFunction(object, m->Name())) return false;
-  result = object;
-  return true;
-}
-
 bool TCefRTTIExtension::MirrorRecord(const rtl::TRecordTypeInfo* type, const void* data, TRef<ICefv8Value>& result) {
   const TRef<ICefv8Value> object = NewMirror(1, type, nullptr);
   if (!object) return false;
@@ -431,8 +413,11 @@ bool TCefRTTIExtension::ScriptToNative(const TRef<ICefv8Value>& value, const rtl
   if (!value || !target) return false;
   switch (target->Kind()) {
     case TTypeKind::Integer:
-    case TTypeKind::Enumeration: {
-      if (value->IsBool()) return TValue::From(value->GetBoolValue()).TryCast(target, result);
+    case TTypeKind::Enumeration:
+    case TTypeKind::Set: {
+      if (value->IsBool() && target->Kind() != TTypeKind::Set)
+        return TValue::From(value->GetBoolValue()).TryCast(target, result);
+      // A set takes only the bits it has: a wider number is refused rather than cut.
       int64_t n;
       if (!ReadInteger(value, n) || !target->AsOrdinal()->InRange(n)) return false;
       result = TValue::FromOrdinal(target, n);
@@ -441,18 +426,11 @@ bool TCefRTTIExtension::ScriptToNative(const TRef<ICefv8Value>& value, const rtl
     case TTypeKind::Float: {
       long double v;
       if (value->IsInt() || value->IsUint() || value->IsDouble()) v = value->GetDoubleValue();
-      else if (value->IsDate()) v = DateOf(value).Value;
+      else if (value->IsDate()) v = TCef3Helper::CefTimeToDateTime(value->GetDateValue());
       else return false;
       TValue out = TValue::Make(target);
       if (!target->AsFloat()->WriteFloat(out.GetReferenceToRawData(), v)) return false;
       result = std::move(out);
-      return true;
-    }
-    case TTypeKind::Set: {
-      // Only the bits the set has; a wider number is refused rather than cut.
-      int64_t n;
-      if (!ReadInteger(value, n) || !target->AsOrdinal()->InRange(n)) return false;
-      result = TValue::FromOrdinal(target, n);
       return true;
     }
     case TTypeKind::AnsiString: {

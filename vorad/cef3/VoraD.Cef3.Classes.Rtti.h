@@ -90,9 +90,11 @@ private:
                   const TCefv8ValueArray& arguments, rtl::TRef<ICefv8Value>& retval);
   rtl::TRef<ICefv8Value> NewMirror(int elements, const rtl::TTypeInfo* type, const void* address);
   bool AddFunction(const rtl::TRef<ICefv8Value>& object, const std::wstring& name);
+  using TMethods = std::vector<const rtl::TMethodInfo*>;
+  // A mirror of the value at `address` whose functions are `methods`.
+  bool MirrorMethods(const rtl::TTypeInfo* type, const void* address, const TMethods& methods,
+                     rtl::TRef<ICefv8Value>& result);
   bool MirrorObject(rtl::TClass cls, rtl::TObject* instance, rtl::TRef<ICefv8Value>& result);
-  bool MirrorClass(const rtl::TClassRefTypeInfo* type, rtl::TClass cls, rtl::TRef<ICefv8Value>& result);
-  bool MirrorInterface(const rtl::TInterfaceTypeInfo* type, void* pointer, rtl::TRef<ICefv8Value>& result);
   bool MirrorRecord(const rtl::TRecordTypeInfo* type, const void* data, rtl::TRef<ICefv8Value>& result);
 
   rtl::TValue FValue;

@@ -2,6 +2,7 @@
 
 #include <cstring>
 #include <new>
+#include <utility>
 
 #include "rtl/StrConv.h"
 #include "rtl/SysUtils.h"
@@ -21,14 +22,24 @@ std::wstring Copy(const cef_char_t* str, size_t length) {
   return std::wstring(reinterpret_cast<const wchar_t*>(str), length);
 }
 
-// The nine strings of a URL-parts record in record order, as member pointers of TUrlParts.
-constexpr std::wstring TUrlParts::* kParts[] = {&TUrlParts::spec, &TUrlParts::scheme, &TUrlParts::username,
-                                                &TUrlParts::password, &TUrlParts::host, &TUrlParts::port,
-                                                &TUrlParts::origin, &TUrlParts::path, &TUrlParts::query};
-constexpr cef_string_t cef_urlparts_t::* kRecordParts[] = {
-    &cef_urlparts_t::spec, &cef_urlparts_t::scheme, &cef_urlparts_t::username,
-    &cef_urlparts_t::password, &cef_urlparts_t::host, &cef_urlparts_t::port,
-    &cef_urlparts_t::origin, &cef_urlparts_t::path, &cef_urlparts_t::query};
+// The nine strings of a URL-parts record and of TUrlParts, pair by pair in record order.
+#define VORAD_URL_PART(name) {&TUrlParts::name, &cef_urlparts_t::name}
+constexpr std::pair<std::wstring TUrlParts::*, cef_string_t cef_urlparts_t::*> kUrlParts[] = {
+    VORAD_URL_PART(spec),     VORAD_URL_PART(scheme), VORAD_URL_PART(username),
+    VORAD_URL_PART(password), VORAD_URL_PART(host),   VORAD_URL_PART(port),
+    VORAD_URL_PART(origin),   VORAD_URL_PART(path),   VORAD_URL_PART(query)};
+#undef VORAD_URL_PART
+
+// The fields of a runtime time and of a SYSTEMTIME, pair by pair.
+constexpr std::pair<int TCefTime::*, WORD SYSTEMTIME::*> kTimeFields[] = {
+    {&TCefTime::year, &SYSTEMTIME::wYear},
+    {&TCefTime::month, &SYSTEMTIME::wMonth},
+    {&TCefTime::day_of_week, &SYSTEMTIME::wDayOfWeek},
+    {&TCefTime::day_of_month, &SYSTEMTIME::wDay},
+    {&TCefTime::hour, &SYSTEMTIME::wHour},
+    {&TCefTime::minute, &SYSTEMTIME::wMinute},
+    {&TCefTime::second, &SYSTEMTIME::wSecond},
+    {&TCefTime::millisecond, &SYSTEMTIME::wMilliseconds}};
 
 // Days between 1899-12-30 and 1970-01-01.
 constexpr double kUnixEpochDays = 25569.0;
@@ -45,11 +56,7 @@ void TCef3Helper::ReleaseStruct(void* data) {
 // ---- strings
 
 cef_string_t TCef3Helper::CefString(const std::wstring& text) {
-  cef_string_t s{};
-  s.str = const_cast<cef_char_t*>(reinterpret_cast<const cef_char_t*>(text.c_str()));
-  s.length = text.size();
-  s.dtor = nullptr;
-  return s;
+  return cef_string_t{const_cast<cef_char_t*>(reinterpret_cast<const cef_char_t*>(text.c_str())), text.size(), nullptr};
 }
 
 std::wstring TCef3Helper::CefString(const cef_string_t* text) {
@@ -149,25 +156,11 @@ void TCef3Helper::CefPostDelayedTask(cef_thread_id_t threadId, const rtl::TRef<I
 // ---- times
 
 void TCef3Helper::CefTimeToSystemTime(const TCefTime& time, SYSTEMTIME& result) {
-  result.wYear = WORD(time.year);
-  result.wMonth = WORD(time.month);
-  result.wDayOfWeek = WORD(time.day_of_week);
-  result.wDay = WORD(time.day_of_month);
-  result.wHour = WORD(time.hour);
-  result.wMinute = WORD(time.minute);
-  result.wSecond = WORD(time.second);
-  result.wMilliseconds = WORD(time.millisecond);
+  for (const auto& [cef, system] : kTimeFields) result.*system = WORD(time.*cef);
 }
 
 void TCef3Helper::SystemTimeToCefTime(const SYSTEMTIME& time, TCefTime& result) {
-  result.year = time.wYear;
-  result.month = time.wMonth;
-  result.day_of_week = time.wDayOfWeek;
-  result.day_of_month = time.wDay;
-  result.hour = time.wHour;
-  result.minute = time.wMinute;
-  result.second = time.wSecond;
-  result.millisecond = time.wMilliseconds;
+  for (const auto& [cef, system] : kTimeFields) result.*cef = time.*system;
 }
 
 TDateTime TCef3Helper::CefTimeToDateTime(const TCefTime& time) {
@@ -202,13 +195,13 @@ bool TCef3Helper::CefParseUrl(const std::wstring& url, TUrlParts& parts) {
   cef_urlparts_t record{};
   const cef_string_t view = CefString(url);
   if (!CefApi.cef_parse_url(&view, &record)) {
-    for (auto member : kRecordParts) CefStringFree(&(record.*member));
+    for (const auto& [native, member] : kUrlParts) CefStringFree(&(record.*member));
     return false;
   }
   // `spec` stays as the caller had it; the rest is taken over.
-  for (size_t i = 0; i < std::size(kParts); ++i) {
-    std::wstring value = CefStringClearAndGet(&(record.*kRecordParts[i]));
-    if (i != 0) parts.*kParts[i] = std::move(value);
+  for (const auto& [native, member] : kUrlParts) {
+    std::wstring value = CefStringClearAndGet(&(record.*member));
+    if (native != &TUrlParts::spec) parts.*native = std::move(value);
   }
   return true;
 }
@@ -216,7 +209,7 @@ bool TCef3Helper::CefParseUrl(const std::wstring& url, TUrlParts& parts) {
 std::wstring TCef3Helper::CefCreateUrl(const TUrlParts& parts) {
   if (!CefApi.cef_create_url) return {};
   cef_urlparts_t record{};
-  for (size_t i = 0; i < std::size(kParts); ++i) record.*kRecordParts[i] = CefString(parts.*kParts[i]);
+  for (const auto& [native, member] : kUrlParts) record.*member = CefString(parts.*native);
   cef_string_t url{};
   const bool ok = CefApi.cef_create_url(&record, &url) != 0;
   std::wstring result = CefStringClearAndGet(&url);
@@ -280,23 +273,6 @@ bool TCef3Helper::CefGetPath(cef_path_key_t key, std::wstring& path) {
   const bool ok = CefApi.cef_get_path(key, &p) != 0;
   path = CefStringClearAndGet(&p);
   return ok;
-}
-
-bool TCef3Helper::CefBeginTracing(const std::wstring& categories,
-                                  const rtl::TRef<ICefCompletionCallback>& callback) {
-  if (!CefApi.cef_begin_tracing) return false;
-  const cef_string_t c = CefString(categories);
-  return CefApi.cef_begin_tracing(&c, static_cast<cef_completion_callback_t*>(CefGetData(callback))) != 0;
-}
-
-bool TCef3Helper::CefEndTracing(const std::wstring& tracingFile, cef_end_tracing_callback_t* callback) {
-  if (!CefApi.cef_end_tracing) return false;
-  const cef_string_t f = CefString(tracingFile);
-  return CefApi.cef_end_tracing(&f, callback) != 0;
-}
-
-int64_t TCef3Helper::CefNowFromSystemTraceTime() {
-  return CefApi.cef_now_from_system_trace_time ? CefApi.cef_now_from_system_trace_time() : 0;
 }
 
 bool TCef3Helper::CefGetGeolocation(cef_get_geolocation_callback_t* callback) {

@@ -28,12 +28,36 @@ using TOnBeforeCommandLineProcessing =
     std::function<void(const std::wstring& processType, const rtl::TRef<ICefCommandLine>& commandLine)>;
 using TOnRegisterCustomSchemes = std::function<void(const rtl::TRef<ICefSchemeRegistrar>& registrar)>;
 
+// The properties that go to the settings record: type, name, the record's member that
+// BuildSettings fills from the field F<name> (strings as views), and the field's default where
+// it is not zero, false or empty.
+#define VORAD_APP_SETTINGS(X)                                               \
+  X(std::wstring, CefCache, cache_path)                                     \
+  X(std::wstring, CefUserAgent, user_agent)                                 \
+  X(std::wstring, CefProductVersion, product_version)                       \
+  X(std::wstring, CefLocale, locale)                                        \
+  X(std::wstring, CefLogFile, log_file)                                     \
+  X(std::wstring, CefJavaScriptFlags, javascript_flags)                     \
+  X(std::wstring, CefResourcesDirPath, resources_dir_path)                  \
+  X(std::wstring, CefLocalesDirPath, locales_dir_path)                      \
+  X(bool, CefPackLoadingDisabled, pack_loading_disabled)                    \
+  X(bool, CefSingleProcess, single_process, true)                           \
+  X(bool, CefNoSandbox, no_sandbox)                                         \
+  X(std::wstring, CefBrowserSubprocessPath, browser_subprocess_path)        \
+  X(bool, CefCommandLineArgsDisabled, command_line_args_disabled)           \
+  X(int32_t, CefRemoteDebuggingPort, remote_debugging_port)                 \
+  X(int32_t, CefUncaughtExceptionStackSize, uncaught_exception_stack_size)  \
+  X(int32_t, CefContextSafetyImplementation, context_safety_implementation) \
+  X(bool, CefPersistSessionCookies, persist_session_cookies)                \
+  X(bool, CefIgnoreCertificateErrors, ignore_certificate_errors)            \
+  X(cef_color_t, CefBackgroundColor, background_color)                      \
+  X(bool, CefWindowlessRenderingEnabled, windowless_rendering_enabled)
+
 class TVoraDApp {
 public:
   TVoraDApp() = default;
   TVoraDApp(const TVoraDApp&) = delete;
   TVoraDApp& operator=(const TVoraDApp&) = delete;
-  ~TVoraDApp() = default;
 
   // Browser process: loads and initialises the runtime, true. Sub-process: runs the role the
   // runtime was started for to its end, false. Already loaded: true at once.
@@ -46,7 +70,6 @@ public:
 
   bool Loaded() const { return FLibHandle.Valid(); }
   bool IsMainProcess() const { return FCefIsMainProcess; }
-  HMODULE LibHandle() const { return FLibHandle.Get(); }
   // The settings record Init passes (its strings are views of this object's fields).
   cef_settings_t BuildSettings() const;
 
@@ -75,17 +98,6 @@ public:
                                           const std::wstring& TargetProtocol,
                                           const std::wstring& TargetDomain, bool AllowTargetSubdomains);
   bool CefClearCrossOriginWhitelist();
-  void CefVisitWebPluginInfo(const rtl::TRef<ICefWebPluginInfoVisitor>& visitor);
-  void CefVisitWebPluginInfoProc(const TCefWebPluginInfoVisitorProc& visitor);
-  void CefRefreshWebPlugins();
-  void CefAddWebPluginPath(const std::wstring& path);
-  void CefAddWebPluginDirectory(const std::wstring& dir);
-  void CefRemoveWebPluginPath(const std::wstring& path);
-  void CefUnregisterInternalWebPlugin(const std::wstring& path);
-  void CefForceWebPluginShutdown(const std::wstring& path);
-  void CefRegisterWebPluginCrash(const std::wstring& path);
-  void CefIsWebPluginUnstable(const std::wstring& path, const rtl::TRef<ICefWebPluginUnstableCallback>& callback);
-  void CefIsWebPluginUnstableProc(const std::wstring& path, const TCefWebPluginIsUnstableProc& callback);
 
   // ---- publishing to page script (the render-process handler does it in render processes)
   // Appends each record to the registration list unless one with the same name and code is
@@ -104,119 +116,45 @@ public:
   // ---- properties (plain field access; changes after Init do not reach a running runtime)
   const std::wstring& CefLibrary() const { return FCefLibrary; }
   void SetCefLibrary(std::wstring v) { FCefLibrary = std::move(v); }
-  const std::wstring& CefCache() const { return FCefCache; }
-  void SetCefCache(std::wstring v) { FCefCache = std::move(v); }
-  const std::wstring& CefUserAgent() const { return FCefUserAgent; }
-  void SetCefUserAgent(std::wstring v) { FCefUserAgent = std::move(v); }
-  const std::wstring& CefProductVersion() const { return FCefProductVersion; }
-  void SetCefProductVersion(std::wstring v) { FCefProductVersion = std::move(v); }
-  const std::wstring& CefLocale() const { return FCefLocale; }
-  void SetCefLocale(std::wstring v) { FCefLocale = std::move(v); }
-  const std::wstring& CefLogFile() const { return FCefLogFile; }
-  void SetCefLogFile(std::wstring v) { FCefLogFile = std::move(v); }
-  const std::wstring& CefJavaScriptFlags() const { return FCefJavaScriptFlags; }
-  void SetCefJavaScriptFlags(std::wstring v) { FCefJavaScriptFlags = std::move(v); }
-  const std::wstring& CefResourcesDirPath() const { return FCefResourcesDirPath; }
-  void SetCefResourcesDirPath(std::wstring v) { FCefResourcesDirPath = std::move(v); }
-  const std::wstring& CefLocalesDirPath() const { return FCefLocalesDirPath; }
-  void SetCefLocalesDirPath(std::wstring v) { FCefLocalesDirPath = std::move(v); }
-  bool CefPackLoadingDisabled() const { return FCefPackLoadingDisabled; }
-  void SetCefPackLoadingDisabled(bool v) { FCefPackLoadingDisabled = v; }
-  bool CefSingleProcess() const { return FCefSingleProcess; }
-  void SetCefSingleProcess(bool v) { FCefSingleProcess = v; }
-  bool CefNoSandbox() const { return FCefNoSandbox; }
-  void SetCefNoSandbox(bool v) { FCefNoSandbox = v; }
-  const std::wstring& CefBrowserSubprocessPath() const { return FCefBrowserSubprocessPath; }
-  void SetCefBrowserSubprocessPath(std::wstring v) { FCefBrowserSubprocessPath = std::move(v); }
-  bool CefCommandLineArgsDisabled() const { return FCefCommandLineArgsDisabled; }
-  void SetCefCommandLineArgsDisabled(bool v) { FCefCommandLineArgsDisabled = v; }
-  int32_t CefRemoteDebuggingPort() const { return FCefRemoteDebuggingPort; }
-  void SetCefRemoteDebuggingPort(int32_t v) { FCefRemoteDebuggingPort = v; }
-  int32_t CefUncaughtExceptionStackSize() const { return FCefUncaughtExceptionStackSize; }
-  void SetCefUncaughtExceptionStackSize(int32_t v) { FCefUncaughtExceptionStackSize = v; }
-  int32_t CefContextSafetyImplementation() const { return FCefContextSafetyImplementation; }
-  void SetCefContextSafetyImplementation(int32_t v) { FCefContextSafetyImplementation = v; }
-  bool CefPersistSessionCookies() const { return FCefPersistSessionCookies; }
-  void SetCefPersistSessionCookies(bool v) { FCefPersistSessionCookies = v; }
-  bool CefIgnoreCertificateErrors() const { return FCefIgnoreCertificateErrors; }
-  void SetCefIgnoreCertificateErrors(bool v) { FCefIgnoreCertificateErrors = v; }
-  cef_color_t CefBackgroundColor() const { return FCefBackgroundColor; }
-  void SetCefBackgroundColor(cef_color_t v) { FCefBackgroundColor = v; }
   void* CefWindowsSandboxInfo() const { return FCefWindowsSandboxInfo; }
   void SetCefWindowsSandboxInfo(void* v) { FCefWindowsSandboxInfo = v; }
-  bool CefWindowlessRenderingEnabled() const { return FCefWindowlessRenderingEnabled; }
-  void SetCefWindowlessRenderingEnabled(bool v) { FCefWindowlessRenderingEnabled = v; }
+#define VORAD_APP_PROPERTY(Type, Name, member, ...) \
+  const Type& Name() const { return F##Name; }      \
+  void Set##Name(Type v) { F##Name = std::move(v); }
+  VORAD_APP_SETTINGS(VORAD_APP_PROPERTY)
+#undef VORAD_APP_PROPERTY
 
   // ---- events, stored in the binding's hooks and process-level handlers
-  TOnBeforeCommandLineProcessing OnBeforeCommandLineProcessing() const;
-  void SetOnBeforeCommandLineProcessing(TOnBeforeCommandLineProcessing v);
-  TOnRegisterCustomSchemes OnRegisterCustomSchemes() const;
-  void SetOnRegisterCustomSchemes(TOnRegisterCustomSchemes v);
-  TOnGetLocalizedString OnGetLocalizedString() const;
-  void SetOnGetLocalizedString(TOnGetLocalizedString v);
-  TOnGetDataResource OnGetDataResource() const;
-  void SetOnGetDataResource(TOnGetDataResource v);
-  TOnGetDataResourceForScale OnGetDataResourceForScale() const;
-  void SetOnGetDataResourceForScale(TOnGetDataResourceForScale v);
-  TOnContextInitialized OnContextInitialized() const;
-  void SetOnContextInitialized(TOnContextInitialized v);
-  TOnBeforeChildProcessLaunch OnBeforeChildProcessLaunch() const;
-  void SetOnBeforeChildProcessLaunch(TOnBeforeChildProcessLaunch v);
-  TOnRenderProcessThreadCreated OnRenderProcessThreadCreated() const;
-  void SetOnRenderProcessThreadCreated(TOnRenderProcessThreadCreated v);
-  // Render-process handler events (in GlobalRenderProcessHandler).
-  TOnRenderThreadCreated OnRenderThreadCreated() const;
-  void SetOnRenderThreadCreated(TOnRenderThreadCreated v);
-  TOnWebKitInitialized OnWebKitInitialized() const;
-  void SetOnWebKitInitialized(TOnWebKitInitialized v);
-  TOnBrowserCreated OnBrowserCreated() const;
-  void SetOnBrowserCreated(TOnBrowserCreated v);
-  TOnBrowserDestroyed OnBrowserDestroyed() const;
-  void SetOnBrowserDestroyed(TOnBrowserDestroyed v);
-  TOnBeforeNavigation OnBeforeNavigation() const;
-  void SetOnBeforeNavigation(TOnBeforeNavigation v);
-  TOnContextCreated OnContextCreated() const;
-  void SetOnContextCreated(TOnContextCreated v);
-  TOnContextReleased OnContextReleased() const;
-  void SetOnContextReleased(TOnContextReleased v);
-  TOnUncaughtException OnUncaughtException() const;
-  void SetOnUncaughtException(TOnUncaughtException v);
-  TOnFocusedNodeChanged OnFocusedNodeChanged() const;
-  void SetOnFocusedNodeChanged(TOnFocusedNodeChanged v);
-  TOnProcessMessageReceived OnProcessMessageReceived() const;
-  void SetOnProcessMessageReceived(TOnProcessMessageReceived v);
+#define VORAD_APP_EVENT(Type, Name) \
+  Type Name() const;                \
+  void Set##Name(Type v);
+  VORAD_APP_EVENT(TOnBeforeCommandLineProcessing, OnBeforeCommandLineProcessing)
+  VORAD_APP_EVENT(TOnRegisterCustomSchemes, OnRegisterCustomSchemes)
+  VORAD_RESOURCE_BUNDLE_EVENTS(VORAD_APP_EVENT)
+  VORAD_BROWSER_PROCESS_EVENTS(VORAD_APP_EVENT)
+  VORAD_RENDER_PROCESS_EVENTS(VORAD_APP_EVENT)
+#undef VORAD_APP_EVENT
 
 private:
-  void CheckLoaded() const;
-
   rtl::TModule FLibHandle;
   bool FCefIsMainProcess = false;
   std::wstring FCefLibrary = L"libcef.dll";
-  std::wstring FCefCache;
   std::wstring FCefUserDataPath;
-  std::wstring FCefUserAgent;
-  std::wstring FCefProductVersion;
-  std::wstring FCefLocale;
-  std::wstring FCefLogFile;
   uint8_t FCefLogSeverity = LOGSEVERITY_DISABLE;
-  std::wstring FCefJavaScriptFlags;
-  std::wstring FCefResourcesDirPath;
-  std::wstring FCefLocalesDirPath;
-  bool FCefPackLoadingDisabled = false;
-  bool FCefSingleProcess = true;
-  bool FCefNoSandbox = false;
-  std::wstring FCefBrowserSubprocessPath;
-  bool FCefCommandLineArgsDisabled = false;
-  int32_t FCefRemoteDebuggingPort = 0;
-  int32_t FCefUncaughtExceptionStackSize = 0;
-  int32_t FCefContextSafetyImplementation = 0;
-  bool FCefPersistSessionCookies = false;
-  bool FCefIgnoreCertificateErrors = false;
-  cef_color_t FCefBackgroundColor = 0;
   std::wstring FCefAcceptLanguageList;  // kept, never passed: the runtime's list stays empty
   void* FCefWindowsSandboxInfo = nullptr;
-  bool FCefWindowlessRenderingEnabled = false;
+#define VORAD_APP_FIELD(Type, Name, member, ...) Type F##Name{__VA_ARGS__};
+  VORAD_APP_SETTINGS(VORAD_APP_FIELD)
+#undef VORAD_APP_FIELD
 };
+
+// ---- process-wide objects of the binding
+extern TVoraDApp* VoraDApp;
+extern rtl::TRef<IVoraDResourceBundleHandler> GlobalResourceBundleHandler;
+extern rtl::TRef<IVoraDBrowserProcessHandler> GlobalBrowserProcessHandler;
+extern rtl::TRef<IVoraDRenderProcessHandler> GlobalRenderProcessHandler;
+extern TOnBeforeCommandLineProcessing GlobalOnBeforeCommandLineProcessing;
+extern TOnRegisterCustomSchemes GlobalOnRegisterCustomSchemes;
 
 // The runtime's application callbacks: hands out the process-level handlers and puts the
 // plug-in switches on every command line before the user's hook sees it.
@@ -224,20 +162,13 @@ class TInternalApp : public TCefAppOwn {
 public:
   void OnBeforeCommandLineProcessing(const std::wstring& process_type,
                                      const rtl::TRef<ICefCommandLine>& command_line) override;
-  void OnRegisterCustomSchemes(const rtl::TRef<ICefSchemeRegistrar>& registrar) override;
-  rtl::TRef<ICefResourceBundleHandler> GetResourceBundleHandler() override;
-  rtl::TRef<ICefBrowserProcessHandler> GetBrowserProcessHandler() override;
-  rtl::TRef<ICefRenderProcessHandler> GetRenderProcessHandler() override;
+  void OnRegisterCustomSchemes(const rtl::TRef<ICefSchemeRegistrar>& registrar) override {
+    if (GlobalOnRegisterCustomSchemes) GlobalOnRegisterCustomSchemes(registrar);
+  }
+  rtl::TRef<ICefResourceBundleHandler> GetResourceBundleHandler() override { return GlobalResourceBundleHandler; }
+  rtl::TRef<ICefBrowserProcessHandler> GetBrowserProcessHandler() override { return GlobalBrowserProcessHandler; }
+  rtl::TRef<ICefRenderProcessHandler> GetRenderProcessHandler() override { return GlobalRenderProcessHandler; }
 };
-
-// ---- process-wide objects of the binding
-extern TVoraDApp* VoraDApp;
-extern rtl::TRef<IVoraDResourceBundleHandler> GlobalResourceBundleHandler;
-extern rtl::TRef<IVoraDBrowserProcessHandler> GlobalBrowserProcessHandler;
-// A TVoraDRenderProcessHandler from the binding's start on.
-extern rtl::TRef<ICefRenderProcessHandler> GlobalRenderProcessHandler;
-extern TOnBeforeCommandLineProcessing GlobalOnBeforeCommandLineProcessing;
-extern TOnRegisterCustomSchemes GlobalOnRegisterCustomSchemes;
 
 // Binding start (before the program's own start-up) and end (after its shutdown, at exit):
 // the end releases the handlers and hooks, shuts the runtime down and frees VoraDApp.

@@ -4,37 +4,37 @@
 #include <functional>
 
 #include "vorad/cef3/VoraD.Cef3.Classes.h"
+#include "vorad/cef3/VoraD.Handler.Events.h"
 
 using TOnContextInitialized = std::function<void()>;
 using TOnBeforeChildProcessLaunch = std::function<void(const rtl::TRef<ICefCommandLine>& commandLine)>;
 using TOnRenderProcessThreadCreated = std::function<void(const rtl::TRef<ICefListValue>& extraInfo)>;
 
+#define VORAD_BROWSER_PROCESS_EVENTS(X)                          \
+  X(TOnBeforeChildProcessLaunch, OnBeforeChildProcessLaunch)     \
+  X(TOnRenderProcessThreadCreated, OnRenderProcessThreadCreated) \
+  X(TOnContextInitialized, OnContextInitialized)
+
 class IVoraDBrowserProcessHandler : public virtual ICefBrowserProcessHandler {
 public:
-  virtual TOnBeforeChildProcessLaunch GetOnBeforeChildProcessLaunch() const = 0;
-  virtual void SetOnBeforeChildProcessLaunch(TOnBeforeChildProcessLaunch v) = 0;
-  virtual TOnRenderProcessThreadCreated GetOnRenderProcessThreadCreated() const = 0;
-  virtual void SetOnRenderProcessThreadCreated(TOnRenderProcessThreadCreated v) = 0;
-  virtual TOnContextInitialized GetOnContextInitialized() const = 0;
-  virtual void SetOnContextInitialized(TOnContextInitialized v) = 0;
+  VORAD_BROWSER_PROCESS_EVENTS(VORAD_EVENT_ACCESSORS)
 };
 
 class TVoraDBrowserProcessHandler : public TCefBrowserProcessHandlerOwn,
                                     public IVoraDBrowserProcessHandler {
 public:
-  void OnContextInitialized() override;
-  void OnBeforeChildProcessLaunch(const rtl::TRef<ICefCommandLine>& command_line) override;
-  void OnRenderProcessThreadCreated(const rtl::TRef<ICefListValue>& extra_info) override;
+  void OnContextInitialized() override {
+    if (FOnContextInitialized) FOnContextInitialized();
+  }
+  void OnBeforeChildProcessLaunch(const rtl::TRef<ICefCommandLine>& command_line) override {
+    if (FOnBeforeChildProcessLaunch) FOnBeforeChildProcessLaunch(command_line);
+  }
+  void OnRenderProcessThreadCreated(const rtl::TRef<ICefListValue>& extra_info) override {
+    if (FOnRenderProcessThreadCreated) FOnRenderProcessThreadCreated(extra_info);
+  }
 
-  TOnBeforeChildProcessLaunch GetOnBeforeChildProcessLaunch() const override { return FOnBeforeChildProcessLaunch; }
-  void SetOnBeforeChildProcessLaunch(TOnBeforeChildProcessLaunch v) override { FOnBeforeChildProcessLaunch = std::move(v); }
-  TOnRenderProcessThreadCreated GetOnRenderProcessThreadCreated() const override { return FOnRenderProcessThreadCreated; }
-  void SetOnRenderProcessThreadCreated(TOnRenderProcessThreadCreated v) override { FOnRenderProcessThreadCreated = std::move(v); }
-  TOnContextInitialized GetOnContextInitialized() const override { return FOnContextInitialized; }
-  void SetOnContextInitialized(TOnContextInitialized v) override { FOnContextInitialized = std::move(v); }
+  VORAD_BROWSER_PROCESS_EVENTS(VORAD_EVENT_SLOT)
 
 private:
-  TOnBeforeChildProcessLaunch FOnBeforeChildProcessLaunch;
-  TOnRenderProcessThreadCreated FOnRenderProcessThreadCreated;
-  TOnContextInitialized FOnContextInitialized;
+  VORAD_BROWSER_PROCESS_EVENTS(VORAD_EVENT_FIELD)
 };

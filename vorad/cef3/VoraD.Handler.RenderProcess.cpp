@@ -42,20 +42,13 @@ TRegExtentionParArray RegisteredExtentions() {
 }
 
 void ClearRegisteredExtentions() {
-  TRegExtentionParArray old;
-  {
-    TRegistrationList& list = Registrations();
-    std::lock_guard<std::mutex> guard(list.lock);
-    old.swap(list.items);
-  }
-  // The handlers and values are released outside the lock.
+  TRegExtentionParArray old;  // declared first, so the handlers and values go after the unlock
+  TRegistrationList& list = Registrations();
+  std::lock_guard<std::mutex> guard(list.lock);
+  old.swap(list.items);
 }
 
 // ---- TVoraDRenderProcessHandler
-
-void TVoraDRenderProcessHandler::OnRenderThreadCreated(const rtl::TRef<ICefListValue>& extra_info) {
-  if (FOnRenderThreadCreated) FOnRenderThreadCreated(extra_info);
-}
 
 void TVoraDRenderProcessHandler::OnWebKitInitialized() {
   for (const TRegExtentionPar& par : RegisteredExtentions()) {
@@ -70,49 +63,6 @@ void TVoraDRenderProcessHandler::OnWebKitInitialized() {
     }
   }
   if (FOnWebKitInitialized) FOnWebKitInitialized();
-}
-
-void TVoraDRenderProcessHandler::OnBrowserCreated(const rtl::TRef<ICefBrowser>& browser) {
-  if (FOnBrowserCreated) FOnBrowserCreated(browser);
-}
-
-void TVoraDRenderProcessHandler::OnBrowserDestroyed(const rtl::TRef<ICefBrowser>& browser) {
-  if (FOnBrowserDestroyed) FOnBrowserDestroyed(browser);
-}
-
-bool TVoraDRenderProcessHandler::OnBeforeNavigation(const rtl::TRef<ICefBrowser>& browser,
-                                                    const rtl::TRef<ICefFrame>& frame,
-                                                    const rtl::TRef<ICefRequest>& request,
-                                                    cef_navigation_type_t navigation_type, bool is_redirect) {
-  bool cancel = false;
-  if (FOnBeforeNavigation) FOnBeforeNavigation(browser, frame, request, navigation_type, is_redirect, cancel);
-  return cancel;
-}
-
-void TVoraDRenderProcessHandler::OnContextCreated(const rtl::TRef<ICefBrowser>& browser,
-                                                  const rtl::TRef<ICefFrame>& frame,
-                                                  const rtl::TRef<ICefv8Context>& context) {
-  if (FOnContextCreated) FOnContextCreated(browser, frame, context);
-}
-
-void TVoraDRenderProcessHandler::OnContextReleased(const rtl::TRef<ICefBrowser>& browser,
-                                                   const rtl::TRef<ICefFrame>& frame,
-                                                   const rtl::TRef<ICefv8Context>& context) {
-  if (FOnContextReleased) FOnContextReleased(browser, frame, context);
-}
-
-void TVoraDRenderProcessHandler::OnUncaughtException(const rtl::TRef<ICefBrowser>& browser,
-                                                     const rtl::TRef<ICefFrame>& frame,
-                                                     const rtl::TRef<ICefv8Context>& context,
-                                                     const rtl::TRef<ICefV8Exception>& exception,
-                                                     const rtl::TRef<ICefV8StackTrace>& stackTrace) {
-  if (FOnUncaughtException) FOnUncaughtException(browser, frame, context, exception, stackTrace);
-}
-
-void TVoraDRenderProcessHandler::OnFocusedNodeChanged(const rtl::TRef<ICefBrowser>& browser,
-                                                      const rtl::TRef<ICefFrame>& frame,
-                                                      const rtl::TRef<ICefDomNode>& node) {
-  if (FOnFocusedNodeChanged) FOnFocusedNodeChanged(browser, frame, node);
 }
 
 bool TVoraDRenderProcessHandler::OnProcessMessageReceived(const rtl::TRef<ICefBrowser>& browser,

@@ -9,6 +9,7 @@
 #include <string>
 
 #include "vorad/cef3/VoraD.Cef3.Classes.Rtti.h"
+#include "vorad/cef3/VoraD.Handler.Events.h"
 
 using TCefNavigationType = cef_navigation_type_t;
 using TCefProcessId = cef_process_id_t;
@@ -60,86 +61,67 @@ extern TRenderProcessMessageRoute GlobalHandleRunInRender;
 
 // ---- the handler
 
+#define VORAD_RENDER_PROCESS_EVENTS(X)                   \
+  X(TOnContextReleased, OnContextReleased)               \
+  X(TOnRenderThreadCreated, OnRenderThreadCreated)       \
+  X(TOnFocusedNodeChanged, OnFocusedNodeChanged)         \
+  X(TOnBrowserCreated, OnBrowserCreated)                 \
+  X(TOnUncaughtException, OnUncaughtException)           \
+  X(TOnBeforeNavigation, OnBeforeNavigation)             \
+  X(TOnWebKitInitialized, OnWebKitInitialized)           \
+  X(TOnBrowserDestroyed, OnBrowserDestroyed)             \
+  X(TOnProcessMessageReceived, OnProcessMessageReceived) \
+  X(TOnContextCreated, OnContextCreated)
+
 class IVoraDRenderProcessHandler : public virtual ICefRenderProcessHandler {
 public:
-  virtual TOnContextReleased GetOnContextReleased() const = 0;
-  virtual void SetOnContextReleased(TOnContextReleased v) = 0;
-  virtual TOnRenderThreadCreated GetOnRenderThreadCreated() const = 0;
-  virtual void SetOnRenderThreadCreated(TOnRenderThreadCreated v) = 0;
-  virtual TOnFocusedNodeChanged GetOnFocusedNodeChanged() const = 0;
-  virtual void SetOnFocusedNodeChanged(TOnFocusedNodeChanged v) = 0;
-  virtual TOnBrowserCreated GetOnBrowserCreated() const = 0;
-  virtual void SetOnBrowserCreated(TOnBrowserCreated v) = 0;
-  virtual TOnUncaughtException GetOnUncaughtException() const = 0;
-  virtual void SetOnUncaughtException(TOnUncaughtException v) = 0;
-  virtual TOnBeforeNavigation GetOnBeforeNavigation() const = 0;
-  virtual void SetOnBeforeNavigation(TOnBeforeNavigation v) = 0;
-  virtual TOnWebKitInitialized GetOnWebKitInitialized() const = 0;
-  virtual void SetOnWebKitInitialized(TOnWebKitInitialized v) = 0;
-  virtual TOnBrowserDestroyed GetOnBrowserDestroyed() const = 0;
-  virtual void SetOnBrowserDestroyed(TOnBrowserDestroyed v) = 0;
-  virtual TOnProcessMessageReceived GetOnProcessMessageReceived() const = 0;
-  virtual void SetOnProcessMessageReceived(TOnProcessMessageReceived v) = 0;
-  virtual TOnContextCreated GetOnContextCreated() const = 0;
-  virtual void SetOnContextCreated(TOnContextCreated v) = 0;
+  VORAD_RENDER_PROCESS_EVENTS(VORAD_EVENT_ACCESSORS)
 };
 
 class TVoraDRenderProcessHandler : public TCefRenderProcessHandlerOwn, public IVoraDRenderProcessHandler {
 public:
-  void OnRenderThreadCreated(const rtl::TRef<ICefListValue>& extra_info) override;
+  void OnRenderThreadCreated(const rtl::TRef<ICefListValue>& extra_info) override {
+    if (FOnRenderThreadCreated) FOnRenderThreadCreated(extra_info);
+  }
   // Publishes the registration list in order (explicit extensions and native values), then
   // fires the event. A registration that fails does not stop the others.
   void OnWebKitInitialized() override;
-  void OnBrowserCreated(const rtl::TRef<ICefBrowser>& browser) override;
-  void OnBrowserDestroyed(const rtl::TRef<ICefBrowser>& browser) override;
+  void OnBrowserCreated(const rtl::TRef<ICefBrowser>& browser) override {
+    if (FOnBrowserCreated) FOnBrowserCreated(browser);
+  }
+  void OnBrowserDestroyed(const rtl::TRef<ICefBrowser>& browser) override {
+    if (FOnBrowserDestroyed) FOnBrowserDestroyed(browser);
+  }
   // The navigation goes on unless the event cancels it.
   bool OnBeforeNavigation(const rtl::TRef<ICefBrowser>& browser, const rtl::TRef<ICefFrame>& frame,
                           const rtl::TRef<ICefRequest>& request, cef_navigation_type_t navigation_type,
-                          bool is_redirect) override;
+                          bool is_redirect) override {
+    return RaiseForAnswer(FOnBeforeNavigation, browser, frame, request, navigation_type, is_redirect);
+  }
   void OnContextCreated(const rtl::TRef<ICefBrowser>& browser, const rtl::TRef<ICefFrame>& frame,
-                        const rtl::TRef<ICefv8Context>& context) override;
+                        const rtl::TRef<ICefv8Context>& context) override {
+    if (FOnContextCreated) FOnContextCreated(browser, frame, context);
+  }
   void OnContextReleased(const rtl::TRef<ICefBrowser>& browser, const rtl::TRef<ICefFrame>& frame,
-                         const rtl::TRef<ICefv8Context>& context) override;
+                         const rtl::TRef<ICefv8Context>& context) override {
+    if (FOnContextReleased) FOnContextReleased(browser, frame, context);
+  }
   void OnUncaughtException(const rtl::TRef<ICefBrowser>& browser, const rtl::TRef<ICefFrame>& frame,
                            const rtl::TRef<ICefv8Context>& context, const rtl::TRef<ICefV8Exception>& exception,
-                           const rtl::TRef<ICefV8StackTrace>& stackTrace) override;
+                           const rtl::TRef<ICefV8StackTrace>& stackTrace) override {
+    if (FOnUncaughtException) FOnUncaughtException(browser, frame, context, exception, stackTrace);
+  }
   void OnFocusedNodeChanged(const rtl::TRef<ICefBrowser>& browser, const rtl::TRef<ICefFrame>& frame,
-                            const rtl::TRef<ICefDomNode>& node) override;
+                            const rtl::TRef<ICefDomNode>& node) override {
+    if (FOnFocusedNodeChanged) FOnFocusedNodeChanged(browser, frame, node);
+  }
   // The protocol's names decide the handled result; the event then gets it as Cancel and what
   // it leaves there is the answer.
   bool OnProcessMessageReceived(const rtl::TRef<ICefBrowser>& browser, cef_process_id_t source_process,
                                 const rtl::TRef<ICefProcessMessage>& message) override;
 
-  TOnContextReleased GetOnContextReleased() const override { return FOnContextReleased; }
-  void SetOnContextReleased(TOnContextReleased v) override { FOnContextReleased = std::move(v); }
-  TOnRenderThreadCreated GetOnRenderThreadCreated() const override { return FOnRenderThreadCreated; }
-  void SetOnRenderThreadCreated(TOnRenderThreadCreated v) override { FOnRenderThreadCreated = std::move(v); }
-  TOnFocusedNodeChanged GetOnFocusedNodeChanged() const override { return FOnFocusedNodeChanged; }
-  void SetOnFocusedNodeChanged(TOnFocusedNodeChanged v) override { FOnFocusedNodeChanged = std::move(v); }
-  TOnBrowserCreated GetOnBrowserCreated() const override { return FOnBrowserCreated; }
-  void SetOnBrowserCreated(TOnBrowserCreated v) override { FOnBrowserCreated = std::move(v); }
-  TOnUncaughtException GetOnUncaughtException() const override { return FOnUncaughtException; }
-  void SetOnUncaughtException(TOnUncaughtException v) override { FOnUncaughtException = std::move(v); }
-  TOnBeforeNavigation GetOnBeforeNavigation() const override { return FOnBeforeNavigation; }
-  void SetOnBeforeNavigation(TOnBeforeNavigation v) override { FOnBeforeNavigation = std::move(v); }
-  TOnWebKitInitialized GetOnWebKitInitialized() const override { return FOnWebKitInitialized; }
-  void SetOnWebKitInitialized(TOnWebKitInitialized v) override { FOnWebKitInitialized = std::move(v); }
-  TOnBrowserDestroyed GetOnBrowserDestroyed() const override { return FOnBrowserDestroyed; }
-  void SetOnBrowserDestroyed(TOnBrowserDestroyed v) override { FOnBrowserDestroyed = std::move(v); }
-  TOnProcessMessageReceived GetOnProcessMessageReceived() const override { return FOnProcessMessageReceived; }
-  void SetOnProcessMessageReceived(TOnProcessMessageReceived v) override { FOnProcessMessageReceived = std::move(v); }
-  TOnContextCreated GetOnContextCreated() const override { return FOnContextCreated; }
-  void SetOnContextCreated(TOnContextCreated v) override { FOnContextCreated = std::move(v); }
+  VORAD_RENDER_PROCESS_EVENTS(VORAD_EVENT_SLOT)
 
 private:
-  TOnContextReleased FOnContextReleased;
-  TOnRenderThreadCreated FOnRenderThreadCreated;
-  TOnFocusedNodeChanged FOnFocusedNodeChanged;
-  TOnBrowserCreated FOnBrowserCreated;
-  TOnUncaughtException FOnUncaughtException;
-  TOnBeforeNavigation FOnBeforeNavigation;
-  TOnWebKitInitialized FOnWebKitInitialized;
-  TOnBrowserDestroyed FOnBrowserDestroyed;
-  TOnProcessMessageReceived FOnProcessMessageReceived;
-  TOnContextCreated FOnContextCreated;
+  VORAD_RENDER_PROCESS_EVENTS(VORAD_EVENT_FIELD)
 };

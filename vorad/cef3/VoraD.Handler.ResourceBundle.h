@@ -6,6 +6,7 @@
 #include <string>
 
 #include "vorad/cef3/VoraD.Cef3.Classes.h"
+#include "vorad/cef3/VoraD.Handler.Events.h"
 
 using TOnGetLocalizedString = std::function<void(int messageId, std::wstring& stringVal, bool& Cancel)>;
 using TOnGetDataResource =
@@ -14,14 +15,14 @@ using TOnGetDataResource =
 using TOnGetDataResourceForScale = std::function<void(int resourceId, cef_scale_factor_t scaleFactor,
                                                       void*& data, size_t& dataSize, bool& Cancel)>;
 
+#define VORAD_RESOURCE_BUNDLE_EVENTS(X)          \
+  X(TOnGetLocalizedString, OnGetLocalizedString) \
+  X(TOnGetDataResource, OnGetDataResource)       \
+  X(TOnGetDataResourceForScale, OnGetDataResourceForScale)
+
 class IVoraDResourceBundleHandler : public virtual ICefResourceBundleHandler {
 public:
-  virtual TOnGetLocalizedString GetOnGetLocalizedString() const = 0;
-  virtual void SetOnGetLocalizedString(TOnGetLocalizedString v) = 0;
-  virtual TOnGetDataResource GetOnGetDataResource() const = 0;
-  virtual void SetOnGetDataResource(TOnGetDataResource v) = 0;
-  virtual TOnGetDataResourceForScale GetOnGetDataResourceForScale() const = 0;
-  virtual void SetOnGetDataResourceForScale(TOnGetDataResourceForScale v) = 0;
+  VORAD_RESOURCE_BUNDLE_EVENTS(VORAD_EVENT_ACCESSORS)
 };
 
 class TVoraDResourceBundleHandler : public TCefResourceBundleHandlerOwn,
@@ -29,20 +30,20 @@ class TVoraDResourceBundleHandler : public TCefResourceBundleHandlerOwn,
 public:
   // True when the event supplied the value (its Cancel set); the adapter then hands the text to
   // the runtime as an owned copy.
-  bool GetLocalizedString(int string_id, std::wstring& string) override;
-  bool GetDataResource(int resource_id, void*& data, size_t& data_size) override;
+  bool GetLocalizedString(int string_id, std::wstring& string) override {
+    string.clear();
+    return RaiseForAnswer(FOnGetLocalizedString, string_id, string);
+  }
+  bool GetDataResource(int resource_id, void*& data, size_t& data_size) override {
+    return RaiseForAnswer(FOnGetDataResource, resource_id, data, data_size);
+  }
   bool GetDataResourceForScale(int resource_id, cef_scale_factor_t scale_factor, void*& data,
-                               size_t& data_size) override;
+                               size_t& data_size) override {
+    return RaiseForAnswer(FOnGetDataResourceForScale, resource_id, scale_factor, data, data_size);
+  }
 
-  TOnGetLocalizedString GetOnGetLocalizedString() const override { return FOnGetLocalizedString; }
-  void SetOnGetLocalizedString(TOnGetLocalizedString v) override { FOnGetLocalizedString = std::move(v); }
-  TOnGetDataResource GetOnGetDataResource() const override { return FOnGetDataResource; }
-  void SetOnGetDataResource(TOnGetDataResource v) override { FOnGetDataResource = std::move(v); }
-  TOnGetDataResourceForScale GetOnGetDataResourceForScale() const override { return FOnGetDataResourceForScale; }
-  void SetOnGetDataResourceForScale(TOnGetDataResourceForScale v) override { FOnGetDataResourceForScale = std::move(v); }
+  VORAD_RESOURCE_BUNDLE_EVENTS(VORAD_EVENT_SLOT)
 
 private:
-  TOnGetLocalizedString FOnGetLocalizedString;
-  TOnGetDataResource FOnGetDataResource;
-  TOnGetDataResourceForScale FOnGetDataResourceForScale;
+  VORAD_RESOURCE_BUNDLE_EVENTS(VORAD_EVENT_FIELD)
 };

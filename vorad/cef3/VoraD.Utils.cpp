@@ -26,22 +26,18 @@ struct TBrowserWindowSend {
 std::mutex SendsLock;
 std::vector<TBrowserWindowSend> SendsInFlight;
 
-class TSendInFlight {
-public:
-  explicit TSendInFlight(const TBrowserWindowSend& send) : FSend(send) {
+// A send listed while it waits.
+struct TSendInFlight {
+  explicit TSendInFlight(const TBrowserWindowSend& send) : Send(send) {
     std::lock_guard<std::mutex> hold(SendsLock);
     SendsInFlight.push_back(send);
   }
   ~TSendInFlight() {
     std::lock_guard<std::mutex> hold(SendsLock);
-    const auto it = std::find(SendsInFlight.begin(), SendsInFlight.end(), FSend);
+    const auto it = std::find(SendsInFlight.begin(), SendsInFlight.end(), Send);
     if (it != SendsInFlight.end()) SendsInFlight.erase(it);
   }
-  TSendInFlight(const TSendInFlight&) = delete;
-  TSendInFlight& operator=(const TSendInFlight&) = delete;
-
-private:
-  TBrowserWindowSend FSend;
+  const TBrowserWindowSend Send;
 };
 
 const wchar_t kNotConvertible[] = L"指定的JavaScript变量无法转换为 Variant";
