@@ -275,6 +275,23 @@ bool TCef3Helper::CefGetPath(cef_path_key_t key, std::wstring& path) {
   return ok;
 }
 
+bool TCef3Helper::CefBeginTracing(const std::wstring& categories,
+                                  const rtl::TRef<ICefCompletionCallback>& callback) {
+  if (!CefApi.cef_begin_tracing) return false;
+  const cef_string_t c = CefString(categories);
+  return CefApi.cef_begin_tracing(&c, static_cast<cef_completion_callback_t*>(CefGetData(callback))) != 0;
+}
+
+bool TCef3Helper::CefEndTracing(const std::wstring& tracingFile, cef_end_tracing_callback_t* callback) {
+  if (!CefApi.cef_end_tracing) return false;
+  const cef_string_t f = CefString(tracingFile);
+  return CefApi.cef_end_tracing(&f, callback) != 0;
+}
+
+int64_t TCef3Helper::CefNowFromSystemTraceTime() {
+  return CefApi.cef_now_from_system_trace_time ? CefApi.cef_now_from_system_trace_time() : 0;
+}
+
 bool TCef3Helper::CefGetGeolocation(cef_get_geolocation_callback_t* callback) {
   return CefApi.cef_get_geolocation && CefApi.cef_get_geolocation(callback) != 0;
 }

@@ -82,6 +82,11 @@ public:
   static std::wstring CefWriteJson(const rtl::TRef<ICefValue>& node,
                                    cef_json_writer_options_t options);
   static bool CefGetPath(cef_path_key_t key, std::wstring& path);
+  static bool CefBeginTracing(const std::wstring& categories,
+                              const rtl::TRef<ICefCompletionCallback>& callback);
+  // The callback is a raw structure (no wrapper); its reference goes to the runtime.
+  static bool CefEndTracing(const std::wstring& tracingFile, cef_end_tracing_callback_t* callback);
+  static int64_t CefNowFromSystemTraceTime();
   static bool CefGetGeolocation(cef_get_geolocation_callback_t* callback);
 
   // ---- the boundary

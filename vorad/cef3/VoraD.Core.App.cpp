@@ -112,8 +112,8 @@ void TVoraDApp::CefRunMessageLoop() {
   if (FLibHandle) CefApi.cef_run_message_loop();
 }
 
-// The next three have no check of their own; before Init they raise instead of calling through
-// a null pointer.
+// The next three and the plug-in operations have no check of their own; before Init they raise
+// instead of calling through a null pointer.
 void TVoraDApp::CefQuitMessageLoop() {
   CallLoaded(*this, CefApi.cef_quit_message_loop);
 }
@@ -173,6 +173,37 @@ bool TVoraDApp::CefRemoveCrossOriginWhitelistEntry(const std::wstring& SourceOri
 
 bool TVoraDApp::CefClearCrossOriginWhitelist() {
   return CallLoaded(*this, CefApi.cef_clear_cross_origin_whitelist);
+}
+
+void TVoraDApp::CefVisitWebPluginInfo(const rtl::TRef<ICefWebPluginInfoVisitor>& visitor) {
+  CallLoaded(*this, CefApi.cef_visit_web_plugin_info, visitor);
+}
+
+void TVoraDApp::CefVisitWebPluginInfoProc(const TCefWebPluginInfoVisitorProc& visitor) {
+  CefVisitWebPluginInfo(rtl::TRef<ICefWebPluginInfoVisitor>(new TCefFastWebPluginInfoVisitor(visitor)));
+}
+
+void TVoraDApp::CefRefreshWebPlugins() {
+  CallLoaded(*this, CefApi.cef_refresh_web_plugins);
+}
+
+#define VORAD_PATH_CALL(Method, entry) \
+  void TVoraDApp::Method(const std::wstring& path) { CallLoaded(*this, CefApi.entry, path); }
+VORAD_PATH_CALL(CefAddWebPluginPath, cef_add_web_plugin_path)
+VORAD_PATH_CALL(CefAddWebPluginDirectory, cef_add_web_plugin_directory)
+VORAD_PATH_CALL(CefRemoveWebPluginPath, cef_remove_web_plugin_path)
+VORAD_PATH_CALL(CefUnregisterInternalWebPlugin, cef_unregister_internal_web_plugin)
+VORAD_PATH_CALL(CefForceWebPluginShutdown, cef_force_web_plugin_shutdown)
+VORAD_PATH_CALL(CefRegisterWebPluginCrash, cef_register_web_plugin_crash)
+#undef VORAD_PATH_CALL
+
+void TVoraDApp::CefIsWebPluginUnstable(const std::wstring& path,
+                                       const rtl::TRef<ICefWebPluginUnstableCallback>& callback) {
+  CallLoaded(*this, CefApi.cef_is_web_plugin_unstable, path, callback);
+}
+
+void TVoraDApp::CefIsWebPluginUnstableProc(const std::wstring& path, const TCefWebPluginIsUnstableProc& callback) {
+  CefIsWebPluginUnstable(path, rtl::TRef<ICefWebPluginUnstableCallback>(new TCefFastWebPluginUnstableCallback(callback)));
 }
 
 // ---- events

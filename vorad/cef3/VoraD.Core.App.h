@@ -98,6 +98,17 @@ public:
                                           const std::wstring& TargetProtocol,
                                           const std::wstring& TargetDomain, bool AllowTargetSubdomains);
   bool CefClearCrossOriginWhitelist();
+  void CefVisitWebPluginInfo(const rtl::TRef<ICefWebPluginInfoVisitor>& visitor);
+  void CefVisitWebPluginInfoProc(const TCefWebPluginInfoVisitorProc& visitor);
+  void CefRefreshWebPlugins();
+  void CefAddWebPluginPath(const std::wstring& path);
+  void CefAddWebPluginDirectory(const std::wstring& dir);
+  void CefRemoveWebPluginPath(const std::wstring& path);
+  void CefUnregisterInternalWebPlugin(const std::wstring& path);
+  void CefForceWebPluginShutdown(const std::wstring& path);
+  void CefRegisterWebPluginCrash(const std::wstring& path);
+  void CefIsWebPluginUnstable(const std::wstring& path, const rtl::TRef<ICefWebPluginUnstableCallback>& callback);
+  void CefIsWebPluginUnstableProc(const std::wstring& path, const TCefWebPluginIsUnstableProc& callback);
 
   // ---- publishing to page script (the render-process handler does it in render processes)
   // Appends each record to the registration list unless one with the same name and code is
