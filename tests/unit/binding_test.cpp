@@ -423,6 +423,9 @@ TEST(BindingAdapters, TableEntriesConvertByTypeAndNameTheirEntryOnFailure) {
   EXPECT_EQ(k->on_pre_key_event(k, nullptr, nullptr, nullptr, &shortcut), 1);
   EXPECT_EQ(shortcut, 1);
   EXPECT_EQ(k->on_pre_key_event(k, nullptr, nullptr, nullptr, nullptr), 1) << "a null slot is no fault";
+  // What a subclass leaves alone answers the interface's default.
+  EXPECT_EQ(k->on_key_event(k, nullptr, nullptr, nullptr), 0);
+  EXPECT_EQ(d->on_console_message(d, nullptr, nullptr, nullptr, 1), 0);
 
   TRef<TLoadClient> client(new TLoadClient());
   TRef<TRaisingLoadHandler> load(new TRaisingLoadHandler());
@@ -430,6 +433,7 @@ TEST(BindingAdapters, TableEntriesConvertByTypeAndNameTheirEntryOnFailure) {
   auto* c = client->Data();
   cef_load_handler_t* handed = c->get_load_handler(c);
   EXPECT_EQ(handed, load->Data());
+  EXPECT_EQ(c->get_dialog_handler(c), nullptr);
   EXPECT_EQ(load->RefCount(), 3) << "ours, the client's and one for the runtime";
 
   std::wstring seenEntry;

@@ -33,59 +33,59 @@ int CEF_CALLBACK v8handler_execute(cef_v8handler_t* self, const cef_string_t* na
 TCefAppOwn::TCefAppOwn() {
   using S = cef_app_t;
   using T = TCefAppOwn;
-  Fill<&S::on_before_command_line_processing, &T::OnBeforeCommandLineProcessing>(Data());
-  Fill<&S::on_register_custom_schemes, &T::OnRegisterCustomSchemes>(Data());
-  Fill<&S::get_resource_bundle_handler, &T::GetResourceBundleHandler>(Data());
-  Fill<&S::get_browser_process_handler, &T::GetBrowserProcessHandler>(Data());
-  Fill<&S::get_render_process_handler, &T::GetRenderProcessHandler>(Data());
+  Fill<&S::on_before_command_line_processing, &T::OnBeforeCommandLineProcessing>(this);
+  Fill<&S::on_register_custom_schemes, &T::OnRegisterCustomSchemes>(this);
+  Fill<&S::get_resource_bundle_handler, &T::GetResourceBundleHandler>(this);
+  Fill<&S::get_browser_process_handler, &T::GetBrowserProcessHandler>(this);
+  Fill<&S::get_render_process_handler, &T::GetRenderProcessHandler>(this);
 }
 
 TCefBrowserProcessHandlerOwn::TCefBrowserProcessHandlerOwn() {
   using S = cef_browser_process_handler_t;
   using T = TCefBrowserProcessHandlerOwn;
-  Fill<&S::on_context_initialized, &T::OnContextInitialized>(Data());
-  Fill<&S::on_before_child_process_launch, &T::OnBeforeChildProcessLaunch>(Data());
-  Fill<&S::on_render_process_thread_created, &T::OnRenderProcessThreadCreated>(Data());
+  Fill<&S::on_context_initialized, &T::OnContextInitialized>(this);
+  Fill<&S::on_before_child_process_launch, &T::OnBeforeChildProcessLaunch>(this);
+  Fill<&S::on_render_process_thread_created, &T::OnRenderProcessThreadCreated>(this);
   // get_print_handler stays null: the runtime uses its own default
 }
 
 TCefRenderProcessHandlerOwn::TCefRenderProcessHandlerOwn() {
   using S = cef_render_process_handler_t;
   using T = TCefRenderProcessHandlerOwn;
-  Fill<&S::on_render_thread_created, &T::OnRenderThreadCreated>(Data());
-  Fill<&S::on_web_kit_initialized, &T::OnWebKitInitialized>(Data());
-  Fill<&S::on_browser_created, &T::OnBrowserCreated>(Data());
-  Fill<&S::on_browser_destroyed, &T::OnBrowserDestroyed>(Data());
-  Fill<&S::get_load_handler, &T::GetLoadHandler>(Data());
-  Fill<&S::on_before_navigation, &T::OnBeforeNavigation>(Data());
-  Fill<&S::on_context_created, &T::OnContextCreated>(Data());
-  Fill<&S::on_context_released, &T::OnContextReleased>(Data());
-  Fill<&S::on_uncaught_exception, &T::OnUncaughtException>(Data());
-  Fill<&S::on_focused_node_changed, &T::OnFocusedNodeChanged>(Data());
-  Fill<&S::on_process_message_received, &T::OnProcessMessageReceived>(Data());
+  Fill<&S::on_render_thread_created, &T::OnRenderThreadCreated>(this);
+  Fill<&S::on_web_kit_initialized, &T::OnWebKitInitialized>(this);
+  Fill<&S::on_browser_created, &T::OnBrowserCreated>(this);
+  Fill<&S::on_browser_destroyed, &T::OnBrowserDestroyed>(this);
+  Fill<&S::get_load_handler, &T::GetLoadHandler>(this);
+  Fill<&S::on_before_navigation, &T::OnBeforeNavigation>(this);
+  Fill<&S::on_context_created, &T::OnContextCreated>(this);
+  Fill<&S::on_context_released, &T::OnContextReleased>(this);
+  Fill<&S::on_uncaught_exception, &T::OnUncaughtException>(this);
+  Fill<&S::on_focused_node_changed, &T::OnFocusedNodeChanged>(this);
+  Fill<&S::on_process_message_received, &T::OnProcessMessageReceived>(this);
 }
 
 TCefResourceBundleHandlerOwn::TCefResourceBundleHandlerOwn() {
   using S = cef_resource_bundle_handler_t;
   using T = TCefResourceBundleHandlerOwn;
-  Fill<&S::get_localized_string, &T::GetLocalizedString>(Data());
-  Fill<&S::get_data_resource, &T::GetDataResource>(Data());
-  Fill<&S::get_data_resource_for_scale, &T::GetDataResourceForScale>(Data());
+  Fill<&S::get_localized_string, &T::GetLocalizedString>(this);
+  Fill<&S::get_data_resource, &T::GetDataResource>(this);
+  Fill<&S::get_data_resource_for_scale, &T::GetDataResourceForScale>(this);
 }
 
 TCefResourceHandlerOwn::TCefResourceHandlerOwn() {
   using S = cef_resource_handler_t;
   using T = TCefResourceHandlerOwn;
-  Fill<&S::process_request, &T::ProcessRequest>(Data());
-  Fill<&S::get_response_headers, &T::GetResponseHeaders>(Data());
-  Fill<&S::read_response, &T::ReadResponse>(Data());
-  Fill<&S::can_get_cookie, &T::CanGetCookie>(Data());
-  Fill<&S::can_set_cookie, &T::CanSetCookie>(Data());
-  Fill<&S::cancel, &T::Cancel>(Data());
+  Fill<&S::process_request, &T::ProcessRequest>(this);
+  Fill<&S::get_response_headers, &T::GetResponseHeaders>(this);
+  Fill<&S::read_response, &T::ReadResponse>(this);
+  Fill<&S::can_get_cookie, &T::CanGetCookie>(this);
+  Fill<&S::can_set_cookie, &T::CanSetCookie>(this);
+  Fill<&S::cancel, &T::Cancel>(this);
 }
 
 TCefSchemeHandlerFactoryOwn::TCefSchemeHandlerFactoryOwn() {
-  Fill<&cef_scheme_handler_factory_t::create, &TCefSchemeHandlerFactoryOwn::Create>(Data());
+  Fill<&cef_scheme_handler_factory_t::create, &TCefSchemeHandlerFactoryOwn::Create>(this);
 }
 
 TCefv8HandlerOwn::TCefv8HandlerOwn() {
@@ -95,8 +95,8 @@ TCefv8HandlerOwn::TCefv8HandlerOwn() {
 TCefV8AccessorOwn::TCefV8AccessorOwn() {
   using S = cef_v8accessor_t;
   using T = TCefV8AccessorOwn;
-  Fill<&S::get, &T::Get>(Data());
-  Fill<&S::set, &T::Set>(Data());
+  Fill<&S::get, &T::Get>(this);
+  Fill<&S::set, &T::Set>(this);
 }
 
 // ---- the two Own classes with construction data

@@ -2,9 +2,9 @@
 // Own classes the runtime calls back once or per item: visitors, completion callbacks, the
 // URL request client, tasks; and the callable wrappers (TCefFast...) over them.
 //
-// Every operation does nothing and answers false, null or empty until a subclass overrides it;
-// parameter names and threads are those of the interface (VoraD.Cef3.Interfaces.h). The
-// structure's entries are filled in the constructor (VoraD.Cef3.Adapter.h shows how).
+// Each class is its constructor, which fills the structure's entries from the operations of
+// the interface (VoraD.Cef3.Adapter.h shows how); the interface's default bodies do nothing and
+// answer false, null or empty until a subclass overrides them.
 #include <string>
 #include <vector>
 
@@ -13,92 +13,74 @@
 class TCefUrlrequestClientOwn : public TCefOwn<cef_urlrequest_client_t>, public virtual ICefUrlrequestClient {
 public:
   TCefUrlrequestClientOwn();
-  void OnRequestComplete(const rtl::TRef<ICefUrlRequest>&) override {}
-  void OnUploadProgress(const rtl::TRef<ICefUrlRequest>&, int64_t, int64_t) override {}
-  void OnDownloadProgress(const rtl::TRef<ICefUrlRequest>&, int64_t, int64_t) override {}
-  void OnDownloadData(const rtl::TRef<ICefUrlRequest>&, const void*, size_t) override {}
-  bool GetAuthCredentials(bool, const std::wstring&, int, const std::wstring&, const std::wstring&,
-      const rtl::TRef<ICefAuthCallback>&) override { return false; }
 };
 
 class TCefTaskOwn : public TCefOwn<cef_task_t>, public virtual ICefTask {
 public:
   TCefTaskOwn();
-  void Execute() override {}
 };
 
 class TCefDomVisitorOwn : public TCefOwn<cef_domvisitor_t>, public virtual ICefDomVisitor {
 public:
   TCefDomVisitorOwn();
-  void Visit(const rtl::TRef<ICefDomDocument>&) override {}
 };
 
 class TCefStringVisitorOwn : public TCefOwn<cef_string_visitor_t>, public virtual ICefStringVisitor {
 public:
   TCefStringVisitorOwn();
-  void Visit(const std::wstring&) override {}
 };
 
 class TCefCookieVisitorOwn : public TCefOwn<cef_cookie_visitor_t>, public virtual ICefCookieVisitor {
 public:
   TCefCookieVisitorOwn();
-  bool Visit(const cef_cookie_t*, int, int, int&) override { return false; }
 };
 
 class TCefSetCookieCallbackOwn : public TCefOwn<cef_set_cookie_callback_t>,
     public virtual ICefSetCookieCallback {
 public:
   TCefSetCookieCallbackOwn();
-  void OnComplete(bool) override {}
 };
 
 class TCefDeleteCookiesCallbackOwn : public TCefOwn<cef_delete_cookies_callback_t>,
     public virtual ICefDeleteCookiesCallback {
 public:
   TCefDeleteCookiesCallbackOwn();
-  void OnComplete(int) override {}
 };
 
 class TCefCompletionCallbackOwn : public TCefOwn<cef_completion_callback_t>,
     public virtual ICefCompletionCallback {
 public:
   TCefCompletionCallbackOwn();
-  void OnComplete() override {}
 };
 
 class TCefRunFileDialogCallbackOwn : public TCefOwn<cef_run_file_dialog_callback_t>,
     public virtual ICefRunFileDialogCallback {
 public:
   TCefRunFileDialogCallbackOwn();
-  void OnFileDialogDismissed(int, const std::vector<std::wstring>&) override {}
 };
 
 class TCefWebPluginInfoVisitorOwn : public TCefOwn<cef_web_plugin_info_visitor_t>,
     public virtual ICefWebPluginInfoVisitor {
 public:
   TCefWebPluginInfoVisitorOwn();
-  bool Visit(const rtl::TRef<ICefWebPluginInfo>&, int, int) override { return false; }
 };
 
 class TCefWebPluginUnstableCallbackOwn : public TCefOwn<cef_web_plugin_unstable_callback_t>,
     public virtual ICefWebPluginUnstableCallback {
 public:
   TCefWebPluginUnstableCallbackOwn();
-  void IsUnstable(const std::wstring&, bool) override {}
 };
 
 class TCefNavigationEntryVisitorOwn : public TCefOwn<cef_navigation_entry_visitor_t>,
     public virtual ICefNavigationEntryVisitor {
 public:
   TCefNavigationEntryVisitorOwn();
-  bool Visit(const rtl::TRef<ICefNavigationEntry>&, bool, int, int) override { return false; }
 };
 
 class TCefPdfPrintCallbackOwn : public TCefOwn<cef_pdf_print_callback_t>,
     public virtual ICefPdfPrintCallback {
 public:
   TCefPdfPrintCallbackOwn();
-  void OnPdfPrintFinished(const std::wstring&, bool) override {}
 };
 
 // ---- Callable wrappers (TCefFast): an empty callable answers false / does nothing.
