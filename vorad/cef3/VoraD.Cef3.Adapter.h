@@ -2,12 +2,12 @@
 // How the runtime reaches an Own object: the entries of its structure are made from the
 // object's virtual operations.
 //
-//   Fill<&cef_load_handler_t::on_load_end, &TCefLoadHandlerOwn::OnLoadEnd>(this);
+//   Fill<&cef_load_handler_t::on_load_end, &TCefLoadHandlerOwn::OnLoadEnd>(self);
 //
 // puts into the structure Adapter<...>::Entry, which finds the owner behind `self`, converts
 // each runtime argument to the operation's parameter (TArg: one rule per pair of types), calls
 // the operation, and converts its result (TResult), all under AdapterGuard. Only the sources of
-// the Own classes include this header.
+// the Own classes include this header; each holds the tables (FillEntries) of its area.
 #include <array>
 #include <exception>
 #include <string>

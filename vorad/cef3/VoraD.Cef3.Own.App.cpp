@@ -30,81 +30,79 @@ int CEF_CALLBACK v8handler_execute(cef_v8handler_t* self, const cef_string_t* na
 
 }  // namespace
 
-TCefAppOwn::TCefAppOwn() {
+void FillEntries(TCefAppOwn* self) {
   using S = cef_app_t;
   using T = TCefAppOwn;
-  Fill<&S::on_before_command_line_processing, &T::OnBeforeCommandLineProcessing>(this);
-  Fill<&S::on_register_custom_schemes, &T::OnRegisterCustomSchemes>(this);
-  Fill<&S::get_resource_bundle_handler, &T::GetResourceBundleHandler>(this);
-  Fill<&S::get_browser_process_handler, &T::GetBrowserProcessHandler>(this);
-  Fill<&S::get_render_process_handler, &T::GetRenderProcessHandler>(this);
+  Fill<&S::on_before_command_line_processing, &T::OnBeforeCommandLineProcessing>(self);
+  Fill<&S::on_register_custom_schemes, &T::OnRegisterCustomSchemes>(self);
+  Fill<&S::get_resource_bundle_handler, &T::GetResourceBundleHandler>(self);
+  Fill<&S::get_browser_process_handler, &T::GetBrowserProcessHandler>(self);
+  Fill<&S::get_render_process_handler, &T::GetRenderProcessHandler>(self);
 }
 
-TCefBrowserProcessHandlerOwn::TCefBrowserProcessHandlerOwn() {
+void FillEntries(TCefBrowserProcessHandlerOwn* self) {
   using S = cef_browser_process_handler_t;
   using T = TCefBrowserProcessHandlerOwn;
-  Fill<&S::on_context_initialized, &T::OnContextInitialized>(this);
-  Fill<&S::on_before_child_process_launch, &T::OnBeforeChildProcessLaunch>(this);
-  Fill<&S::on_render_process_thread_created, &T::OnRenderProcessThreadCreated>(this);
+  Fill<&S::on_context_initialized, &T::OnContextInitialized>(self);
+  Fill<&S::on_before_child_process_launch, &T::OnBeforeChildProcessLaunch>(self);
+  Fill<&S::on_render_process_thread_created, &T::OnRenderProcessThreadCreated>(self);
   // get_print_handler stays null: the runtime uses its own default
 }
 
-TCefRenderProcessHandlerOwn::TCefRenderProcessHandlerOwn() {
+void FillEntries(TCefRenderProcessHandlerOwn* self) {
   using S = cef_render_process_handler_t;
   using T = TCefRenderProcessHandlerOwn;
-  Fill<&S::on_render_thread_created, &T::OnRenderThreadCreated>(this);
-  Fill<&S::on_web_kit_initialized, &T::OnWebKitInitialized>(this);
-  Fill<&S::on_browser_created, &T::OnBrowserCreated>(this);
-  Fill<&S::on_browser_destroyed, &T::OnBrowserDestroyed>(this);
-  Fill<&S::get_load_handler, &T::GetLoadHandler>(this);
-  Fill<&S::on_before_navigation, &T::OnBeforeNavigation>(this);
-  Fill<&S::on_context_created, &T::OnContextCreated>(this);
-  Fill<&S::on_context_released, &T::OnContextReleased>(this);
-  Fill<&S::on_uncaught_exception, &T::OnUncaughtException>(this);
-  Fill<&S::on_focused_node_changed, &T::OnFocusedNodeChanged>(this);
-  Fill<&S::on_process_message_received, &T::OnProcessMessageReceived>(this);
+  Fill<&S::on_render_thread_created, &T::OnRenderThreadCreated>(self);
+  Fill<&S::on_web_kit_initialized, &T::OnWebKitInitialized>(self);
+  Fill<&S::on_browser_created, &T::OnBrowserCreated>(self);
+  Fill<&S::on_browser_destroyed, &T::OnBrowserDestroyed>(self);
+  Fill<&S::get_load_handler, &T::GetLoadHandler>(self);
+  Fill<&S::on_before_navigation, &T::OnBeforeNavigation>(self);
+  Fill<&S::on_context_created, &T::OnContextCreated>(self);
+  Fill<&S::on_context_released, &T::OnContextReleased>(self);
+  Fill<&S::on_uncaught_exception, &T::OnUncaughtException>(self);
+  Fill<&S::on_focused_node_changed, &T::OnFocusedNodeChanged>(self);
+  Fill<&S::on_process_message_received, &T::OnProcessMessageReceived>(self);
 }
 
-TCefResourceBundleHandlerOwn::TCefResourceBundleHandlerOwn() {
+void FillEntries(TCefResourceBundleHandlerOwn* self) {
   using S = cef_resource_bundle_handler_t;
   using T = TCefResourceBundleHandlerOwn;
-  Fill<&S::get_localized_string, &T::GetLocalizedString>(this);
-  Fill<&S::get_data_resource, &T::GetDataResource>(this);
-  Fill<&S::get_data_resource_for_scale, &T::GetDataResourceForScale>(this);
+  Fill<&S::get_localized_string, &T::GetLocalizedString>(self);
+  Fill<&S::get_data_resource, &T::GetDataResource>(self);
+  Fill<&S::get_data_resource_for_scale, &T::GetDataResourceForScale>(self);
 }
 
-TCefResourceHandlerOwn::TCefResourceHandlerOwn() {
+void FillEntries(TCefOwn<cef_resource_handler_t, ICefResourceHandler>* self) {
   using S = cef_resource_handler_t;
-  using T = TCefResourceHandlerOwn;
-  Fill<&S::process_request, &T::ProcessRequest>(this);
-  Fill<&S::get_response_headers, &T::GetResponseHeaders>(this);
-  Fill<&S::read_response, &T::ReadResponse>(this);
-  Fill<&S::can_get_cookie, &T::CanGetCookie>(this);
-  Fill<&S::can_set_cookie, &T::CanSetCookie>(this);
-  Fill<&S::cancel, &T::Cancel>(this);
+  using T = ICefResourceHandler;
+  Fill<&S::process_request, &T::ProcessRequest>(self);
+  Fill<&S::get_response_headers, &T::GetResponseHeaders>(self);
+  Fill<&S::read_response, &T::ReadResponse>(self);
+  Fill<&S::can_get_cookie, &T::CanGetCookie>(self);
+  Fill<&S::can_set_cookie, &T::CanSetCookie>(self);
+  Fill<&S::cancel, &T::Cancel>(self);
 }
 
-TCefSchemeHandlerFactoryOwn::TCefSchemeHandlerFactoryOwn() {
-  Fill<&cef_scheme_handler_factory_t::create, &TCefSchemeHandlerFactoryOwn::Create>(this);
+void FillEntries(TCefOwn<cef_scheme_handler_factory_t, ICefSchemeHandlerFactory>* self) {
+  Fill<&cef_scheme_handler_factory_t::create, &ICefSchemeHandlerFactory::Create>(self);
 }
 
-TCefv8HandlerOwn::TCefv8HandlerOwn() {
-  Data()->execute = &v8handler_execute;
+void FillEntries(TCefOwn<cef_v8handler_t, ICefv8Handler>* self) {
+  self->Data()->execute = &v8handler_execute;
 }
 
-TCefV8AccessorOwn::TCefV8AccessorOwn() {
+void FillEntries(TCefV8AccessorOwn* self) {
   using S = cef_v8accessor_t;
   using T = TCefV8AccessorOwn;
-  Fill<&S::get, &T::Get>(this);
-  Fill<&S::set, &T::Set>(this);
+  Fill<&S::get, &T::Get>(self);
+  Fill<&S::set, &T::Set>(self);
 }
 
 // ---- the two Own classes with construction data
 
 TCefSchemeHandlerFactoryOwn::TCefSchemeHandlerFactoryOwn(TCefResourceHandlerClass handlerClass)
-    : TCefSchemeHandlerFactoryOwn() {
-  FClass = std::move(handlerClass);
-}
+    : FClass(std::move(handlerClass)) {}
 
 rtl::TRef<ICefResourceHandler> TCefSchemeHandlerFactoryOwn::Create(const rtl::TRef<ICefBrowser>& browser,
                                                                    const rtl::TRef<ICefFrame>& frame,

@@ -2,49 +2,37 @@
 // Own classes of the application and its processes: the app, the process handlers, the resource
 // bundle and resource handlers, the scheme factory, and the script handler and accessor.
 //
-// Each class is its constructor, which fills the structure's entries from the operations of
-// the interface (VoraD.Cef3.Adapter.h shows how); the interface's default bodies do nothing and
-// answer false, null or empty until a subclass overrides them.
+// Each is TCefOwn of its structure and interface (VoraD.Cef3.Own.Base.h), with FillEntries, the
+// table that fills the entries from the interface's operations, in the area's source. The
+// interface's default bodies do nothing and answer false, null or empty until overridden.
 #include <string>
-#include <vector>
 
 #include "vorad/cef3/VoraD.Cef3.Own.Base.h"
 
-class TCefAppOwn : public TCefOwn<cef_app_t>, public virtual ICefApp {
-public:
-  TCefAppOwn();
-};
+using TCefAppOwn = TCefOwn<cef_app_t, ICefApp>;
+void FillEntries(TCefAppOwn* self);
+using TCefBrowserProcessHandlerOwn =
+    TCefOwn<cef_browser_process_handler_t, ICefBrowserProcessHandler>;
+void FillEntries(TCefBrowserProcessHandlerOwn* self);
+using TCefRenderProcessHandlerOwn = TCefOwn<cef_render_process_handler_t, ICefRenderProcessHandler>;
+void FillEntries(TCefRenderProcessHandlerOwn* self);
+using TCefResourceBundleHandlerOwn =
+    TCefOwn<cef_resource_bundle_handler_t, ICefResourceBundleHandler>;
+void FillEntries(TCefResourceBundleHandlerOwn* self);
 
-class TCefBrowserProcessHandlerOwn : public TCefOwn<cef_browser_process_handler_t>,
-    public virtual ICefBrowserProcessHandler {
+class TCefResourceHandlerOwn : public TCefOwn<cef_resource_handler_t, ICefResourceHandler> {
 public:
-  TCefBrowserProcessHandlerOwn();
-};
-
-class TCefRenderProcessHandlerOwn : public TCefOwn<cef_render_process_handler_t>,
-    public virtual ICefRenderProcessHandler {
-public:
-  TCefRenderProcessHandlerOwn();
-};
-
-class TCefResourceBundleHandlerOwn : public TCefOwn<cef_resource_bundle_handler_t>,
-    public virtual ICefResourceBundleHandler {
-public:
-  TCefResourceBundleHandlerOwn();
-};
-
-class TCefResourceHandlerOwn : public TCefOwn<cef_resource_handler_t>, public virtual ICefResourceHandler {
-public:
-  TCefResourceHandlerOwn();
+  TCefResourceHandlerOwn() = default;
   // The constructor a scheme handler factory uses for every request.
   TCefResourceHandlerOwn(const rtl::TRef<ICefBrowser>& browser, const rtl::TRef<ICefFrame>& frame,
       const std::wstring& schemeName, const rtl::TRef<ICefRequest>& request);
 };
+void FillEntries(TCefOwn<cef_resource_handler_t, ICefResourceHandler>* self);
 
-class TCefSchemeHandlerFactoryOwn : public TCefOwn<cef_scheme_handler_factory_t>,
-    public virtual ICefSchemeHandlerFactory {
+class TCefSchemeHandlerFactoryOwn
+    : public TCefOwn<cef_scheme_handler_factory_t, ICefSchemeHandlerFactory> {
 public:
-  TCefSchemeHandlerFactoryOwn();
+  TCefSchemeHandlerFactoryOwn() = default;
   explicit TCefSchemeHandlerFactoryOwn(TCefResourceHandlerClass handlerClass);
   // A new handler from the class given at construction; null without one.
   rtl::TRef<ICefResourceHandler> Create(const rtl::TRef<ICefBrowser>& browser,
@@ -53,18 +41,19 @@ public:
 private:
   TCefResourceHandlerClass FClass;
 };
+void FillEntries(TCefOwn<cef_scheme_handler_factory_t, ICefSchemeHandlerFactory>* self);
 
-class TCefv8HandlerOwn : public TCefOwn<cef_v8handler_t>, public virtual ICefv8Handler {
+// The script handler's interface is also a runtime object's (TCefv8HandlerRef), so it has no
+// default body: this class gives it.
+class TCefv8HandlerOwn : public TCefOwn<cef_v8handler_t, ICefv8Handler> {
 public:
-  TCefv8HandlerOwn();
   bool Execute(const std::wstring&, const rtl::TRef<ICefv8Value>&, const TCefv8ValueArray&,
       rtl::TRef<ICefv8Value>&, std::wstring&) override { return false; }
 };
+void FillEntries(TCefOwn<cef_v8handler_t, ICefv8Handler>* self);
 
-class TCefV8AccessorOwn : public TCefOwn<cef_v8accessor_t>, public virtual ICefV8Accessor {
-public:
-  TCefV8AccessorOwn();
-};
+using TCefV8AccessorOwn = TCefOwn<cef_v8accessor_t, ICefV8Accessor>;
+void FillEntries(TCefV8AccessorOwn* self);
 
 // The accessor over two callables (getter, setter); an empty one answers false.
 class TCefFastV8Accessor : public TCefV8AccessorOwn {

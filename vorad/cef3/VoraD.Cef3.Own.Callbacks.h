@@ -2,86 +2,45 @@
 // Own classes the runtime calls back once or per item: visitors, completion callbacks, the
 // URL request client, tasks; and the callable wrappers (TCefFast...) over them.
 //
-// Each class is its constructor, which fills the structure's entries from the operations of
-// the interface (VoraD.Cef3.Adapter.h shows how); the interface's default bodies do nothing and
-// answer false, null or empty until a subclass overrides them.
+// Each is TCefOwn of its structure and interface (VoraD.Cef3.Own.Base.h), with FillEntries, the
+// table that fills the entries from the interface's operations, in the area's source. The
+// interface's default bodies do nothing and answer false, null or empty until overridden.
 #include <string>
 #include <vector>
 
 #include "vorad/cef3/VoraD.Cef3.Own.Base.h"
 
-class TCefUrlrequestClientOwn : public TCefOwn<cef_urlrequest_client_t>, public virtual ICefUrlrequestClient {
-public:
-  TCefUrlrequestClientOwn();
-};
-
-class TCefTaskOwn : public TCefOwn<cef_task_t>, public virtual ICefTask {
-public:
-  TCefTaskOwn();
-};
-
-class TCefDomVisitorOwn : public TCefOwn<cef_domvisitor_t>, public virtual ICefDomVisitor {
-public:
-  TCefDomVisitorOwn();
-};
-
-class TCefStringVisitorOwn : public TCefOwn<cef_string_visitor_t>, public virtual ICefStringVisitor {
-public:
-  TCefStringVisitorOwn();
-};
-
-class TCefCookieVisitorOwn : public TCefOwn<cef_cookie_visitor_t>, public virtual ICefCookieVisitor {
-public:
-  TCefCookieVisitorOwn();
-};
-
-class TCefSetCookieCallbackOwn : public TCefOwn<cef_set_cookie_callback_t>,
-    public virtual ICefSetCookieCallback {
-public:
-  TCefSetCookieCallbackOwn();
-};
-
-class TCefDeleteCookiesCallbackOwn : public TCefOwn<cef_delete_cookies_callback_t>,
-    public virtual ICefDeleteCookiesCallback {
-public:
-  TCefDeleteCookiesCallbackOwn();
-};
-
-class TCefCompletionCallbackOwn : public TCefOwn<cef_completion_callback_t>,
-    public virtual ICefCompletionCallback {
-public:
-  TCefCompletionCallbackOwn();
-};
-
-class TCefRunFileDialogCallbackOwn : public TCefOwn<cef_run_file_dialog_callback_t>,
-    public virtual ICefRunFileDialogCallback {
-public:
-  TCefRunFileDialogCallbackOwn();
-};
-
-class TCefWebPluginInfoVisitorOwn : public TCefOwn<cef_web_plugin_info_visitor_t>,
-    public virtual ICefWebPluginInfoVisitor {
-public:
-  TCefWebPluginInfoVisitorOwn();
-};
-
-class TCefWebPluginUnstableCallbackOwn : public TCefOwn<cef_web_plugin_unstable_callback_t>,
-    public virtual ICefWebPluginUnstableCallback {
-public:
-  TCefWebPluginUnstableCallbackOwn();
-};
-
-class TCefNavigationEntryVisitorOwn : public TCefOwn<cef_navigation_entry_visitor_t>,
-    public virtual ICefNavigationEntryVisitor {
-public:
-  TCefNavigationEntryVisitorOwn();
-};
-
-class TCefPdfPrintCallbackOwn : public TCefOwn<cef_pdf_print_callback_t>,
-    public virtual ICefPdfPrintCallback {
-public:
-  TCefPdfPrintCallbackOwn();
-};
+using TCefUrlrequestClientOwn = TCefOwn<cef_urlrequest_client_t, ICefUrlrequestClient>;
+void FillEntries(TCefUrlrequestClientOwn* self);
+using TCefTaskOwn = TCefOwn<cef_task_t, ICefTask>;
+void FillEntries(TCefTaskOwn* self);
+using TCefDomVisitorOwn = TCefOwn<cef_domvisitor_t, ICefDomVisitor>;
+void FillEntries(TCefDomVisitorOwn* self);
+using TCefStringVisitorOwn = TCefOwn<cef_string_visitor_t, ICefStringVisitor>;
+void FillEntries(TCefStringVisitorOwn* self);
+using TCefCookieVisitorOwn = TCefOwn<cef_cookie_visitor_t, ICefCookieVisitor>;
+void FillEntries(TCefCookieVisitorOwn* self);
+using TCefSetCookieCallbackOwn = TCefOwn<cef_set_cookie_callback_t, ICefSetCookieCallback>;
+void FillEntries(TCefSetCookieCallbackOwn* self);
+using TCefDeleteCookiesCallbackOwn =
+    TCefOwn<cef_delete_cookies_callback_t, ICefDeleteCookiesCallback>;
+void FillEntries(TCefDeleteCookiesCallbackOwn* self);
+using TCefCompletionCallbackOwn = TCefOwn<cef_completion_callback_t, ICefCompletionCallback>;
+void FillEntries(TCefCompletionCallbackOwn* self);
+using TCefRunFileDialogCallbackOwn =
+    TCefOwn<cef_run_file_dialog_callback_t, ICefRunFileDialogCallback>;
+void FillEntries(TCefRunFileDialogCallbackOwn* self);
+using TCefWebPluginInfoVisitorOwn =
+    TCefOwn<cef_web_plugin_info_visitor_t, ICefWebPluginInfoVisitor>;
+void FillEntries(TCefWebPluginInfoVisitorOwn* self);
+using TCefWebPluginUnstableCallbackOwn =
+    TCefOwn<cef_web_plugin_unstable_callback_t, ICefWebPluginUnstableCallback>;
+void FillEntries(TCefWebPluginUnstableCallbackOwn* self);
+using TCefNavigationEntryVisitorOwn =
+    TCefOwn<cef_navigation_entry_visitor_t, ICefNavigationEntryVisitor>;
+void FillEntries(TCefNavigationEntryVisitorOwn* self);
+using TCefPdfPrintCallbackOwn = TCefOwn<cef_pdf_print_callback_t, ICefPdfPrintCallback>;
+void FillEntries(TCefPdfPrintCallbackOwn* self);
 
 // ---- Callable wrappers (TCefFast): an empty callable answers false / does nothing.
 

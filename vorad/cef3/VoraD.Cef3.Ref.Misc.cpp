@@ -1,8 +1,6 @@
 // Ref operations whose contract the call template does not cover, each with the reason.
 #include "vorad/cef3/VoraD.Cef3.Ref.Misc.h"
 
-#include "vorad/cef3/VoraD.Cef3.Api.Table.h"
-
 // The wrappers adopting each structure of this area (declared in VoraD.Cef3.Ref.h).
 rtl::TRef<ICefRequestCallback> UnWrap(cef_request_callback_t* data) {
   return data ? new TCefRequestCallbackRef(data) : nullptr;
@@ -75,26 +73,4 @@ void TCefSslInfoRef::GetDerencodedIssuerChain(std::vector<rtl::TRef<ICefBinaryVa
 
 void TCefSslInfoRef::GetPemencodedIssuerChain(std::vector<rtl::TRef<ICefBinaryValue>>& chain) {
   ReadIssuerChain<&cef_sslinfo_t::get_pemencoded_issuer_chain>(Data(), chain);
-}
-
-// ---- factory operations: create or fetch through an export and adopt the result
-
-rtl::TRef<ICefTaskRunner> TCefTaskRunnerRef::GetForCurrentThread() {
-  return CallExport(CefApi.cef_task_runner_get_for_current_thread);
-}
-
-rtl::TRef<ICefTaskRunner> TCefTaskRunnerRef::GetForThread(cef_thread_id_t threadId) {
-  return CallExport(CefApi.cef_task_runner_get_for_thread, threadId);
-}
-
-rtl::TRef<ICefCommandLine> TCefCommandLineRef::New() {
-  return CallExport(CefApi.cef_command_line_create);
-}
-
-rtl::TRef<ICefCommandLine> TCefCommandLineRef::Global() {
-  return CallExport(CefApi.cef_command_line_get_global);
-}
-
-rtl::TRef<ICefDragData> TCefDragDataRef::New() {
-  return CallExport(CefApi.cef_drag_data_create);
 }

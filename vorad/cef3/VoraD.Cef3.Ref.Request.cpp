@@ -1,7 +1,6 @@
 // Ref operations whose contract the call template does not cover, each with the reason.
 #include "vorad/cef3/VoraD.Cef3.Ref.Request.h"
 
-#include "vorad/cef3/VoraD.Cef3.Api.Table.h"
 #include "vorad/cef3/VoraD.Cef3.Own.Callbacks.h"
 
 // The wrappers adopting each structure of this area (declared in VoraD.Cef3.Ref.h).
@@ -50,59 +49,14 @@ bool TCefRequestContextRef::SetPreference(const std::wstring& name,
   return result;
 }
 
-// ---- factory operations: create or fetch through an export and adopt the result
-
-rtl::TRef<ICefPostData> TCefPostDataRef::New() {
-  return CallExport(CefApi.cef_post_data_create);
-}
-
-rtl::TRef<ICefPostDataElement> TCefPostDataElementRef::New() {
-  return CallExport(CefApi.cef_post_data_element_create);
-}
-
-rtl::TRef<ICefRequest> TCefRequestRef::New() {
-  return CallExport(CefApi.cef_request_create);
-}
-
-rtl::TRef<ICefResponse> TCefResponseRef::New() {
-  return CallExport(CefApi.cef_response_create);
-}
-
-rtl::TRef<ICefCookieManager> TCefCookieManagerRef::Global(const rtl::TRef<ICefCompletionCallback>& callback) {
-  return CallExport(CefApi.cef_cookie_manager_get_global_manager, callback);
-}
+// ---- factory operations over a callable: its wrapper made here, where the Own classes are known
 
 rtl::TRef<ICefCookieManager> TCefCookieManagerRef::GlobalProc(const TCefCompletionCallbackProc& callback) {
   return Global(rtl::TRef<ICefCompletionCallback>(new TCefFastCompletionCallback(callback)));
-}
-
-rtl::TRef<ICefCookieManager> TCefCookieManagerRef::New(const std::wstring& path, bool persistSessionCookies,
-                                                       const rtl::TRef<ICefCompletionCallback>& callback) {
-  return CallExport(CefApi.cef_cookie_manager_create_manager, path, persistSessionCookies, callback);
 }
 
 rtl::TRef<ICefCookieManager> TCefCookieManagerRef::NewProc(const std::wstring& path, bool persistSessionCookies,
                                                            const TCefCompletionCallbackProc& callback) {
   return New(path, persistSessionCookies,
              rtl::TRef<ICefCompletionCallback>(new TCefFastCompletionCallback(callback)));
-}
-
-rtl::TRef<ICefUrlRequest> TCefUrlRequestRef::New(const rtl::TRef<ICefRequest>& request,
-                                                 const rtl::TRef<ICefUrlrequestClient>& client,
-                                                 const rtl::TRef<ICefRequestContext>& requestContext) {
-  return CallExport(CefApi.cef_urlrequest_create, request, client, requestContext);
-}
-
-rtl::TRef<ICefRequestContext> TCefRequestContextRef::Global() {
-  return CallExport(CefApi.cef_request_context_get_global_context);
-}
-
-rtl::TRef<ICefRequestContext> TCefRequestContextRef::New(const cef_request_context_settings_t& settings,
-                                                         const rtl::TRef<ICefRequestContextHandler>& handler) {
-  return CallExport(CefApi.cef_request_context_create_context, settings, handler);
-}
-
-rtl::TRef<ICefRequestContext> TCefRequestContextRef::Shared(const rtl::TRef<ICefRequestContext>& other,
-                                                            const rtl::TRef<ICefRequestContextHandler>& handler) {
-  return CallExport(CefApi.create_context_shared, other, handler);
 }
