@@ -346,8 +346,12 @@ public:
   rtl::TRef<ICefBinaryValue> GetDerencoded() override { return Call<&C::get_derencoded>(); }
   rtl::TRef<ICefBinaryValue> GetPemencoded() override { return Call<&C::get_pemencoded>(); }
   size_t GetIssuerChainSize() override { return Call<&C::get_issuer_chain_size>(); }
-  void GetDerencodedIssuerChain(std::vector<rtl::TRef<ICefBinaryValue>>& chain) override;
-  void GetPemencodedIssuerChain(std::vector<rtl::TRef<ICefBinaryValue>>& chain) override;
+  void GetDerencodedIssuerChain(std::vector<rtl::TRef<ICefBinaryValue>>& chain) override {
+    CallCounted<&C::get_derencoded_issuer_chain, &C::get_issuer_chain_size>(chain);
+  }
+  void GetPemencodedIssuerChain(std::vector<rtl::TRef<ICefBinaryValue>>& chain) override {
+    CallCounted<&C::get_pemencoded_issuer_chain, &C::get_issuer_chain_size>(chain);
+  }
 };
 
 class TCefRunContextMenuCallbackRef : public TCefRef<cef_run_context_menu_callback_t, ICefRunContextMenuCallback> {

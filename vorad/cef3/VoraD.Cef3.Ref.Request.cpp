@@ -1,9 +1,8 @@
-// Ref operations whose contract the call template does not cover, each with the reason.
+// The wrappers adopting each structure of this area (declared in VoraD.Cef3.Ref.h).
 #include "vorad/cef3/VoraD.Cef3.Ref.Request.h"
 
 #include "vorad/cef3/VoraD.Cef3.Own.Callbacks.h"
 
-// The wrappers adopting each structure of this area (declared in VoraD.Cef3.Ref.h).
 rtl::TRef<ICefPostData> UnWrap(cef_post_data_t* data) { return data ? new TCefPostDataRef(data) : nullptr; }
 rtl::TRef<ICefPostDataElement> UnWrap(cef_post_data_element_t* data) {
   return data ? new TCefPostDataElementRef(data) : nullptr;
@@ -24,29 +23,6 @@ rtl::TRef<ICefRequestContext> UnWrap(cef_request_context_t* data) {
 }
 rtl::TRef<ICefRequestContextHandler> UnWrap(cef_request_context_handler_t* data) {
   return data ? new TCefRequestContextHandlerRef(data) : nullptr;
-}
-
-// Counted out-array of structures, each adopted; sized by the count entry, and the entry
-// reports how many it wrote.
-void TCefPostDataRef::GetElements(std::vector<rtl::TRef<ICefPostDataElement>>& elements) {
-  cef_post_data_t* self = Data();
-  if (!self->get_elements) return;
-  size_t count = self->get_element_count ? self->get_element_count(self) : 0;
-  std::vector<cef_post_data_element_t*> items(count, nullptr);
-  self->get_elements(self, &count, items.data());
-  elements.clear();
-  for (size_t i = 0; i < count && i < items.size(); ++i) elements.push_back(::UnWrap(items[i]));
-}
-
-// Out-string: the entry fills `error`, which is copied and cleared. Nothing is handed over when
-// the entry is missing.
-bool TCefRequestContextRef::SetPreference(const std::wstring& name,
-    const rtl::TRef<ICefValue>& value, std::wstring& error) {
-  if (!Data()->set_preference) return false;
-  cef_string_t error_{};
-  const bool result = Call<&C::set_preference>(name, value, &error_);
-  error = TCef3Helper::CefStringClearAndGet(&error_);
-  return result;
 }
 
 // ---- factory operations over a callable: its wrapper made here, where the Own classes are known

@@ -14,7 +14,9 @@ public:
   bool IsReadOnly() override { return Call<&C::is_read_only>(); }
   bool HasExcludedElements() override { return Call<&C::has_excluded_elements>(); }
   size_t GetElementCount() override { return Call<&C::get_element_count>(); }
-  void GetElements(std::vector<rtl::TRef<ICefPostDataElement>>& elements) override;
+  void GetElements(std::vector<rtl::TRef<ICefPostDataElement>>& elements) override {
+    CallCounted<&C::get_elements, &C::get_element_count>(elements);
+  }
   bool RemoveElement(const rtl::TRef<ICefPostDataElement>& element) override {
     return Call<&C::remove_element>(element);
   }
@@ -202,7 +204,9 @@ public:
   }
   bool CanSetPreference(const std::wstring& name) override { return Call<&C::can_set_preference>(name); }
   bool SetPreference(const std::wstring& name, const rtl::TRef<ICefValue>& value,
-      std::wstring& error) override;
+      std::wstring& error) override {
+    return Call<&C::set_preference>(name, value, error);
+  }
   void ClearCertificateExceptions(const rtl::TRef<ICefCompletionCallback>& callback) override {
     Call<&C::clear_certificate_exceptions>(callback);
   }

@@ -1,4 +1,5 @@
-// Ref operations whose contract the call template does not cover, each with the reason. The
+// Ref operations whose contract the call template does not cover: a list of script values goes
+// as a count and an array, two parameters of the entry for one argument of the operation. The
 // entry is checked first: with it missing, nothing is handed over and no out-slot is touched.
 #include "vorad/cef3/VoraD.Cef3.Ref.Script.h"
 
@@ -49,30 +50,12 @@ rtl::TRef<ICefv8Value> TCefv8ValueRef::ExecuteFunctionWithContext(
                                                  arguments_.data());
 }
 
-// Out-slots: the result and the exception come back as references, each adopted.
-bool TCefv8ContextRef::Eval(const std::wstring& code, rtl::TRef<ICefv8Value>& retval,
-    rtl::TRef<ICefV8Exception>& exception) {
-  if (!Data()->eval) return false;
-  cef_v8value_t* retval_ = nullptr;
-  cef_v8exception_t* exception_ = nullptr;
-  const bool result = Call<&C::eval>(code, &retval_, &exception_);
-  retval = ::UnWrap(retval_);
-  exception = ::UnWrap(exception_);
-  return result;
-}
-
-// A counted argument array, and out-slots for the result (adopted) and the exception text.
+// A counted argument array.
 bool TCefv8HandlerRef::Execute(const std::wstring& name, const rtl::TRef<ICefv8Value>& object,
     const TCefv8ValueArray& arguments, rtl::TRef<ICefv8Value>& retval, std::wstring& exception) {
   if (!Data()->execute) return false;
   std::vector<cef_v8value_t*> arguments_ = ArgumentArray(arguments);
-  cef_v8value_t* retval_ = nullptr;
-  cef_string_t exception_{};
-  const bool result = Call<&C::execute>(name, object, arguments_.size(), arguments_.data(),
-                                        &retval_, &exception_);
-  retval = ::UnWrap(retval_);
-  exception = TCef3Helper::CefStringClearAndGet(&exception_);
-  return result;
+  return Call<&C::execute>(name, object, arguments_.size(), arguments_.data(), retval, exception);
 }
 
 // ---- factory operations over a callable: its wrapper made here, where the Own classes are known

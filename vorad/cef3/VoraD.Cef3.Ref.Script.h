@@ -122,7 +122,9 @@ public:
   bool Exit() override { return Call<&C::exit>(); }
   bool IsSame(const rtl::TRef<ICefv8Context>& that) override { return Call<&C::is_same>(that); }
   bool Eval(const std::wstring& code, rtl::TRef<ICefv8Value>& retval,
-      rtl::TRef<ICefV8Exception>& exception) override;
+      rtl::TRef<ICefV8Exception>& exception) override {
+    return Call<&C::eval>(code, retval, exception);
+  }
 };
 
 class TCefV8StackFrameRef : public TCefRef<cef_v8stack_frame_t, ICefV8StackFrame> {

@@ -4,6 +4,7 @@
 // of one entry of the structure through CallEntry (VoraD.Cef3.Call.h), each factory one call of
 // one export of the runtime's table through CallExport.
 #include <utility>
+#include <vector>
 
 #include "vorad/cef3/VoraD.Cef3.Api.Table.h"
 #include "vorad/cef3/VoraD.Cef3.Call.h"
@@ -89,5 +90,10 @@ protected:
   template <auto Entry, class... A>
   auto Call(A&&... args) const {
     return CallEntry<Entry>(Data(), std::forward<A>(args)...);
+  }
+  // Reads a counted out-array: `CallCounted<&C::get_elements, &C::get_element_count>(elements)`.
+  template <auto Entry, auto CountEntry, class T>
+  void CallCounted(std::vector<T>& out) const {
+    CallCountedOut<CountEntry>(Data(), Data()->*Entry, out);
   }
 };
