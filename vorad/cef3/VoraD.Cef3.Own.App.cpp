@@ -1,4 +1,4 @@
-// The Own classes' structures: each entry made from its operation (see VoraD.Cef3.Adapter.h).
+// The table of each Own class (FillEntries): each entry made from its operation (Adapter.h).
 #include "vorad/cef3/VoraD.Cef3.Own.App.h"
 
 #include "vorad/cef3/VoraD.Cef3.Adapter.h"

@@ -39,8 +39,8 @@ protected:
 
 // The Own class of structure S behind interface I, named in its area's header
 // (TCefLoadHandlerOwn = TCefOwn<cef_load_handler_t, ICefLoadHandler>). The constructor fills the
-// structure's entries: FillEntries, the table of S in the area's source (VoraD.Cef3.Adapter.h),
-// declared beside the name and found by its argument.
+// structure's entries by FillEntries, the table of S in the area's source, declared beside the
+// name and found by its argument.
 template <class S, class I>
 class TCefOwn : public TCefBaseOwn, public virtual I {
 public:
