@@ -365,6 +365,92 @@ TEST(BindingCallEntry, ArgumentsAndResultsConvertByTheirTypes) {
   EXPECT_EQ(std::vector<int>({key, shift, ctrl, alt}), std::vector<int>({65, 0, 1, 0}));
 }
 
+// Out-slots and counted out-arrays: what the runtime wrote comes back copied or adopted, its
+// strings cleared once; nothing is touched when the entry is missing.
+std::atomic<int> gStringClears{0};
+cef_string_utf16_clear_fn gRealStringClear = nullptr;
+void CEF_EXPORT CountingStringClear(cef_string_utf16_t* text) {
+  ++gStringClears;
+  gRealStringClear(text);
+}
+TFake<cef_v8value_t>* gEvalResult = nullptr;
+TFake<cef_post_data_element_t>* gElement = nullptr;
+
+TEST(BindingCallEntry, OutSlotsAndCountedOutArraysComeBackConverted) {
+  BindRuntimeTable();
+  TFake<cef_request_context_t> context;
+  TRef<ICefRequestContext> contextRef = TCefRequestContextRef::UnWrap(context.Handed());
+  std::wstring error = L"untouched";
+  EXPECT_FALSE(contextRef->SetPreference(L"p", nullptr, error));
+  EXPECT_EQ(error, L"untouched");
+  context.s.set_preference = [](cef_request_context_t*, const cef_string_t* name, cef_value_t*,
+                                cef_string_t* text) CALLBACK -> int {
+    TCef3Helper::CefStringSet(text, L"no " + TCef3Helper::CefString(name));
+    return 0;
+  };
+  gRealStringClear = CefApi.cef_string_utf16_clear;
+  CefApi.cef_string_utf16_clear = &CountingStringClear;
+  gStringClears = 0;
+  EXPECT_FALSE(contextRef->SetPreference(L"p", nullptr, error));
+  CefApi.cef_string_utf16_clear = gRealStringClear;
+  EXPECT_EQ(error, L"no p");
+  EXPECT_EQ(gStringClears, 1);
+
+  TFake<cef_v8context_t> script;
+  TFake<cef_v8value_t> value;
+  TRef<ICefv8Context> scriptRef = TCefv8ContextRef::UnWrap(script.Handed());
+  TRef<ICefv8Value> retval = TCefv8ValueRef::UnWrap(value.Handed());
+  TRef<ICefV8Exception> exception;
+  ICefv8Value* before = retval.Get();
+  EXPECT_FALSE(scriptRef->Eval(L"1", retval, exception));
+  EXPECT_EQ(retval.Get(), before) << "kept";
+  EXPECT_EQ(value.refs, 2);
+  gEvalResult = &value;
+  script.s.eval = [](cef_v8context_t*, const cef_string_t*, cef_v8value_t** result,
+                     cef_v8exception_t** raised) CALLBACK -> int {
+    *result = gEvalResult->Handed();
+    *raised = nullptr;
+    return 1;
+  };
+  EXPECT_TRUE(scriptRef->Eval(L"1", retval, exception));
+  ASSERT_TRUE(retval);
+  EXPECT_FALSE(exception);
+  EXPECT_EQ(value.refs, 2) << "the earlier wrapper released, the new one adopted";
+  retval = nullptr;
+  EXPECT_EQ(value.refs, 1);
+
+  // Sized by the count entry; only as many as the entry reports it wrote are kept.
+  TFake<cef_post_data_t> post;
+  TFake<cef_post_data_element_t> element;
+  TRef<ICefPostData> postRef = TCefPostDataRef::UnWrap(post.Handed());
+  std::vector<TRef<ICefPostDataElement>> elements(4);
+  postRef->GetElements(elements);
+  EXPECT_EQ(elements.size(), 4u) << "no entry, no change";
+  gElement = &element;
+  post.s.get_element_count = [](cef_post_data_t*) CALLBACK -> size_t { return 3; };
+  post.s.get_elements = [](cef_post_data_t*, size_t* count, cef_post_data_element_t** items) CALLBACK {
+    if (*count != 3) return;
+    items[0] = gElement->Handed();
+    items[1] = gElement->Handed();
+    *count = 2;
+  };
+  postRef->GetElements(elements);
+  EXPECT_EQ(elements.size(), 2u);
+  EXPECT_EQ(element.refs, 3) << "each adopted";
+  elements.clear();
+  EXPECT_EQ(element.refs, 1);
+
+  TFake<cef_browser_t> browser;
+  TRef<ICefBrowser> browserRef = TCefBrowserRef::UnWrap(browser.Handed());
+  browser.s.get_frame_count = [](cef_browser_t*) CALLBACK -> size_t { return 2; };
+  browser.s.get_frame_identifiers = [](cef_browser_t*, size_t* count, int64_t* ids) CALLBACK {
+    for (size_t i = 0; i < *count; ++i) ids[i] = 10 + static_cast<int64_t>(i);
+  };
+  std::vector<int64_t> identifiers;
+  browserRef->GetFrameIdentifiers(identifiers);
+  EXPECT_EQ(identifiers, (std::vector<int64_t>{10, 11}));
+}
+
 // Entries made from the table: each argument and result crosses by its type, in/out strings go
 // back only after an operation that succeeded, and a failure names the entry it happened in.
 class TTooltipHandler : public TCefDisplayHandlerOwn {
@@ -423,6 +509,9 @@ TEST(BindingAdapters, TableEntriesConvertByTypeAndNameTheirEntryOnFailure) {
   EXPECT_EQ(k->on_pre_key_event(k, nullptr, nullptr, nullptr, &shortcut), 1);
   EXPECT_EQ(shortcut, 1);
   EXPECT_EQ(k->on_pre_key_event(k, nullptr, nullptr, nullptr, nullptr), 1) << "a null slot is no fault";
+  // What a subclass leaves alone answers the interface's default.
+  EXPECT_EQ(k->on_key_event(k, nullptr, nullptr, nullptr), 0);
+  EXPECT_EQ(d->on_console_message(d, nullptr, nullptr, nullptr, 1), 0);
 
   TRef<TLoadClient> client(new TLoadClient());
   TRef<TRaisingLoadHandler> load(new TRaisingLoadHandler());
@@ -430,6 +519,7 @@ TEST(BindingAdapters, TableEntriesConvertByTypeAndNameTheirEntryOnFailure) {
   auto* c = client->Data();
   cef_load_handler_t* handed = c->get_load_handler(c);
   EXPECT_EQ(handed, load->Data());
+  EXPECT_EQ(c->get_dialog_handler(c), nullptr);
   EXPECT_EQ(load->RefCount(), 3) << "ours, the client's and one for the runtime";
 
   std::wstring seenEntry;

@@ -2,12 +2,12 @@
 // How the runtime reaches an Own object: the entries of its structure are made from the
 // object's virtual operations.
 //
-//   Fill<&cef_load_handler_t::on_load_end, &TCefLoadHandlerOwn::OnLoadEnd>(Data());
+//   Fill<&cef_load_handler_t::on_load_end, &TCefLoadHandlerOwn::OnLoadEnd>(self);
 //
 // puts into the structure Adapter<...>::Entry, which finds the owner behind `self`, converts
 // each runtime argument to the operation's parameter (TArg: one rule per pair of types), calls
 // the operation, and converts its result (TResult), all under AdapterGuard. Only the sources of
-// the Own classes include this header.
+// the Own classes include this header; each holds the tables (FillEntries) of its area.
 #include <array>
 #include <exception>
 #include <string>
@@ -155,17 +155,20 @@ struct TResult<S*, rtl::TRef<I>> {
 template <class S, class F>
 F FieldType(F S::*);
 
-template <auto Field, auto Method, class Entry = decltype(FieldType(Field)),
+// `Own` is the Own class whose structure it is; the operation may be declared by its interface,
+// and a virtual one reaches the subclass's override.
+template <auto Field, auto Method, class Own, class Entry = decltype(FieldType(Field)),
           class Operation = decltype(Method)>
 struct Adapter;
 
-template <auto Field, auto Method, class CR, class S, class... C, class T, class R, class... P>
-struct Adapter<Field, Method, CR(CEF_CALLBACK*)(S*, C...), R (T::*)(P...)> {
+template <auto Field, auto Method, class Own, class CR, class S, class... C, class T, class R,
+          class... P>
+struct Adapter<Field, Method, Own, CR(CEF_CALLBACK*)(S*, C...), R (T::*)(P...)> {
   static_assert(sizeof...(C) == sizeof...(P), "the operation takes the entry's arguments");
 
   static CR CEF_CALLBACK Entry(S* self, C... arguments) {
     return AdapterGuard(EntryName<Field>.data(), [&]() -> CR {
-      auto* owner = static_cast<T*>(TCefBaseOwn::OwnerOf(self));
+      T* owner = static_cast<Own*>(TCefBaseOwn::OwnerOf(self));
       std::tuple<TArg<C, P>...> args(arguments...);
       const auto call = [&](auto&... a) { return (owner->*Method)(a.Get()...); };
       if constexpr (std::is_void_v<R>) {
@@ -190,9 +193,9 @@ struct Adapter<Field, Method, CR(CEF_CALLBACK*)(S*, C...), R (T::*)(P...)> {
   }
 };
 
-template <auto Field, auto Method, class S>
-void Fill(S* data) {
-  data->*Field = &Adapter<Field, Method>::Entry;
+template <auto Field, auto Method, class Own>
+void Fill(Own* self) {
+  self->Data()->*Field = &Adapter<Field, Method, Own>::Entry;
 }
 
 }  // namespace cef3own

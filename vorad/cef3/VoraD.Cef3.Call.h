@@ -13,8 +13,11 @@
 //   const std::vector<std::wstring>&  a runtime list filled for the call, freed after it
 //   std::vector<std::wstring>&        a runtime list the entry fills, read back after the call
 //   rtl::TRef<I>                      the structure with one added reference (the runtime's)
+//   std::wstring& for a cef_string_t* an out-string: empty for the call, copied and cleared after
+//   rtl::TRef<I>& for an S**          an out-object: null for the call, adopted after it
 //   T& for a T* parameter             its address (scalar out-arguments)
 //   anything else                     as it is (bool becomes 0/1 by the usual conversion)
+// Out-arguments are written only when the entry was called.
 // Results, runtime -> native, chosen by the operation's return type:
 //   bool                              entry's int != 0
 //   std::wstring                      copy of the user-free string, which is then freed
@@ -56,14 +59,35 @@ struct TCefStringListOut {
   std::vector<std::wstring>& Target;
 };
 
+struct TCefStringOut {
+  explicit TCefStringOut(std::wstring& target) : Target(target) {}
+  ~TCefStringOut() noexcept(false) { Target = TCef3Helper::CefStringClearAndGet(&Text); }
+  operator cef_string_t*() { return &Text; }
+  cef_string_t Text{};
+  std::wstring& Target;
+};
+
+template <class S, class I>
+struct TCefObjectOut {
+  explicit TCefObjectOut(rtl::TRef<I>& target) : Target(target) {}
+  ~TCefObjectOut() noexcept(false) { Target = CefAdopt<I>(Slot); }
+  operator S**() { return &Slot; }
+  S* Slot = nullptr;
+  rtl::TRef<I>& Target;
+};
+
 template <class P, class A>
 auto CefEntryArg(A&& arg) {
   using N = std::remove_cvref_t<A>;
   if constexpr (std::is_same_v<N, std::wstring>) {
-    return TCefStringView{TCef3Helper::CefString(arg)};
+    if constexpr (std::is_same_v<P, cef_string_t*>) return TCefStringOut(arg);
+    else return TCefStringView{TCef3Helper::CefString(arg)};
   } else if constexpr (std::is_same_v<N, std::vector<std::wstring>>) {
     if constexpr (std::is_const_v<std::remove_reference_t<A>>) return TCefStringListIn(arg);
     else return TCefStringListOut(arg);
+  } else if constexpr (IsCefRef<N> && std::is_pointer_v<std::remove_pointer_t<P>>) {
+    return TCefObjectOut<std::remove_pointer_t<std::remove_pointer_t<P>>,
+                         typename TCefRefTraits<N>::Interface>(arg);
   } else if constexpr (IsCefRef<N>) {
     return CefHandOver<std::remove_pointer_t<P>>(arg);
   } else if constexpr (std::is_same_v<P, std::remove_reference_t<A>*>) {
@@ -116,6 +140,20 @@ auto CallEntryAs(TCefEntrySignature<R, P...>, S* self, A&&... args) {
 template <auto Entry, class S, class... A>
 auto CallEntry(S* self, A&&... args) {
   return CallEntryAs<Entry>(decltype(CefEntrySignatureOf(Entry)){}, self, std::forward<A>(args)...);
+}
+
+// A counted out-array: `entry` fills as many items as `CountEntry` answers and reports how many
+// it wrote, which go to `out` converted as results (structures adopted). With `entry` missing
+// `out` is left alone.
+template <auto CountEntry, class S, class Item, class T>
+void CallCountedOut(S* self, void(CEF_CALLBACK* entry)(S*, size_t*, Item*), std::vector<T>& out) {
+  if (!entry) return;
+  size_t count = CallEntry<CountEntry>(self);
+  std::vector<Item> items(count, Item{});
+  entry(self, &count, items.data());
+  out.clear();
+  for (size_t i = 0; i < count && i < items.size(); ++i)
+    out.push_back(static_cast<T>(TCefEntryResult<Item>(items[i])));
 }
 
 // Calls an export of the runtime's table (CefApi) the same way: a missing export gives the

@@ -4,10 +4,8 @@
 // TCefBaseRef (VoraD.Cef3.Ref.h): a runtime structure the program holds; the Ref classes are
 // split by area into VoraD.Cef3.Ref.*.h.
 //
-// TCefBaseOwn: a program object the runtime calls. Its structure lives in one block right
-// after a pointer back to the object, so an entry recovers its object without a table. The
-// structure's add_ref/release/has_one_ref work on the object's own count, shared with the
-// program's interface references.
+// TCefBaseOwn (VoraD.Cef3.Own.Base.h): a program object the runtime calls; the Own classes are
+// split by area into VoraD.Cef3.Own.*.h.
 //
 // Threads: the runtime calls Own entries on whichever of its threads the callback belongs to;
 // counts are atomic, and the adapters use only the object and temporaries.

@@ -1,4 +1,4 @@
-// The Own classes' structures: each entry made from its operation (see VoraD.Cef3.Adapter.h).
+// The table of each Own class (FillEntries): each entry made from its operation (Adapter.h).
 #include "vorad/cef3/VoraD.Cef3.Own.App.h"
 
 #include "vorad/cef3/VoraD.Cef3.Adapter.h"
@@ -30,81 +30,79 @@ int CEF_CALLBACK v8handler_execute(cef_v8handler_t* self, const cef_string_t* na
 
 }  // namespace
 
-TCefAppOwn::TCefAppOwn() {
+void FillEntries(TCefAppOwn* self) {
   using S = cef_app_t;
   using T = TCefAppOwn;
-  Fill<&S::on_before_command_line_processing, &T::OnBeforeCommandLineProcessing>(Data());
-  Fill<&S::on_register_custom_schemes, &T::OnRegisterCustomSchemes>(Data());
-  Fill<&S::get_resource_bundle_handler, &T::GetResourceBundleHandler>(Data());
-  Fill<&S::get_browser_process_handler, &T::GetBrowserProcessHandler>(Data());
-  Fill<&S::get_render_process_handler, &T::GetRenderProcessHandler>(Data());
+  Fill<&S::on_before_command_line_processing, &T::OnBeforeCommandLineProcessing>(self);
+  Fill<&S::on_register_custom_schemes, &T::OnRegisterCustomSchemes>(self);
+  Fill<&S::get_resource_bundle_handler, &T::GetResourceBundleHandler>(self);
+  Fill<&S::get_browser_process_handler, &T::GetBrowserProcessHandler>(self);
+  Fill<&S::get_render_process_handler, &T::GetRenderProcessHandler>(self);
 }
 
-TCefBrowserProcessHandlerOwn::TCefBrowserProcessHandlerOwn() {
+void FillEntries(TCefBrowserProcessHandlerOwn* self) {
   using S = cef_browser_process_handler_t;
   using T = TCefBrowserProcessHandlerOwn;
-  Fill<&S::on_context_initialized, &T::OnContextInitialized>(Data());
-  Fill<&S::on_before_child_process_launch, &T::OnBeforeChildProcessLaunch>(Data());
-  Fill<&S::on_render_process_thread_created, &T::OnRenderProcessThreadCreated>(Data());
+  Fill<&S::on_context_initialized, &T::OnContextInitialized>(self);
+  Fill<&S::on_before_child_process_launch, &T::OnBeforeChildProcessLaunch>(self);
+  Fill<&S::on_render_process_thread_created, &T::OnRenderProcessThreadCreated>(self);
   // get_print_handler stays null: the runtime uses its own default
 }
 
-TCefRenderProcessHandlerOwn::TCefRenderProcessHandlerOwn() {
+void FillEntries(TCefRenderProcessHandlerOwn* self) {
   using S = cef_render_process_handler_t;
   using T = TCefRenderProcessHandlerOwn;
-  Fill<&S::on_render_thread_created, &T::OnRenderThreadCreated>(Data());
-  Fill<&S::on_web_kit_initialized, &T::OnWebKitInitialized>(Data());
-  Fill<&S::on_browser_created, &T::OnBrowserCreated>(Data());
-  Fill<&S::on_browser_destroyed, &T::OnBrowserDestroyed>(Data());
-  Fill<&S::get_load_handler, &T::GetLoadHandler>(Data());
-  Fill<&S::on_before_navigation, &T::OnBeforeNavigation>(Data());
-  Fill<&S::on_context_created, &T::OnContextCreated>(Data());
-  Fill<&S::on_context_released, &T::OnContextReleased>(Data());
-  Fill<&S::on_uncaught_exception, &T::OnUncaughtException>(Data());
-  Fill<&S::on_focused_node_changed, &T::OnFocusedNodeChanged>(Data());
-  Fill<&S::on_process_message_received, &T::OnProcessMessageReceived>(Data());
+  Fill<&S::on_render_thread_created, &T::OnRenderThreadCreated>(self);
+  Fill<&S::on_web_kit_initialized, &T::OnWebKitInitialized>(self);
+  Fill<&S::on_browser_created, &T::OnBrowserCreated>(self);
+  Fill<&S::on_browser_destroyed, &T::OnBrowserDestroyed>(self);
+  Fill<&S::get_load_handler, &T::GetLoadHandler>(self);
+  Fill<&S::on_before_navigation, &T::OnBeforeNavigation>(self);
+  Fill<&S::on_context_created, &T::OnContextCreated>(self);
+  Fill<&S::on_context_released, &T::OnContextReleased>(self);
+  Fill<&S::on_uncaught_exception, &T::OnUncaughtException>(self);
+  Fill<&S::on_focused_node_changed, &T::OnFocusedNodeChanged>(self);
+  Fill<&S::on_process_message_received, &T::OnProcessMessageReceived>(self);
 }
 
-TCefResourceBundleHandlerOwn::TCefResourceBundleHandlerOwn() {
+void FillEntries(TCefResourceBundleHandlerOwn* self) {
   using S = cef_resource_bundle_handler_t;
   using T = TCefResourceBundleHandlerOwn;
-  Fill<&S::get_localized_string, &T::GetLocalizedString>(Data());
-  Fill<&S::get_data_resource, &T::GetDataResource>(Data());
-  Fill<&S::get_data_resource_for_scale, &T::GetDataResourceForScale>(Data());
+  Fill<&S::get_localized_string, &T::GetLocalizedString>(self);
+  Fill<&S::get_data_resource, &T::GetDataResource>(self);
+  Fill<&S::get_data_resource_for_scale, &T::GetDataResourceForScale>(self);
 }
 
-TCefResourceHandlerOwn::TCefResourceHandlerOwn() {
+void FillEntries(TCefOwn<cef_resource_handler_t, ICefResourceHandler>* self) {
   using S = cef_resource_handler_t;
-  using T = TCefResourceHandlerOwn;
-  Fill<&S::process_request, &T::ProcessRequest>(Data());
-  Fill<&S::get_response_headers, &T::GetResponseHeaders>(Data());
-  Fill<&S::read_response, &T::ReadResponse>(Data());
-  Fill<&S::can_get_cookie, &T::CanGetCookie>(Data());
-  Fill<&S::can_set_cookie, &T::CanSetCookie>(Data());
-  Fill<&S::cancel, &T::Cancel>(Data());
+  using T = ICefResourceHandler;
+  Fill<&S::process_request, &T::ProcessRequest>(self);
+  Fill<&S::get_response_headers, &T::GetResponseHeaders>(self);
+  Fill<&S::read_response, &T::ReadResponse>(self);
+  Fill<&S::can_get_cookie, &T::CanGetCookie>(self);
+  Fill<&S::can_set_cookie, &T::CanSetCookie>(self);
+  Fill<&S::cancel, &T::Cancel>(self);
 }
 
-TCefSchemeHandlerFactoryOwn::TCefSchemeHandlerFactoryOwn() {
-  Fill<&cef_scheme_handler_factory_t::create, &TCefSchemeHandlerFactoryOwn::Create>(Data());
+void FillEntries(TCefOwn<cef_scheme_handler_factory_t, ICefSchemeHandlerFactory>* self) {
+  Fill<&cef_scheme_handler_factory_t::create, &ICefSchemeHandlerFactory::Create>(self);
 }
 
-TCefv8HandlerOwn::TCefv8HandlerOwn() {
-  Data()->execute = &v8handler_execute;
+void FillEntries(TCefOwn<cef_v8handler_t, ICefv8Handler>* self) {
+  self->Data()->execute = &v8handler_execute;
 }
 
-TCefV8AccessorOwn::TCefV8AccessorOwn() {
+void FillEntries(TCefV8AccessorOwn* self) {
   using S = cef_v8accessor_t;
   using T = TCefV8AccessorOwn;
-  Fill<&S::get, &T::Get>(Data());
-  Fill<&S::set, &T::Set>(Data());
+  Fill<&S::get, &T::Get>(self);
+  Fill<&S::set, &T::Set>(self);
 }
 
 // ---- the two Own classes with construction data
 
 TCefSchemeHandlerFactoryOwn::TCefSchemeHandlerFactoryOwn(TCefResourceHandlerClass handlerClass)
-    : TCefSchemeHandlerFactoryOwn() {
-  FClass = std::move(handlerClass);
-}
+    : FClass(std::move(handlerClass)) {}
 
 rtl::TRef<ICefResourceHandler> TCefSchemeHandlerFactoryOwn::Create(const rtl::TRef<ICefBrowser>& browser,
                                                                    const rtl::TRef<ICefFrame>& frame,

@@ -2,87 +2,37 @@
 // Own classes of the application and its processes: the app, the process handlers, the resource
 // bundle and resource handlers, the scheme factory, and the script handler and accessor.
 //
-// Every operation does nothing and answers false, null or empty until a subclass overrides it;
-// parameter names and threads are those of the interface (VoraD.Cef3.Interfaces.h). The
-// structure's entries are filled in the constructor (VoraD.Cef3.Adapter.h shows how).
+// Each is TCefOwn of its structure and interface (VoraD.Cef3.Own.Base.h), with FillEntries, the
+// table that fills the entries from the interface's operations, in the area's source. The
+// interface's default bodies do nothing and answer false, null or empty until overridden.
 #include <string>
-#include <vector>
 
 #include "vorad/cef3/VoraD.Cef3.Own.Base.h"
 
-class TCefAppOwn : public TCefOwn<cef_app_t>, public virtual ICefApp {
-public:
-  TCefAppOwn();
-  void OnBeforeCommandLineProcessing(const std::wstring&, const rtl::TRef<ICefCommandLine>&) override {}
-  void OnRegisterCustomSchemes(const rtl::TRef<ICefSchemeRegistrar>&) override {}
-  rtl::TRef<ICefResourceBundleHandler> GetResourceBundleHandler() override { return {}; }
-  rtl::TRef<ICefBrowserProcessHandler> GetBrowserProcessHandler() override { return {}; }
-  rtl::TRef<ICefRenderProcessHandler> GetRenderProcessHandler() override { return {}; }
-};
+using TCefAppOwn = TCefOwn<cef_app_t, ICefApp>;
+void FillEntries(TCefAppOwn* self);
+using TCefBrowserProcessHandlerOwn =
+    TCefOwn<cef_browser_process_handler_t, ICefBrowserProcessHandler>;
+void FillEntries(TCefBrowserProcessHandlerOwn* self);
+using TCefRenderProcessHandlerOwn = TCefOwn<cef_render_process_handler_t, ICefRenderProcessHandler>;
+void FillEntries(TCefRenderProcessHandlerOwn* self);
+using TCefResourceBundleHandlerOwn =
+    TCefOwn<cef_resource_bundle_handler_t, ICefResourceBundleHandler>;
+void FillEntries(TCefResourceBundleHandlerOwn* self);
 
-class TCefBrowserProcessHandlerOwn : public TCefOwn<cef_browser_process_handler_t>,
-    public virtual ICefBrowserProcessHandler {
+class TCefResourceHandlerOwn : public TCefOwn<cef_resource_handler_t, ICefResourceHandler> {
 public:
-  TCefBrowserProcessHandlerOwn();
-  void OnContextInitialized() override {}
-  void OnBeforeChildProcessLaunch(const rtl::TRef<ICefCommandLine>&) override {}
-  void OnRenderProcessThreadCreated(const rtl::TRef<ICefListValue>&) override {}
-  // entry left null: never called by the runtime
-  cef_print_handler_t* GetPrintHandler() override { return {}; }
-};
-
-class TCefRenderProcessHandlerOwn : public TCefOwn<cef_render_process_handler_t>,
-    public virtual ICefRenderProcessHandler {
-public:
-  TCefRenderProcessHandlerOwn();
-  void OnRenderThreadCreated(const rtl::TRef<ICefListValue>&) override {}
-  void OnWebKitInitialized() override {}
-  void OnBrowserCreated(const rtl::TRef<ICefBrowser>&) override {}
-  void OnBrowserDestroyed(const rtl::TRef<ICefBrowser>&) override {}
-  rtl::TRef<ICefLoadHandler> GetLoadHandler() override { return {}; }
-  bool OnBeforeNavigation(const rtl::TRef<ICefBrowser>&, const rtl::TRef<ICefFrame>&,
-      const rtl::TRef<ICefRequest>&, cef_navigation_type_t, bool) override { return false; }
-  void OnContextCreated(const rtl::TRef<ICefBrowser>&, const rtl::TRef<ICefFrame>&,
-      const rtl::TRef<ICefv8Context>&) override {}
-  void OnContextReleased(const rtl::TRef<ICefBrowser>&, const rtl::TRef<ICefFrame>&,
-      const rtl::TRef<ICefv8Context>&) override {}
-  void OnUncaughtException(const rtl::TRef<ICefBrowser>&, const rtl::TRef<ICefFrame>&,
-      const rtl::TRef<ICefv8Context>&, const rtl::TRef<ICefV8Exception>&,
-      const rtl::TRef<ICefV8StackTrace>&) override {}
-  void OnFocusedNodeChanged(const rtl::TRef<ICefBrowser>&, const rtl::TRef<ICefFrame>&,
-      const rtl::TRef<ICefDomNode>&) override {}
-  bool OnProcessMessageReceived(const rtl::TRef<ICefBrowser>&, cef_process_id_t,
-      const rtl::TRef<ICefProcessMessage>&) override { return false; }
-};
-
-class TCefResourceBundleHandlerOwn : public TCefOwn<cef_resource_bundle_handler_t>,
-    public virtual ICefResourceBundleHandler {
-public:
-  TCefResourceBundleHandlerOwn();
-  bool GetLocalizedString(int, std::wstring&) override { return false; }
-  bool GetDataResource(int, void*&, size_t&) override { return false; }
-  bool GetDataResourceForScale(int, cef_scale_factor_t, void*&, size_t&) override { return false; }
-};
-
-class TCefResourceHandlerOwn : public TCefOwn<cef_resource_handler_t>, public virtual ICefResourceHandler {
-public:
-  TCefResourceHandlerOwn();
+  TCefResourceHandlerOwn() = default;
   // The constructor a scheme handler factory uses for every request.
   TCefResourceHandlerOwn(const rtl::TRef<ICefBrowser>& browser, const rtl::TRef<ICefFrame>& frame,
       const std::wstring& schemeName, const rtl::TRef<ICefRequest>& request);
-  bool ProcessRequest(const rtl::TRef<ICefRequest>&,
-      const rtl::TRef<ICefCallback>&) override { return false; }
-  void GetResponseHeaders(const rtl::TRef<ICefResponse>&, int64_t&, std::wstring&) override {}
-  bool ReadResponse(void*, int, int&, const rtl::TRef<ICefCallback>&) override { return false; }
-  bool CanGetCookie(const cef_cookie_t*) override { return false; }
-  bool CanSetCookie(const cef_cookie_t*) override { return false; }
-  void Cancel() override {}
 };
+void FillEntries(TCefOwn<cef_resource_handler_t, ICefResourceHandler>* self);
 
-class TCefSchemeHandlerFactoryOwn : public TCefOwn<cef_scheme_handler_factory_t>,
-    public virtual ICefSchemeHandlerFactory {
+class TCefSchemeHandlerFactoryOwn
+    : public TCefOwn<cef_scheme_handler_factory_t, ICefSchemeHandlerFactory> {
 public:
-  TCefSchemeHandlerFactoryOwn();
+  TCefSchemeHandlerFactoryOwn() = default;
   explicit TCefSchemeHandlerFactoryOwn(TCefResourceHandlerClass handlerClass);
   // A new handler from the class given at construction; null without one.
   rtl::TRef<ICefResourceHandler> Create(const rtl::TRef<ICefBrowser>& browser,
@@ -91,22 +41,19 @@ public:
 private:
   TCefResourceHandlerClass FClass;
 };
+void FillEntries(TCefOwn<cef_scheme_handler_factory_t, ICefSchemeHandlerFactory>* self);
 
-class TCefv8HandlerOwn : public TCefOwn<cef_v8handler_t>, public virtual ICefv8Handler {
+// The script handler's interface is also a runtime object's (TCefv8HandlerRef), so it has no
+// default body: this class gives it.
+class TCefv8HandlerOwn : public TCefOwn<cef_v8handler_t, ICefv8Handler> {
 public:
-  TCefv8HandlerOwn();
   bool Execute(const std::wstring&, const rtl::TRef<ICefv8Value>&, const TCefv8ValueArray&,
       rtl::TRef<ICefv8Value>&, std::wstring&) override { return false; }
 };
+void FillEntries(TCefOwn<cef_v8handler_t, ICefv8Handler>* self);
 
-class TCefV8AccessorOwn : public TCefOwn<cef_v8accessor_t>, public virtual ICefV8Accessor {
-public:
-  TCefV8AccessorOwn();
-  bool Get(const std::wstring&, const rtl::TRef<ICefv8Value>&, rtl::TRef<ICefv8Value>&,
-      std::wstring&) override { return false; }
-  bool Set(const std::wstring&, const rtl::TRef<ICefv8Value>&, const rtl::TRef<ICefv8Value>&,
-      std::wstring&) override { return false; }
-};
+using TCefV8AccessorOwn = TCefOwn<cef_v8accessor_t, ICefV8Accessor>;
+void FillEntries(TCefV8AccessorOwn* self);
 
 // The accessor over two callables (getter, setter); an empty one answers false.
 class TCefFastV8Accessor : public TCefV8AccessorOwn {

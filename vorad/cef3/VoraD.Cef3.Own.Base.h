@@ -2,7 +2,7 @@
 // TCefBaseOwn: a program object the runtime calls. Its structure lives in one block right after
 // a pointer back to the object, so an entry recovers its object without a table. The
 // structure's add_ref/release/has_one_ref work on the object's own count, shared with the
-// program's interface references. TCefOwn<S> is the root for structure S.
+// program's interface references.
 #include <cstddef>
 #include <utility>
 
@@ -37,13 +37,15 @@ protected:
   void* FData;
 };
 
-template <class S>
-class TCefOwn : public TCefBaseOwn {
+// The Own class of structure S behind interface I, named in its area's header
+// (TCefLoadHandlerOwn = TCefOwn<cef_load_handler_t, ICefLoadHandler>). The constructor fills the
+// structure's entries by FillEntries, the table of S in the area's source, declared beside the
+// name and found by its argument.
+template <class S, class I>
+class TCefOwn : public TCefBaseOwn, public virtual I {
 public:
+  TCefOwn() : TCefBaseOwn(sizeof(S)) { FillEntries(this); }
   S* Data() const { return static_cast<S*>(FData); }
-
-protected:
-  TCefOwn() : TCefBaseOwn(sizeof(S)) {}
 };
 
 // A callable wrapper: an Own object whose operation calls the callable it was made with.

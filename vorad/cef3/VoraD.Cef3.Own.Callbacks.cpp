@@ -1,63 +1,66 @@
-// The Own classes' structures: each entry made from its operation (see VoraD.Cef3.Adapter.h).
+// The table of each Own class (FillEntries): each entry made from its operation (Adapter.h).
 #include "vorad/cef3/VoraD.Cef3.Own.Callbacks.h"
 
 #include "vorad/cef3/VoraD.Cef3.Adapter.h"
 
 using cef3own::Fill;
 
-TCefUrlrequestClientOwn::TCefUrlrequestClientOwn() {
+void FillEntries(TCefUrlrequestClientOwn* self) {
   using S = cef_urlrequest_client_t;
   using T = TCefUrlrequestClientOwn;
-  Fill<&S::on_request_complete, &T::OnRequestComplete>(Data());
-  Fill<&S::on_upload_progress, &T::OnUploadProgress>(Data());
-  Fill<&S::on_download_progress, &T::OnDownloadProgress>(Data());
-  Fill<&S::on_download_data, &T::OnDownloadData>(Data());
-  Fill<&S::get_auth_credentials, &T::GetAuthCredentials>(Data());
+  Fill<&S::on_request_complete, &T::OnRequestComplete>(self);
+  Fill<&S::on_upload_progress, &T::OnUploadProgress>(self);
+  Fill<&S::on_download_progress, &T::OnDownloadProgress>(self);
+  Fill<&S::on_download_data, &T::OnDownloadData>(self);
+  Fill<&S::get_auth_credentials, &T::GetAuthCredentials>(self);
 }
 
-TCefTaskOwn::TCefTaskOwn() { Fill<&cef_task_t::execute, &TCefTaskOwn::Execute>(Data()); }
+void FillEntries(TCefTaskOwn* self) { Fill<&cef_task_t::execute, &TCefTaskOwn::Execute>(self); }
 
-TCefDomVisitorOwn::TCefDomVisitorOwn() { Fill<&cef_domvisitor_t::visit, &TCefDomVisitorOwn::Visit>(Data()); }
-
-TCefStringVisitorOwn::TCefStringVisitorOwn() {
-  Fill<&cef_string_visitor_t::visit, &TCefStringVisitorOwn::Visit>(Data());
+void FillEntries(TCefDomVisitorOwn* self) {
+  Fill<&cef_domvisitor_t::visit, &TCefDomVisitorOwn::Visit>(self);
 }
 
-TCefCookieVisitorOwn::TCefCookieVisitorOwn() {
-  Fill<&cef_cookie_visitor_t::visit, &TCefCookieVisitorOwn::Visit>(Data());
+void FillEntries(TCefStringVisitorOwn* self) {
+  Fill<&cef_string_visitor_t::visit, &TCefStringVisitorOwn::Visit>(self);
 }
 
-TCefSetCookieCallbackOwn::TCefSetCookieCallbackOwn() {
-  Fill<&cef_set_cookie_callback_t::on_complete, &TCefSetCookieCallbackOwn::OnComplete>(Data());
+void FillEntries(TCefCookieVisitorOwn* self) {
+  Fill<&cef_cookie_visitor_t::visit, &TCefCookieVisitorOwn::Visit>(self);
 }
 
-TCefDeleteCookiesCallbackOwn::TCefDeleteCookiesCallbackOwn() {
-  Fill<&cef_delete_cookies_callback_t::on_complete, &TCefDeleteCookiesCallbackOwn::OnComplete>(Data());
+void FillEntries(TCefSetCookieCallbackOwn* self) {
+  Fill<&cef_set_cookie_callback_t::on_complete, &TCefSetCookieCallbackOwn::OnComplete>(self);
 }
 
-TCefCompletionCallbackOwn::TCefCompletionCallbackOwn() {
-  Fill<&cef_completion_callback_t::on_complete, &TCefCompletionCallbackOwn::OnComplete>(Data());
+void FillEntries(TCefDeleteCookiesCallbackOwn* self) {
+  Fill<&cef_delete_cookies_callback_t::on_complete,
+        &TCefDeleteCookiesCallbackOwn::OnComplete>(self);
 }
 
-TCefRunFileDialogCallbackOwn::TCefRunFileDialogCallbackOwn() {
+void FillEntries(TCefCompletionCallbackOwn* self) {
+  Fill<&cef_completion_callback_t::on_complete, &TCefCompletionCallbackOwn::OnComplete>(self);
+}
+
+void FillEntries(TCefRunFileDialogCallbackOwn* self) {
   Fill<&cef_run_file_dialog_callback_t::on_file_dialog_dismissed,
-        &TCefRunFileDialogCallbackOwn::OnFileDialogDismissed>(Data());
+        &TCefRunFileDialogCallbackOwn::OnFileDialogDismissed>(self);
 }
 
-TCefWebPluginInfoVisitorOwn::TCefWebPluginInfoVisitorOwn() {
-  Fill<&cef_web_plugin_info_visitor_t::visit, &TCefWebPluginInfoVisitorOwn::Visit>(Data());
+void FillEntries(TCefWebPluginInfoVisitorOwn* self) {
+  Fill<&cef_web_plugin_info_visitor_t::visit, &TCefWebPluginInfoVisitorOwn::Visit>(self);
 }
 
-TCefWebPluginUnstableCallbackOwn::TCefWebPluginUnstableCallbackOwn() {
+void FillEntries(TCefWebPluginUnstableCallbackOwn* self) {
   Fill<&cef_web_plugin_unstable_callback_t::is_unstable,
-        &TCefWebPluginUnstableCallbackOwn::IsUnstable>(Data());
+        &TCefWebPluginUnstableCallbackOwn::IsUnstable>(self);
 }
 
-TCefNavigationEntryVisitorOwn::TCefNavigationEntryVisitorOwn() {
-  Fill<&cef_navigation_entry_visitor_t::visit, &TCefNavigationEntryVisitorOwn::Visit>(Data());
+void FillEntries(TCefNavigationEntryVisitorOwn* self) {
+  Fill<&cef_navigation_entry_visitor_t::visit, &TCefNavigationEntryVisitorOwn::Visit>(self);
 }
 
-TCefPdfPrintCallbackOwn::TCefPdfPrintCallbackOwn() {
+void FillEntries(TCefPdfPrintCallbackOwn* self) {
   Fill<&cef_pdf_print_callback_t::on_pdf_print_finished,
-        &TCefPdfPrintCallbackOwn::OnPdfPrintFinished>(Data());
+        &TCefPdfPrintCallbackOwn::OnPdfPrintFinished>(self);
 }

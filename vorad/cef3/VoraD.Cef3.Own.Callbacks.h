@@ -2,104 +2,45 @@
 // Own classes the runtime calls back once or per item: visitors, completion callbacks, the
 // URL request client, tasks; and the callable wrappers (TCefFast...) over them.
 //
-// Every operation does nothing and answers false, null or empty until a subclass overrides it;
-// parameter names and threads are those of the interface (VoraD.Cef3.Interfaces.h). The
-// structure's entries are filled in the constructor (VoraD.Cef3.Adapter.h shows how).
+// Each is TCefOwn of its structure and interface (VoraD.Cef3.Own.Base.h), with FillEntries, the
+// table that fills the entries from the interface's operations, in the area's source. The
+// interface's default bodies do nothing and answer false, null or empty until overridden.
 #include <string>
 #include <vector>
 
 #include "vorad/cef3/VoraD.Cef3.Own.Base.h"
 
-class TCefUrlrequestClientOwn : public TCefOwn<cef_urlrequest_client_t>, public virtual ICefUrlrequestClient {
-public:
-  TCefUrlrequestClientOwn();
-  void OnRequestComplete(const rtl::TRef<ICefUrlRequest>&) override {}
-  void OnUploadProgress(const rtl::TRef<ICefUrlRequest>&, int64_t, int64_t) override {}
-  void OnDownloadProgress(const rtl::TRef<ICefUrlRequest>&, int64_t, int64_t) override {}
-  void OnDownloadData(const rtl::TRef<ICefUrlRequest>&, const void*, size_t) override {}
-  bool GetAuthCredentials(bool, const std::wstring&, int, const std::wstring&, const std::wstring&,
-      const rtl::TRef<ICefAuthCallback>&) override { return false; }
-};
-
-class TCefTaskOwn : public TCefOwn<cef_task_t>, public virtual ICefTask {
-public:
-  TCefTaskOwn();
-  void Execute() override {}
-};
-
-class TCefDomVisitorOwn : public TCefOwn<cef_domvisitor_t>, public virtual ICefDomVisitor {
-public:
-  TCefDomVisitorOwn();
-  void Visit(const rtl::TRef<ICefDomDocument>&) override {}
-};
-
-class TCefStringVisitorOwn : public TCefOwn<cef_string_visitor_t>, public virtual ICefStringVisitor {
-public:
-  TCefStringVisitorOwn();
-  void Visit(const std::wstring&) override {}
-};
-
-class TCefCookieVisitorOwn : public TCefOwn<cef_cookie_visitor_t>, public virtual ICefCookieVisitor {
-public:
-  TCefCookieVisitorOwn();
-  bool Visit(const cef_cookie_t*, int, int, int&) override { return false; }
-};
-
-class TCefSetCookieCallbackOwn : public TCefOwn<cef_set_cookie_callback_t>,
-    public virtual ICefSetCookieCallback {
-public:
-  TCefSetCookieCallbackOwn();
-  void OnComplete(bool) override {}
-};
-
-class TCefDeleteCookiesCallbackOwn : public TCefOwn<cef_delete_cookies_callback_t>,
-    public virtual ICefDeleteCookiesCallback {
-public:
-  TCefDeleteCookiesCallbackOwn();
-  void OnComplete(int) override {}
-};
-
-class TCefCompletionCallbackOwn : public TCefOwn<cef_completion_callback_t>,
-    public virtual ICefCompletionCallback {
-public:
-  TCefCompletionCallbackOwn();
-  void OnComplete() override {}
-};
-
-class TCefRunFileDialogCallbackOwn : public TCefOwn<cef_run_file_dialog_callback_t>,
-    public virtual ICefRunFileDialogCallback {
-public:
-  TCefRunFileDialogCallbackOwn();
-  void OnFileDialogDismissed(int, const std::vector<std::wstring>&) override {}
-};
-
-class TCefWebPluginInfoVisitorOwn : public TCefOwn<cef_web_plugin_info_visitor_t>,
-    public virtual ICefWebPluginInfoVisitor {
-public:
-  TCefWebPluginInfoVisitorOwn();
-  bool Visit(const rtl::TRef<ICefWebPluginInfo>&, int, int) override { return false; }
-};
-
-class TCefWebPluginUnstableCallbackOwn : public TCefOwn<cef_web_plugin_unstable_callback_t>,
-    public virtual ICefWebPluginUnstableCallback {
-public:
-  TCefWebPluginUnstableCallbackOwn();
-  void IsUnstable(const std::wstring&, bool) override {}
-};
-
-class TCefNavigationEntryVisitorOwn : public TCefOwn<cef_navigation_entry_visitor_t>,
-    public virtual ICefNavigationEntryVisitor {
-public:
-  TCefNavigationEntryVisitorOwn();
-  bool Visit(const rtl::TRef<ICefNavigationEntry>&, bool, int, int) override { return false; }
-};
-
-class TCefPdfPrintCallbackOwn : public TCefOwn<cef_pdf_print_callback_t>,
-    public virtual ICefPdfPrintCallback {
-public:
-  TCefPdfPrintCallbackOwn();
-  void OnPdfPrintFinished(const std::wstring&, bool) override {}
-};
+using TCefUrlrequestClientOwn = TCefOwn<cef_urlrequest_client_t, ICefUrlrequestClient>;
+void FillEntries(TCefUrlrequestClientOwn* self);
+using TCefTaskOwn = TCefOwn<cef_task_t, ICefTask>;
+void FillEntries(TCefTaskOwn* self);
+using TCefDomVisitorOwn = TCefOwn<cef_domvisitor_t, ICefDomVisitor>;
+void FillEntries(TCefDomVisitorOwn* self);
+using TCefStringVisitorOwn = TCefOwn<cef_string_visitor_t, ICefStringVisitor>;
+void FillEntries(TCefStringVisitorOwn* self);
+using TCefCookieVisitorOwn = TCefOwn<cef_cookie_visitor_t, ICefCookieVisitor>;
+void FillEntries(TCefCookieVisitorOwn* self);
+using TCefSetCookieCallbackOwn = TCefOwn<cef_set_cookie_callback_t, ICefSetCookieCallback>;
+void FillEntries(TCefSetCookieCallbackOwn* self);
+using TCefDeleteCookiesCallbackOwn =
+    TCefOwn<cef_delete_cookies_callback_t, ICefDeleteCookiesCallback>;
+void FillEntries(TCefDeleteCookiesCallbackOwn* self);
+using TCefCompletionCallbackOwn = TCefOwn<cef_completion_callback_t, ICefCompletionCallback>;
+void FillEntries(TCefCompletionCallbackOwn* self);
+using TCefRunFileDialogCallbackOwn =
+    TCefOwn<cef_run_file_dialog_callback_t, ICefRunFileDialogCallback>;
+void FillEntries(TCefRunFileDialogCallbackOwn* self);
+using TCefWebPluginInfoVisitorOwn =
+    TCefOwn<cef_web_plugin_info_visitor_t, ICefWebPluginInfoVisitor>;
+void FillEntries(TCefWebPluginInfoVisitorOwn* self);
+using TCefWebPluginUnstableCallbackOwn =
+    TCefOwn<cef_web_plugin_unstable_callback_t, ICefWebPluginUnstableCallback>;
+void FillEntries(TCefWebPluginUnstableCallbackOwn* self);
+using TCefNavigationEntryVisitorOwn =
+    TCefOwn<cef_navigation_entry_visitor_t, ICefNavigationEntryVisitor>;
+void FillEntries(TCefNavigationEntryVisitorOwn* self);
+using TCefPdfPrintCallbackOwn = TCefOwn<cef_pdf_print_callback_t, ICefPdfPrintCallback>;
+void FillEntries(TCefPdfPrintCallbackOwn* self);
 
 // ---- Callable wrappers (TCefFast): an empty callable answers false / does nothing.
 

@@ -116,7 +116,9 @@ public:
   }
   rtl::TRef<ICefFrame> GetFrame(const std::wstring& name) override { return Call<&C::get_frame>(name); }
   size_t GetFrameCount() override { return Call<&C::get_frame_count>(); }
-  void GetFrameIdentifiers(std::vector<int64_t>& identifiers) override;
+  void GetFrameIdentifiers(std::vector<int64_t>& identifiers) override {
+    CallCounted<&C::get_frame_identifiers, &C::get_frame_count>(identifiers);
+  }
   void GetFrameNames(std::vector<std::wstring>& names) override { Call<&C::get_frame_names>(names); }
   bool SendProcessMessage(cef_process_id_t target_process,
       const rtl::TRef<ICefProcessMessage>& message) override {

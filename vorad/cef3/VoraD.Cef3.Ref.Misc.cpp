@@ -1,9 +1,6 @@
-// Ref operations whose contract the call template does not cover, each with the reason.
+// The wrappers adopting each structure of this area (declared in VoraD.Cef3.Ref.h).
 #include "vorad/cef3/VoraD.Cef3.Ref.Misc.h"
 
-#include "vorad/cef3/VoraD.Cef3.Api.Table.h"
-
-// The wrappers adopting each structure of this area (declared in VoraD.Cef3.Ref.h).
 rtl::TRef<ICefRequestCallback> UnWrap(cef_request_callback_t* data) {
   return data ? new TCefRequestCallbackRef(data) : nullptr;
 }
@@ -51,50 +48,4 @@ rtl::TRef<ICefSslCertPrincipal> UnWrap(cef_sslcert_principal_t* data) {
 rtl::TRef<ICefSslInfo> UnWrap(cef_sslinfo_t* data) { return data ? new TCefSslInfoRef(data) : nullptr; }
 rtl::TRef<ICefRunContextMenuCallback> UnWrap(cef_run_context_menu_callback_t* data) {
   return data ? new TCefRunContextMenuCallbackRef(data) : nullptr;
-}
-
-namespace {
-
-// Counted out-array of structures, each adopted; sized by the chain size entry, and the entry
-// reports how many it wrote.
-template <auto Entry>
-void ReadIssuerChain(cef_sslinfo_t* self, std::vector<rtl::TRef<ICefBinaryValue>>& chain) {
-  if (!(self->*Entry)) return;
-  size_t count = self->get_issuer_chain_size ? self->get_issuer_chain_size(self) : 0;
-  std::vector<cef_binary_value_t*> items(count, nullptr);
-  (self->*Entry)(self, &count, items.data());
-  chain.clear();
-  for (size_t i = 0; i < count && i < items.size(); ++i) chain.push_back(::UnWrap(items[i]));
-}
-
-}  // namespace
-
-void TCefSslInfoRef::GetDerencodedIssuerChain(std::vector<rtl::TRef<ICefBinaryValue>>& chain) {
-  ReadIssuerChain<&cef_sslinfo_t::get_derencoded_issuer_chain>(Data(), chain);
-}
-
-void TCefSslInfoRef::GetPemencodedIssuerChain(std::vector<rtl::TRef<ICefBinaryValue>>& chain) {
-  ReadIssuerChain<&cef_sslinfo_t::get_pemencoded_issuer_chain>(Data(), chain);
-}
-
-// ---- factory operations: create or fetch through an export and adopt the result
-
-rtl::TRef<ICefTaskRunner> TCefTaskRunnerRef::GetForCurrentThread() {
-  return CallExport(CefApi.cef_task_runner_get_for_current_thread);
-}
-
-rtl::TRef<ICefTaskRunner> TCefTaskRunnerRef::GetForThread(cef_thread_id_t threadId) {
-  return CallExport(CefApi.cef_task_runner_get_for_thread, threadId);
-}
-
-rtl::TRef<ICefCommandLine> TCefCommandLineRef::New() {
-  return CallExport(CefApi.cef_command_line_create);
-}
-
-rtl::TRef<ICefCommandLine> TCefCommandLineRef::Global() {
-  return CallExport(CefApi.cef_command_line_get_global);
-}
-
-rtl::TRef<ICefDragData> TCefDragDataRef::New() {
-  return CallExport(CefApi.cef_drag_data_create);
 }

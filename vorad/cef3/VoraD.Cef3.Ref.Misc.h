@@ -23,8 +23,12 @@ public:
 class TCefTaskRunnerRef : public TCefRef<cef_task_runner_t, ICefTaskRunner> {
 public:
   using TCefRef::TCefRef;
-  static rtl::TRef<ICefTaskRunner> GetForCurrentThread();
-  static rtl::TRef<ICefTaskRunner> GetForThread(cef_thread_id_t threadId);
+  static rtl::TRef<ICefTaskRunner> GetForCurrentThread() {
+    return CallExport(CefApi.cef_task_runner_get_for_current_thread);
+  }
+  static rtl::TRef<ICefTaskRunner> GetForThread(cef_thread_id_t threadId) {
+    return CallExport(CefApi.cef_task_runner_get_for_thread, threadId);
+  }
 
   bool IsSame(const rtl::TRef<ICefTaskRunner>& that) override { return Call<&C::is_same>(that); }
   bool BelongsToCurrentThread() override { return Call<&C::belongs_to_current_thread>(); }
@@ -91,8 +95,10 @@ public:
 class TCefCommandLineRef : public TCefRef<cef_command_line_t, ICefCommandLine> {
 public:
   using TCefRef::TCefRef;
-  static rtl::TRef<ICefCommandLine> New();
-  static rtl::TRef<ICefCommandLine> Global();
+  static rtl::TRef<ICefCommandLine> New() { return CallExport(CefApi.cef_command_line_create); }
+  static rtl::TRef<ICefCommandLine> Global() {
+    return CallExport(CefApi.cef_command_line_get_global);
+  }
 
   bool IsValid() override { return Call<&C::is_valid>(); }
   bool IsReadOnly() override { return Call<&C::is_read_only>(); }
@@ -274,7 +280,7 @@ public:
 class TCefDragDataRef : public TCefRef<cef_drag_data_t, ICefDragData> {
 public:
   using TCefRef::TCefRef;
-  static rtl::TRef<ICefDragData> New();
+  static rtl::TRef<ICefDragData> New() { return CallExport(CefApi.cef_drag_data_create); }
 
   rtl::TRef<ICefDragData> Clone() override { return Call<&C::clone>(); }
   bool IsReadOnly() override { return Call<&C::is_read_only>(); }
@@ -340,8 +346,12 @@ public:
   rtl::TRef<ICefBinaryValue> GetDerencoded() override { return Call<&C::get_derencoded>(); }
   rtl::TRef<ICefBinaryValue> GetPemencoded() override { return Call<&C::get_pemencoded>(); }
   size_t GetIssuerChainSize() override { return Call<&C::get_issuer_chain_size>(); }
-  void GetDerencodedIssuerChain(std::vector<rtl::TRef<ICefBinaryValue>>& chain) override;
-  void GetPemencodedIssuerChain(std::vector<rtl::TRef<ICefBinaryValue>>& chain) override;
+  void GetDerencodedIssuerChain(std::vector<rtl::TRef<ICefBinaryValue>>& chain) override {
+    CallCounted<&C::get_derencoded_issuer_chain, &C::get_issuer_chain_size>(chain);
+  }
+  void GetPemencodedIssuerChain(std::vector<rtl::TRef<ICefBinaryValue>>& chain) override {
+    CallCounted<&C::get_pemencoded_issuer_chain, &C::get_issuer_chain_size>(chain);
+  }
 };
 
 class TCefRunContextMenuCallbackRef : public TCefRef<cef_run_context_menu_callback_t, ICefRunContextMenuCallback> {

@@ -9,12 +9,14 @@
 class TCefPostDataRef : public TCefRef<cef_post_data_t, ICefPostData> {
 public:
   using TCefRef::TCefRef;
-  static rtl::TRef<ICefPostData> New();
+  static rtl::TRef<ICefPostData> New() { return CallExport(CefApi.cef_post_data_create); }
 
   bool IsReadOnly() override { return Call<&C::is_read_only>(); }
   bool HasExcludedElements() override { return Call<&C::has_excluded_elements>(); }
   size_t GetElementCount() override { return Call<&C::get_element_count>(); }
-  void GetElements(std::vector<rtl::TRef<ICefPostDataElement>>& elements) override;
+  void GetElements(std::vector<rtl::TRef<ICefPostDataElement>>& elements) override {
+    CallCounted<&C::get_elements, &C::get_element_count>(elements);
+  }
   bool RemoveElement(const rtl::TRef<ICefPostDataElement>& element) override {
     return Call<&C::remove_element>(element);
   }
@@ -27,7 +29,9 @@ public:
 class TCefPostDataElementRef : public TCefRef<cef_post_data_element_t, ICefPostDataElement> {
 public:
   using TCefRef::TCefRef;
-  static rtl::TRef<ICefPostDataElement> New();
+  static rtl::TRef<ICefPostDataElement> New() {
+    return CallExport(CefApi.cef_post_data_element_create);
+  }
 
   bool IsReadOnly() override { return Call<&C::is_read_only>(); }
   void SetToEmpty() override { Call<&C::set_to_empty>(); }
@@ -42,7 +46,7 @@ public:
 class TCefRequestRef : public TCefRef<cef_request_t, ICefRequest> {
 public:
   using TCefRef::TCefRef;
-  static rtl::TRef<ICefRequest> New();
+  static rtl::TRef<ICefRequest> New() { return CallExport(CefApi.cef_request_create); }
 
   bool IsReadOnly() override { return Call<&C::is_read_only>(); }
   std::wstring GetUrl() override { return Call<&C::get_url>(); }
@@ -76,7 +80,7 @@ public:
 class TCefResponseRef : public TCefRef<cef_response_t, ICefResponse> {
 public:
   using TCefRef::TCefRef;
-  static rtl::TRef<ICefResponse> New();
+  static rtl::TRef<ICefResponse> New() { return CallExport(CefApi.cef_response_create); }
 
   bool IsReadOnly() override { return Call<&C::is_read_only>(); }
   int GetStatus() override { return Call<&C::get_status>(); }
@@ -93,10 +97,15 @@ public:
 class TCefCookieManagerRef : public TCefRef<cef_cookie_manager_t, ICefCookieManager> {
 public:
   using TCefRef::TCefRef;
-  static rtl::TRef<ICefCookieManager> Global(const rtl::TRef<ICefCompletionCallback>& callback);
+  static rtl::TRef<ICefCookieManager> Global(const rtl::TRef<ICefCompletionCallback>& callback) {
+    return CallExport(CefApi.cef_cookie_manager_get_global_manager, callback);
+  }
   static rtl::TRef<ICefCookieManager> GlobalProc(const TCefCompletionCallbackProc& callback);
   static rtl::TRef<ICefCookieManager> New(const std::wstring& path, bool persistSessionCookies,
-      const rtl::TRef<ICefCompletionCallback>& callback);
+      const rtl::TRef<ICefCompletionCallback>& callback) {
+    return CallExport(CefApi.cef_cookie_manager_create_manager, path, persistSessionCookies,
+                      callback);
+  }
   static rtl::TRef<ICefCookieManager> NewProc(const std::wstring& path, bool persistSessionCookies,
       const TCefCompletionCallbackProc& callback);
 
@@ -142,7 +151,9 @@ public:
   using TCefRef::TCefRef;
   static rtl::TRef<ICefUrlRequest> New(const rtl::TRef<ICefRequest>& request,
       const rtl::TRef<ICefUrlrequestClient>& client,
-      const rtl::TRef<ICefRequestContext>& requestContext);
+      const rtl::TRef<ICefRequestContext>& requestContext) {
+    return CallExport(CefApi.cef_urlrequest_create, request, client, requestContext);
+  }
 
   rtl::TRef<ICefRequest> GetRequest() override { return Call<&C::get_request>(); }
   rtl::TRef<ICefUrlrequestClient> GetClient() override { return Call<&C::get_client>(); }
@@ -155,11 +166,17 @@ public:
 class TCefRequestContextRef : public TCefRef<cef_request_context_t, ICefRequestContext> {
 public:
   using TCefRef::TCefRef;
-  static rtl::TRef<ICefRequestContext> Global();
+  static rtl::TRef<ICefRequestContext> Global() {
+    return CallExport(CefApi.cef_request_context_get_global_context);
+  }
   static rtl::TRef<ICefRequestContext> New(const cef_request_context_settings_t& settings,
-      const rtl::TRef<ICefRequestContextHandler>& handler);
+      const rtl::TRef<ICefRequestContextHandler>& handler) {
+    return CallExport(CefApi.cef_request_context_create_context, settings, handler);
+  }
   static rtl::TRef<ICefRequestContext> Shared(const rtl::TRef<ICefRequestContext>& other,
-      const rtl::TRef<ICefRequestContextHandler>& handler);
+      const rtl::TRef<ICefRequestContextHandler>& handler) {
+    return CallExport(CefApi.create_context_shared, other, handler);
+  }
 
   bool IsSame(const rtl::TRef<ICefRequestContext>& other) override { return Call<&C::is_same>(other); }
   bool IsSharingWith(const rtl::TRef<ICefRequestContext>& other) override {
@@ -187,7 +204,9 @@ public:
   }
   bool CanSetPreference(const std::wstring& name) override { return Call<&C::can_set_preference>(name); }
   bool SetPreference(const std::wstring& name, const rtl::TRef<ICefValue>& value,
-      std::wstring& error) override;
+      std::wstring& error) override {
+    return Call<&C::set_preference>(name, value, error);
+  }
   void ClearCertificateExceptions(const rtl::TRef<ICefCompletionCallback>& callback) override {
     Call<&C::clear_certificate_exceptions>(callback);
   }

@@ -1,8 +1,8 @@
-// Ref operations whose contract the call template does not cover, each with the reason. The
+// Ref operations whose contract the call template does not cover: a list of script values goes
+// as a count and an array, two parameters of the entry for one argument of the operation. The
 // entry is checked first: with it missing, nothing is handed over and no out-slot is touched.
 #include "vorad/cef3/VoraD.Cef3.Ref.Script.h"
 
-#include "vorad/cef3/VoraD.Cef3.Api.Table.h"
 #include "vorad/cef3/VoraD.Cef3.Own.App.h"
 
 // The wrappers adopting each structure of this area (declared in VoraD.Cef3.Ref.h).
@@ -50,92 +50,17 @@ rtl::TRef<ICefv8Value> TCefv8ValueRef::ExecuteFunctionWithContext(
                                                  arguments_.data());
 }
 
-// Out-slots: the result and the exception come back as references, each adopted.
-bool TCefv8ContextRef::Eval(const std::wstring& code, rtl::TRef<ICefv8Value>& retval,
-    rtl::TRef<ICefV8Exception>& exception) {
-  if (!Data()->eval) return false;
-  cef_v8value_t* retval_ = nullptr;
-  cef_v8exception_t* exception_ = nullptr;
-  const bool result = Call<&C::eval>(code, &retval_, &exception_);
-  retval = ::UnWrap(retval_);
-  exception = ::UnWrap(exception_);
-  return result;
-}
-
-// A counted argument array, and out-slots for the result (adopted) and the exception text.
+// A counted argument array.
 bool TCefv8HandlerRef::Execute(const std::wstring& name, const rtl::TRef<ICefv8Value>& object,
     const TCefv8ValueArray& arguments, rtl::TRef<ICefv8Value>& retval, std::wstring& exception) {
   if (!Data()->execute) return false;
   std::vector<cef_v8value_t*> arguments_ = ArgumentArray(arguments);
-  cef_v8value_t* retval_ = nullptr;
-  cef_string_t exception_{};
-  const bool result = Call<&C::execute>(name, object, arguments_.size(), arguments_.data(),
-                                        &retval_, &exception_);
-  retval = ::UnWrap(retval_);
-  exception = TCef3Helper::CefStringClearAndGet(&exception_);
-  return result;
+  return Call<&C::execute>(name, object, arguments_.size(), arguments_.data(), retval, exception);
 }
 
-// ---- factory operations: create or fetch through an export and adopt the result
-
-rtl::TRef<ICefv8Value> TCefv8ValueRef::NewUndefined() {
-  return CallExport(CefApi.cef_v8value_create_undefined);
-}
-
-rtl::TRef<ICefv8Value> TCefv8ValueRef::NewNull() {
-  return CallExport(CefApi.cef_v8value_create_null);
-}
-
-rtl::TRef<ICefv8Value> TCefv8ValueRef::NewBool(bool value) {
-  return CallExport(CefApi.cef_v8value_create_bool, value);
-}
-
-rtl::TRef<ICefv8Value> TCefv8ValueRef::NewInt(int32_t value) {
-  return CallExport(CefApi.cef_v8value_create_int, value);
-}
-
-rtl::TRef<ICefv8Value> TCefv8ValueRef::NewUInt(uint32_t value) {
-  return CallExport(CefApi.cef_v8value_create_uint, value);
-}
-
-rtl::TRef<ICefv8Value> TCefv8ValueRef::NewDouble(double value) {
-  return CallExport(CefApi.cef_v8value_create_double, value);
-}
-
-rtl::TRef<ICefv8Value> TCefv8ValueRef::NewDate(const TCefTime& value) {
-  return CallExport(CefApi.cef_v8value_create_date, value);
-}
-
-rtl::TRef<ICefv8Value> TCefv8ValueRef::NewString(const std::wstring& value) {
-  return CallExport(CefApi.cef_v8value_create_string, value);
-}
-
-rtl::TRef<ICefv8Value> TCefv8ValueRef::NewObject(const rtl::TRef<ICefV8Accessor>& accessor) {
-  return CallExport(CefApi.cef_v8value_create_object, accessor);
-}
+// ---- factory operations over a callable: its wrapper made here, where the Own classes are known
 
 rtl::TRef<ICefv8Value> TCefv8ValueRef::NewObjectProc(const TCefV8AccessorGetterProc& getter,
                                                      const TCefV8AccessorSetterProc& setter) {
   return NewObject(rtl::TRef<ICefV8Accessor>(new TCefFastV8Accessor(getter, setter)));
-}
-
-rtl::TRef<ICefv8Value> TCefv8ValueRef::NewArray(int32_t len) {
-  return CallExport(CefApi.cef_v8value_create_array, len);
-}
-
-rtl::TRef<ICefv8Value> TCefv8ValueRef::NewFunction(const std::wstring& name,
-                                                   const rtl::TRef<ICefv8Handler>& handler) {
-  return CallExport(CefApi.cef_v8value_create_function, name, handler);
-}
-
-rtl::TRef<ICefv8Context> TCefv8ContextRef::Current() {
-  return CallExport(CefApi.cef_v8context_get_current_context);
-}
-
-rtl::TRef<ICefv8Context> TCefv8ContextRef::Entered() {
-  return CallExport(CefApi.cef_v8context_get_entered_context);
-}
-
-rtl::TRef<ICefV8StackTrace> TCefV8StackTraceRef::Current(int frameLimit) {
-  return CallExport(CefApi.cef_v8stack_trace_get_current, frameLimit);
 }

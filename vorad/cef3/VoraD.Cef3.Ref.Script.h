@@ -8,20 +8,40 @@
 class TCefv8ValueRef : public TCefRef<cef_v8value_t, ICefv8Value> {
 public:
   using TCefRef::TCefRef;
-  static rtl::TRef<ICefv8Value> NewUndefined();
-  static rtl::TRef<ICefv8Value> NewNull();
-  static rtl::TRef<ICefv8Value> NewBool(bool value);
-  static rtl::TRef<ICefv8Value> NewInt(int32_t value);
-  static rtl::TRef<ICefv8Value> NewUInt(uint32_t value);
-  static rtl::TRef<ICefv8Value> NewDouble(double value);
-  static rtl::TRef<ICefv8Value> NewDate(const TCefTime& value);
-  static rtl::TRef<ICefv8Value> NewString(const std::wstring& value);
-  static rtl::TRef<ICefv8Value> NewObject(const rtl::TRef<ICefV8Accessor>& accessor);
+  static rtl::TRef<ICefv8Value> NewUndefined() {
+    return CallExport(CefApi.cef_v8value_create_undefined);
+  }
+  static rtl::TRef<ICefv8Value> NewNull() { return CallExport(CefApi.cef_v8value_create_null); }
+  static rtl::TRef<ICefv8Value> NewBool(bool value) {
+    return CallExport(CefApi.cef_v8value_create_bool, value);
+  }
+  static rtl::TRef<ICefv8Value> NewInt(int32_t value) {
+    return CallExport(CefApi.cef_v8value_create_int, value);
+  }
+  static rtl::TRef<ICefv8Value> NewUInt(uint32_t value) {
+    return CallExport(CefApi.cef_v8value_create_uint, value);
+  }
+  static rtl::TRef<ICefv8Value> NewDouble(double value) {
+    return CallExport(CefApi.cef_v8value_create_double, value);
+  }
+  static rtl::TRef<ICefv8Value> NewDate(const TCefTime& value) {
+    return CallExport(CefApi.cef_v8value_create_date, value);
+  }
+  static rtl::TRef<ICefv8Value> NewString(const std::wstring& value) {
+    return CallExport(CefApi.cef_v8value_create_string, value);
+  }
+  static rtl::TRef<ICefv8Value> NewObject(const rtl::TRef<ICefV8Accessor>& accessor) {
+    return CallExport(CefApi.cef_v8value_create_object, accessor);
+  }
   static rtl::TRef<ICefv8Value> NewObjectProc(const TCefV8AccessorGetterProc& getter,
       const TCefV8AccessorSetterProc& setter);
-  static rtl::TRef<ICefv8Value> NewArray(int32_t len);
+  static rtl::TRef<ICefv8Value> NewArray(int32_t len) {
+    return CallExport(CefApi.cef_v8value_create_array, len);
+  }
   static rtl::TRef<ICefv8Value> NewFunction(const std::wstring& name,
-      const rtl::TRef<ICefv8Handler>& handler);
+      const rtl::TRef<ICefv8Handler>& handler) {
+    return CallExport(CefApi.cef_v8value_create_function, name, handler);
+  }
 
   bool IsValid() override { return Call<&C::is_valid>(); }
   bool IsUndefined() override { return Call<&C::is_undefined>(); }
@@ -86,8 +106,12 @@ public:
 class TCefv8ContextRef : public TCefRef<cef_v8context_t, ICefv8Context> {
 public:
   using TCefRef::TCefRef;
-  static rtl::TRef<ICefv8Context> Current();
-  static rtl::TRef<ICefv8Context> Entered();
+  static rtl::TRef<ICefv8Context> Current() {
+    return CallExport(CefApi.cef_v8context_get_current_context);
+  }
+  static rtl::TRef<ICefv8Context> Entered() {
+    return CallExport(CefApi.cef_v8context_get_entered_context);
+  }
 
   rtl::TRef<ICefTaskRunner> GetTaskRunner() override { return Call<&C::get_task_runner>(); }
   bool IsValid() override { return Call<&C::is_valid>(); }
@@ -98,7 +122,9 @@ public:
   bool Exit() override { return Call<&C::exit>(); }
   bool IsSame(const rtl::TRef<ICefv8Context>& that) override { return Call<&C::is_same>(that); }
   bool Eval(const std::wstring& code, rtl::TRef<ICefv8Value>& retval,
-      rtl::TRef<ICefV8Exception>& exception) override;
+      rtl::TRef<ICefV8Exception>& exception) override {
+    return Call<&C::eval>(code, retval, exception);
+  }
 };
 
 class TCefV8StackFrameRef : public TCefRef<cef_v8stack_frame_t, ICefV8StackFrame> {
@@ -117,7 +143,9 @@ public:
 class TCefV8StackTraceRef : public TCefRef<cef_v8stack_trace_t, ICefV8StackTrace> {
 public:
   using TCefRef::TCefRef;
-  static rtl::TRef<ICefV8StackTrace> Current(int frameLimit);
+  static rtl::TRef<ICefV8StackTrace> Current(int frameLimit) {
+    return CallExport(CefApi.cef_v8stack_trace_get_current, frameLimit);
+  }
 
   bool IsValid() override { return Call<&C::is_valid>(); }
   int GetFrameCount() override { return Call<&C::get_frame_count>(); }

@@ -17,38 +17,7 @@ rtl::TRef<ICefDictionaryValue> UnWrap(cef_dictionary_value_t* data) {
   return data ? new TCefDictionaryValueRef(data) : nullptr;
 }
 
-// ---- factory operations: create or fetch through an export and adopt the result
-
-rtl::TRef<ICefProcessMessage> TCefProcessMessageRef::New(const std::wstring& name) {
-  return CallExport(CefApi.cef_process_message_create, name);
-}
-
-rtl::TRef<ICefListValue> TCefListValueRef::New() {
-  return CallExport(CefApi.cef_list_value_create);
-}
-
-rtl::TRef<ICefValue> TCefValueRef::New() {
-  return CallExport(CefApi.cef_value_create);
-}
-
-rtl::TRef<ICefBinaryValue> TCefBinaryValueRef::New(const void* data, size_t dataSize) {
-  return CallExport(CefApi.cef_binary_value_create, data, dataSize);
-}
-
-rtl::TRef<ICefDictionaryValue> TCefDictionaryValueRef::New() {
-  return CallExport(CefApi.cef_dictionary_value_create);
-}
-
-// ---- the runtime's utilities that answer a value
-
-rtl::TRef<ICefBinaryValue> CefBase64Decode(const std::wstring& data) {
-  return CallExport(CefApi.cef_base64decode, data);
-}
-
-rtl::TRef<ICefValue> CefParseJson(const std::wstring& jsonString, cef_json_parser_options_t options) {
-  return CallExport(CefApi.cef_parse_json, jsonString, options);
-}
-
+// Out-slots: the error code and the error text.
 rtl::TRef<ICefValue> CefParseJsonAndReturnError(const std::wstring& jsonString,
                                                 cef_json_parser_options_t options,
                                                 cef_json_parser_error_t& errorCodeOut,

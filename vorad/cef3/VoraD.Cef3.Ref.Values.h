@@ -8,7 +8,9 @@
 class TCefProcessMessageRef : public TCefRef<cef_process_message_t, ICefProcessMessage> {
 public:
   using TCefRef::TCefRef;
-  static rtl::TRef<ICefProcessMessage> New(const std::wstring& name);
+  static rtl::TRef<ICefProcessMessage> New(const std::wstring& name) {
+    return CallExport(CefApi.cef_process_message_create, name);
+  }
 
   bool IsValid() override { return Call<&C::is_valid>(); }
   bool IsReadOnly() override { return Call<&C::is_read_only>(); }
@@ -20,7 +22,7 @@ public:
 class TCefListValueRef : public TCefRef<cef_list_value_t, ICefListValue> {
 public:
   using TCefRef::TCefRef;
-  static rtl::TRef<ICefListValue> New();
+  static rtl::TRef<ICefListValue> New() { return CallExport(CefApi.cef_list_value_create); }
 
   bool IsValid() override { return Call<&C::is_valid>(); }
   bool IsOwned() override { return Call<&C::is_owned>(); }
@@ -63,7 +65,7 @@ public:
 class TCefValueRef : public TCefRef<cef_value_t, ICefValue> {
 public:
   using TCefRef::TCefRef;
-  static rtl::TRef<ICefValue> New();
+  static rtl::TRef<ICefValue> New() { return CallExport(CefApi.cef_value_create); }
 
   bool IsValid() override { return Call<&C::is_valid>(); }
   bool IsOwned() override { return Call<&C::is_owned>(); }
@@ -94,7 +96,9 @@ public:
 class TCefBinaryValueRef : public TCefRef<cef_binary_value_t, ICefBinaryValue> {
 public:
   using TCefRef::TCefRef;
-  static rtl::TRef<ICefBinaryValue> New(const void* data, size_t dataSize);
+  static rtl::TRef<ICefBinaryValue> New(const void* data, size_t dataSize) {
+    return CallExport(CefApi.cef_binary_value_create, data, dataSize);
+  }
 
   bool IsValid() override { return Call<&C::is_valid>(); }
   bool IsOwned() override { return Call<&C::is_owned>(); }
@@ -110,7 +114,9 @@ public:
 class TCefDictionaryValueRef : public TCefRef<cef_dictionary_value_t, ICefDictionaryValue> {
 public:
   using TCefRef::TCefRef;
-  static rtl::TRef<ICefDictionaryValue> New();
+  static rtl::TRef<ICefDictionaryValue> New() {
+    return CallExport(CefApi.cef_dictionary_value_create);
+  }
 
   bool IsValid() override { return Call<&C::is_valid>(); }
   bool IsOwned() override { return Call<&C::is_owned>(); }
@@ -158,8 +164,13 @@ public:
 };
 
 // The runtime's utilities that answer a value; null when the export is missing or fails.
-rtl::TRef<ICefBinaryValue> CefBase64Decode(const std::wstring& data);
-rtl::TRef<ICefValue> CefParseJson(const std::wstring& jsonString, cef_json_parser_options_t options);
+inline rtl::TRef<ICefBinaryValue> CefBase64Decode(const std::wstring& data) {
+  return CallExport(CefApi.cef_base64decode, data);
+}
+inline rtl::TRef<ICefValue> CefParseJson(const std::wstring& jsonString,
+                                        cef_json_parser_options_t options) {
+  return CallExport(CefApi.cef_parse_json, jsonString, options);
+}
 // The runtime's message for a failure goes to errorMsgOut (empty on success).
 rtl::TRef<ICefValue> CefParseJsonAndReturnError(const std::wstring& jsonString,
                                                 cef_json_parser_options_t options,

@@ -1,9 +1,12 @@
 #pragma once
 // The root of the Ref classes: a runtime structure the program holds. A wrapper adopts the one
 // reference the runtime handed over and returns it when destroyed; each operation is one call
-// of one entry of the structure through CallEntry (VoraD.Cef3.Call.h).
+// of one entry of the structure through CallEntry (VoraD.Cef3.Call.h), each factory one call of
+// one export of the runtime's table through CallExport.
 #include <utility>
+#include <vector>
 
+#include "vorad/cef3/VoraD.Cef3.Api.Table.h"
 #include "vorad/cef3/VoraD.Cef3.Call.h"
 #include "vorad/cef3/VoraD.Cef3.Helper.h"
 #include "vorad/cef3/VoraD.Cef3.Interfaces.h"
@@ -87,5 +90,10 @@ protected:
   template <auto Entry, class... A>
   auto Call(A&&... args) const {
     return CallEntry<Entry>(Data(), std::forward<A>(args)...);
+  }
+  // Reads a counted out-array: `CallCounted<&C::get_elements, &C::get_element_count>(elements)`.
+  template <auto Entry, auto CountEntry, class T>
+  void CallCounted(std::vector<T>& out) const {
+    CallCountedOut<CountEntry>(Data(), Data()->*Entry, out);
   }
 };
