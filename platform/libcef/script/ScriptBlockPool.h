@@ -4,8 +4,8 @@
 // frees hundreds of small blocks per call; the process heap takes a lock and searches its free
 // lists for every one of them. Small blocks therefore come from chunks of the pool's own, and a
 // freed one waits on the free list of its size class for the next request of that size; larger
-// blocks go to the C heap. The chunks are given back when the script heap is gone, so the pool
-// holds at most what the script heap held at its peak.
+// blocks go to the C heap. The chunks are given back when the script heap is gone; until then the
+// pool holds, per size class, what the script heap held of that class at its peak.
 //
 // Not thread-safe: the script heap runs on one thread, and so do its allocation functions.
 #include <cstddef>
