@@ -963,3 +963,18 @@ TEST_F(ScriptTest, ValuesKeepTheirObjectsWhileOthersComeAndGo) {
     EXPECT_EQ(n->get_int_value(n.Get()), expected) << k;
   }
 }
+
+TEST_F(ScriptTest, TheHeapsSmallBlocksComeFromItsPoolAndAllGoBackWithIt) {
+  EXPECT_EQ(EvalString(L"var o = {}; for (var i = 0; i < 2000; i++) o['k' + i] = {v: i}; String(o.k1999.v)"),
+            L"1999");
+  EXPECT_GT(Engine().blocks.BlocksInUse(), 2000u);
+  EXPECT_GT(Engine().blocks.Chunks(), 0u);
+  ReleaseContext(context.Get());
+  context.Reset();
+  Shutdown();
+  EXPECT_EQ(Engine().heap, nullptr);
+  EXPECT_EQ(Engine().blocks.BlocksInUse(), 0u);
+  EXPECT_EQ(Engine().blocks.Chunks(), 0u);
+  context = TCRef<cef_v8context_t>::Adopt(CreateContext(&host));
+  EXPECT_EQ(EvalString(L"String(1 + 1)"), L"2");
+}
