@@ -775,6 +775,68 @@ TEST(ScriptPure, NativeDeclarationsKeepLinesAndSkipStrings) {
   EXPECT_EQ(RewriteNativeDeclarations(L"nativefunction x();", 0), L"nativefunction x();");
 }
 
+// The script heap's memory: blocks keep their contents through every kind of resize, freed small
+// blocks come back for the next request of their size, and the chunks go when nothing is in use.
+TEST(ScriptPure, BlockPoolKeepsContentsAndReusesFreedBlocks) {
+  TBlockPool pool;
+  auto fill = [](void* p, size_t n, unsigned char seed) {
+    for (size_t i = 0; i < n; ++i) static_cast<unsigned char*>(p)[i] = static_cast<unsigned char>(seed + i);
+  };
+  auto holds = [](const void* p, size_t n, unsigned char seed) {
+    for (size_t i = 0; i < n; ++i)
+      if (static_cast<const unsigned char*>(p)[i] != static_cast<unsigned char>(seed + i)) return false;
+    return true;
+  };
+  // Small to larger small, to large, to larger large, back to small (cut), and to zero.
+  void* p = pool.Allocate(10);
+  ASSERT_NE(p, nullptr);
+  EXPECT_EQ(reinterpret_cast<uintptr_t>(p) % 8, 0u);
+  fill(p, 10, 1);
+  p = pool.Reallocate(p, 100);
+  ASSERT_TRUE(p && holds(p, 10, 1));
+  fill(p, 100, 2);
+  p = pool.Reallocate(p, 5000);
+  ASSERT_TRUE(p && holds(p, 100, 2));
+  fill(p, 5000, 3);
+  p = pool.Reallocate(p, 70000);
+  ASSERT_TRUE(p && holds(p, 5000, 3));
+  p = pool.Reallocate(p, 33);
+  ASSERT_TRUE(p && holds(p, 33, 3));
+  p = pool.Reallocate(p, 0);
+  ASSERT_NE(p, nullptr);  // a usable block, never "freed and null"
+  pool.Free(p);
+  void* zero = pool.Allocate(0);
+  EXPECT_NE(zero, nullptr);
+  pool.Free(zero);
+  pool.Free(nullptr);
+  void* fresh = pool.Reallocate(nullptr, 24);
+  ASSERT_NE(fresh, nullptr);
+
+  // A freed block is the next one of its class; a block of another class is not.
+  pool.Free(fresh);
+  void* again = pool.Allocate(32);  // 24 and 32 share a class
+  EXPECT_EQ(again, fresh);
+  void* other = pool.Allocate(48);
+  EXPECT_NE(other, fresh);
+  pool.Free(again);
+  pool.Free(other);
+
+  // Blocks freed come back before new memory is taken; the chunks go only once nothing is in
+  // use.
+  std::vector<void*> blocks(20000);
+  for (void*& b : blocks) ASSERT_NE(b = pool.Allocate(16), nullptr);
+  const size_t chunks = pool.Chunks();
+  EXPECT_GE(chunks * TBlockPool::kChunkBytes, blocks.size() * 16);
+  for (void* b : blocks) pool.Free(b);
+  for (void*& b : blocks) ASSERT_NE(b = pool.Allocate(16), nullptr);
+  EXPECT_EQ(pool.Chunks(), chunks);
+  EXPECT_FALSE(pool.Release());
+  for (void* b : blocks) pool.Free(b);
+  EXPECT_EQ(pool.BlocksInUse(), 0u);
+  EXPECT_TRUE(pool.Release());
+  EXPECT_EQ(pool.Chunks(), 0u);
+}
+
 TEST_F(ScriptTest, HostilePageScriptCannotBreakTheBoundary) {
   // Replaced built-ins: dates made on the C side still work and are the context's own kind.
   RunScript(context.Get(), L"var RealDate = Date; Date = function () { throw new Error('no'); };",
@@ -900,4 +962,19 @@ TEST_F(ScriptTest, ValuesKeepTheirObjectsWhileOthersComeAndGo) {
     ASSERT_TRUE(n);
     EXPECT_EQ(n->get_int_value(n.Get()), expected) << k;
   }
+}
+
+TEST_F(ScriptTest, TheHeapsSmallBlocksComeFromItsPoolAndAllGoBackWithIt) {
+  EXPECT_EQ(EvalString(L"var o = {}; for (var i = 0; i < 2000; i++) o['k' + i] = {v: i}; String(o.k1999.v)"),
+            L"1999");
+  EXPECT_GT(Engine().blocks.BlocksInUse(), 2000u);
+  EXPECT_GT(Engine().blocks.Chunks(), 0u);
+  ReleaseContext(context.Get());
+  context.Reset();
+  Shutdown();
+  EXPECT_EQ(Engine().heap, nullptr);
+  EXPECT_EQ(Engine().blocks.BlocksInUse(), 0u);
+  EXPECT_EQ(Engine().blocks.Chunks(), 0u);
+  context = TCRef<cef_v8context_t>::Adopt(CreateContext(&host));
+  EXPECT_EQ(EvalString(L"String(1 + 1)"), L"2");
 }

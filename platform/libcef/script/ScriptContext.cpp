@@ -49,7 +49,8 @@ duk_ret_t ThrowHook(duk_context* ctx) {
 bool EnsureHeap() {
   TEngine& e = Engine();
   if (e.heap) return e.thread == GetCurrentThreadId();
-  e.heap = duk_create_heap(nullptr, nullptr, nullptr, nullptr, &FatalHandler);
+  e.heap = duk_create_heap(&TBlockPool::DukAlloc, &TBlockPool::DukRealloc, &TBlockPool::DukFree, &e.blocks,
+                           &FatalHandler);
   if (!e.heap) return false;
   e.thread = GetCurrentThreadId();
   ++e.generation;
@@ -483,6 +484,7 @@ void Shutdown() {
     // Finalizers run while the heap goes; values they release must not touch it any more.
     ++e.generation;
     duk_destroy_heap(heap);
+    e.blocks.Release();
     e.heap = nullptr;
     e.stashSlots = e.infoFinalizer = nullptr;
     e.functionInfos.clear();

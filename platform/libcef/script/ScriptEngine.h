@@ -14,6 +14,7 @@
 #include <vector>
 
 #include "platform/libcef/Cef.Common.h"
+#include "platform/libcef/script/ScriptBlockPool.h"
 #include "platform/libcef/script/ScriptHost.h"
 #include "duktape.h"
 
@@ -37,6 +38,7 @@ TWindowFeatures ParseWindowFeatures(const std::wstring& text);
 
 // ---- The heap of this render thread.
 struct TEngine {
+  TBlockPool blocks;            // the heap's memory
   duk_context* heap = nullptr;  // the heap's first thread; used when no script runs
   DWORD thread = 0;             // the render thread (0 before the first context)
   uint32_t generation = 0;      // bumped per heap, so values of a destroyed heap turn invalid
