@@ -27,14 +27,27 @@ wine_env() {  # $1 build dir whose Wine prefix is used
 }
 
 start_xvfb() {  # sets DISPLAY to a fresh Xvfb of our own; XVFB_PID for stop_wine
-  local n=90
-  while [ -e /tmp/.X$n-lock ] || [ -e /tmp/.X11-unix/X$n ]; do n=$((n + 1)); done
-  # fd 9 is the build-folder lock of the calling script: servers must not keep it.
-  Xvfb ":$n" -screen 0 1600x1000x24 -nolisten tcp </dev/null >/dev/null 2>&1 9>&- &
-  XVFB_PID=$!
-  export DISPLAY=":$n"
-  for _ in $(seq 50); do [ -e /tmp/.X11-unix/X$n ] && return 0; sleep 0.1; done
-  echo "Xvfb did not start on :$n" >&2
+  local n=90 try
+  for try in $(seq 20); do
+    while [ -e /tmp/.X$n-lock ] || [ -e /tmp/.X11-unix/X$n ]; do n=$((n + 1)); done
+    # fd 9 is the build-folder lock of the calling script: servers must not keep it.
+    Xvfb ":$n" -screen 0 1600x1000x24 -nolisten tcp </dev/null >/dev/null 2>&1 9>&- &
+    XVFB_PID=$!
+    # Another run may take the same free number at the same moment: only the server whose process
+    # id the lock file holds has the display, and the other run must not go on with it.
+    for _ in $(seq 50); do
+      kill -0 "$XVFB_PID" 2>/dev/null || break
+      if [ -e /tmp/.X11-unix/X$n ] && [ "$(tr -d ' \n' </tmp/.X$n-lock 2>/dev/null)" = "$XVFB_PID" ]; then
+        export DISPLAY=":$n"
+        return 0
+      fi
+      sleep 0.1
+    done
+    kill "$XVFB_PID" 2>/dev/null || true
+    wait "$XVFB_PID" 2>/dev/null || true
+    n=$((n + 1))
+  done
+  echo "Xvfb did not start" >&2
   return 1
 }
 
