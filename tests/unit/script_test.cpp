@@ -924,8 +924,9 @@ TEST_F(ScriptTest, NativeFunctionsMadeInBulkStayDistinctAndLetTheirHandlerGo) {
   TV list = Eval(L"[]");
   for (int i = 0; i < 300; ++i) ASSERT_EQ(list->set_value_byindex(list.Get(), i, many[size_t(i)].Wrap()), 1);
   SetGlobal(L"list", list);
-  EXPECT_EQ(EvalString(L"a.x = 1; [a !== b, b.x === undefined, a.name, b.name, c.name].join()"),
-            L"true,true,go,go,stop");
+  EXPECT_EQ(EvalString(L"a.x = 1; [a !== b, b.x === undefined, a.name, b.name, c.name, list[0].name, "
+                       L"list[299].name].join()"),
+            L"true,true,go,go,stop,f0,f299");
   EXPECT_EQ(EvalString(L"String([a(), b(), c(), list[0](), list[299](), list[150]()])"), L"1,2,3,4,5,6");
   EXPECT_EQ(calls, (std::vector<std::wstring>{L"go", L"go", L"stop", L"f0", L"f299", L"f150"}));
 

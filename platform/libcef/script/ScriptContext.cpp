@@ -486,7 +486,7 @@ void Shutdown() {
     duk_destroy_heap(heap);
     e.blocks.Release();
     e.heap = nullptr;
-    e.stashSlots = e.infoFinalizer = nullptr;
+    e.stashSlots = e.infoFinalizer = e.nameKey = e.functionKey = nullptr;
     e.functionInfos.clear();
     e.thread = 0;
     e.pendingThrow = false;

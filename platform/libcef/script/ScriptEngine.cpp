@@ -169,6 +169,12 @@ void InstallStash(duk_context* ctx) {
   duk_push_c_function(ctx, &InfoFinalizer, 1);
   e.infoFinalizer = duk_get_heapptr(ctx, -1);
   duk_put_prop_string(ctx, -2, "infoFinalizer");
+  duk_push_string(ctx, "name");
+  e.nameKey = duk_get_heapptr(ctx, -1);
+  duk_put_prop_string(ctx, -2, "nameKey");
+  duk_push_string(ctx, kFunctionKey);
+  e.functionKey = duk_get_heapptr(ctx, -1);
+  duk_put_prop_string(ctx, -2, "functionKey");
   duk_pop(ctx);
 }
 
@@ -278,10 +284,14 @@ void PushNativeFunction(duk_context* ctx, cef_v8handler_t* handler, std::wstring
   auto it = e.functionInfos.find(std::make_pair(handler, name));
   if (it != e.functionInfos.end()) {
     StashPush(ctx, it->second.slot);
+    duk_push_heapptr(ctx, it->second.name);
   } else {
     if (e.functionInfos.size() >= kMaxFunctionInfos) {
       // Functions made meanwhile keep theirs; only the sharing starts over.
-      for (const auto& [key, info] : e.functionInfos) StashDrop(info.slot);
+      for (const auto& [key, info] : e.functionInfos) {
+        StashDrop(info.slot);
+        StashDrop(info.nameSlot);
+      }
       e.functionInfos.clear();
     }
     duk_push_bare_object(ctx);
@@ -290,20 +300,22 @@ void PushNativeFunction(duk_context* ctx, cef_v8handler_t* handler, std::wstring
     handler->base.add_ref(&handler->base);
     info->handler = handler;
     info->functionName = name;
-    const uint32_t slot = StashPut(ctx, -1);
-    if (slot)
-      it = e.functionInfos.emplace(std::make_pair(handler, info->functionName),
-                                   TEngine::TFunctionInfoSlot{slot, ToCesu(info->functionName)}).first;
+    PushWString(ctx, info->functionName);
+    const uint32_t slot = StashPut(ctx, -2), nameSlot = slot ? StashPut(ctx, -1) : 0;
+    if (nameSlot)
+      e.functionInfos.emplace(std::make_pair(handler, info->functionName),
+                              TEngine::TFunctionInfoSlot{slot, nameSlot, duk_get_heapptr(ctx, -1)});
+    else if (slot)
+      StashDrop(slot);
   }
+  // [info, name]
   duk_push_c_function(ctx, &NativeFunctionCall, DUK_VARARGS);
-  duk_push_string(ctx, "name");
-  if (it != e.functionInfos.end()) duk_push_lstring(ctx, it->second.name.data(), it->second.name.size());
-  else PushWString(ctx, std::wstring(name));
+  duk_push_heapptr(ctx, e.nameKey);
+  duk_pull(ctx, -3);
   duk_def_prop(ctx, -3, DUK_DEFPROP_HAVE_VALUE | DUK_DEFPROP_FORCE);
-  duk_push_string(ctx, kFunctionKey);
-  duk_dup(ctx, -3);
+  duk_push_heapptr(ctx, e.functionKey);
+  duk_pull(ctx, -3);
   duk_def_prop(ctx, -3, DUK_DEFPROP_HAVE_VALUE | DUK_DEFPROP_FORCE);
-  duk_remove(ctx, -2);
 }
 
 const TObjectInfo* FunctionInfo(duk_context* ctx, duk_idx_t idx) {

@@ -46,6 +46,10 @@ struct TEngine {
   std::vector<uint32_t> freeStashKeys;  // slots given back, taken first so that the slots stay dense
   void* stashSlots = nullptr;           // the array of the slots (kept by the heap stash)
   void* infoFinalizer = nullptr;        // the one finalizer of objects with info (kept by the heap stash)
+  // The keys every native function gets, interned once (kept by the heap stash): pushed by
+  // pointer they cost no hashing and string-table search per function.
+  void* nameKey = nullptr;
+  void* functionKey = nullptr;
   // The info objects of native functions by handler and name (see PushNativeFunction).
   struct TFunctionKeyLess {
     using is_transparent = void;
@@ -56,8 +60,9 @@ struct TEngine {
     }
   };
   struct TFunctionInfoSlot {
-    uint32_t slot;     // of the info object in the stash
-    std::string name;  // CESU-8
+    uint32_t slot;      // of the info object in the stash
+    uint32_t nameSlot;  // of the name, an interned string, in the stash
+    void* name;
   };
   std::map<std::pair<cef_v8handler_t*, std::wstring>, TFunctionInfoSlot, TFunctionKeyLess> functionInfos;
   int nextContextId = 1;
