@@ -157,10 +157,15 @@ void CallCountedOut(S* self, void(CEF_CALLBACK* entry)(S*, size_t*, Item*), std:
 }
 
 // Calls an export of the runtime's table (CefApi) the same way: a missing export gives the
-// default of the operation's type, the arguments and the result convert as for an entry.
+// default of the operation's type (or does nothing), the arguments and the result convert as for
+// an entry.
 template <class R, class... P, class... A>
 auto CallExport(R(CEF_EXPORT* exported)(P...), A&&... args) {
   static_assert(sizeof...(P) == sizeof...(A), "one argument per parameter of the export");
-  if (!exported) return TCefEntryResult<R>(R{});
-  return TCefEntryResult<R>(exported(CefEntryArg<P>(std::forward<A>(args))...));
+  if constexpr (std::is_void_v<R>) {
+    if (exported) exported(CefEntryArg<P>(std::forward<A>(args))...);
+  } else {
+    if (!exported) return TCefEntryResult<R>(R{});
+    return TCefEntryResult<R>(exported(CefEntryArg<P>(std::forward<A>(args))...));
+  }
 }

@@ -2,8 +2,6 @@
 
 #include <float.h>
 
-#include <type_traits>
-
 #include "vorad/cef3/VoraD.Utils.h"
 
 TVoraDApp* VoraDApp = nullptr;
@@ -27,16 +25,11 @@ void CheckLoaded(const TVoraDApp& app) {
   if (!app.Loaded()) throw rtl::Exception(kNotLoaded);
 }
 
-// Calls an export of the loaded library (raises "not loaded" before Init), the arguments and the
-// result converted as CallExport converts them.
-template <class R, class... P, class... A>
-auto CallLoaded(const TVoraDApp& app, R(CEF_EXPORT* exported)(P...), A&&... args) {
+// Calls an export of the loaded library by CallExport; raises "not loaded" before Init.
+template <class F, class... A>
+auto CallLoaded(const TVoraDApp& app, F exported, A&&... args) {
   CheckLoaded(app);
-  if constexpr (std::is_void_v<R>) {
-    if (exported) exported(CefEntryArg<P>(std::forward<A>(args))...);
-  } else {
-    return CallExport(exported, std::forward<A>(args)...);
-  }
+  return CallExport(exported, std::forward<A>(args)...);
 }
 
 // A property's value as its settings member takes it: strings as views of the field.
