@@ -115,6 +115,14 @@ using TOnPdfPrintFinishedProc = std::function<void(const std::wstring&, bool)>;
 
 // ---- Interfaces over the runtime structures, by area. Each operation is the structure entry
 // of the same name in CamelCase (get_main_frame: GetMainFrame).
+//
+// A runtime object's operations are one list, VORAD_CEF3_<STRUCTURE>_OPS(X, W) above its
+// interface, one line an operation:
+//   X(result, Operation, (parameters), entry, (arguments))   the Ref class calls the entry
+//   W(result, Operation, (parameters))                        the Ref class writes it out
+// The interface declares every line; its Ref class defines the X lines from the same list
+// (VORAD_CEF3_FORWARD, VoraD.Cef3.Ref.h).
+#define VORAD_CEF3_DECLARE(R, Name, P, ...) virtual R Name P = 0;
 
 #include "vorad/cef3/VoraD.Cef3.Interfaces.Browser.h"
 #include "vorad/cef3/VoraD.Cef3.Interfaces.Script.h"

@@ -76,6 +76,12 @@ inline rtl::TRef<ICefUrlrequestClient> UnWrap(cef_urlrequest_client_t* data) {
   return TCefBaseOwn::Adopt<ICefUrlrequestClient>(data);
 }
 
+// An X line of an interface's operation list as a Ref operation: one call of its entry. A W line
+// is written out in the Ref class.
+#define VORAD_CEF3_FORWARD(R, Name, P, Entry, A) \
+  R Name P override { return Call<&C::Entry> A; }
+#define VORAD_CEF3_WRITTEN_OUT(...)
+
 // The typed base of a Ref class for structure `S` behind interface `I`.
 template <class S, class I>
 class TCefRef : public TCefBaseRef, public I {
