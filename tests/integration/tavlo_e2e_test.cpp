@@ -12,7 +12,9 @@
 #include <chrono>
 #include <cmath>
 #include <fstream>
+#include <memory>
 #include <thread>
+#include <type_traits>
 
 #include "app/Settings.h"
 #include "app/ShellHelpers.h"
@@ -246,6 +248,17 @@ public:
     return said;
   }
 
+  // The last `n` lines of the trace but the layouts (which would crowd out the rest), for a
+  // failure's message.
+  std::string TraceTail(size_t n) const {
+    std::vector<std::wstring> lines = TraceLines();
+    std::erase_if(lines, [](const std::wstring& line) { return line.find(L" layout ") != std::wstring::npos; });
+    std::string tail;
+    for (size_t i = lines.size() > n ? lines.size() - n : 0; i < lines.size(); ++i)
+      tail += rtl::Utf16ToUtf8(lines[i]) + "\n";
+    return tail;
+  }
+
   static size_t Count(const std::vector<std::wstring>& said, const std::wstring& prefix) {
     size_t n = 0;
     for (const auto& s : said) n += s.rfind(prefix, 0) == 0;
@@ -278,14 +291,7 @@ protected:
   void Launch(TTavloRun& run, const std::string& scenario) {
     std::string why;
     ASSERT_TRUE(run.Start(scenario, why)) << why;
-    const bool ready = run.WaitSaid(L"ready", 1, 60s);
-    if (!ready) {
-      std::string tail;
-      const std::vector<std::wstring> lines = run.TraceLines();
-      for (size_t i = lines.size() > 40 ? lines.size() - 40 : 0; i < lines.size(); ++i)
-        tail += rtl::Utf16ToUtf8(lines[i]) + "\n";
-      FAIL() << "the start page never became ready; trace:\n" << tail;
-    }
+    if (!run.WaitSaid(L"ready", 1, 60s)) FAIL() << "the start page never became ready; trace:\n" << run.TraceTail(40);
   }
 
   // The exit code once the program has ended, -1 if it did not within the time. Messages are
@@ -754,7 +760,7 @@ TEST_F(Tavlo, UnpaddedQueryAndEncodedLinksGetTheRightFileUnderTheNameTheEngineCh
   EXPECT_EQ(TTavloRun::Count(said, L"taskStartFail()"), 0u);
   for (const wchar_t* name : {L"film.mp4", L"clip.mkv", L"\u4E2D\u6587.mp4", L"taken (1).mp4"})
     EXPECT_EQ(TTavloRun::Count(said, L"taskStartSuccess name=[" + std::wstring(name) + L"] type=string"), 1u)
-        << rtl::Utf16ToUtf8(name);
+        << rtl::Utf16ToUtf8(name) << "; trace:\n" << run.TraceTail(80);
   EXPECT_TRUE(ts::ReadFileBytes(run.Downloads() + L"film.mp4") == PatternBytes(unpaddedSize));
   EXPECT_TRUE(ts::ReadFileBytes(run.Downloads() + L"clip.mkv") == PatternBytes(6000));
   EXPECT_TRUE(ts::ReadFileBytes(run.Downloads() + L"\u4E2D\u6587.mp4") == PatternBytes(7000));
@@ -864,15 +870,34 @@ TEST_F(Tavlo, ThePortalsButtonsDownloadPauseAndResumeWithThePointer) {
 
   ASSERT_TRUE(Press(run, pageWnd, L"button#dl-film"));
   ASSERT_TRUE(ts::WaitFor([&] { return Heard(run, L"taskStartSuccess(\"film.mp4\")"); }, 30s))
-      << "the Download button was pressed";
+      << "the Download button was pressed; trace:\n" << run.TraceTail(60);
   // The page shows the progress: its bar fills and its text says how far.
   const int full = Placed(run, L"div#progress").w;
   ASSERT_GT(full, 0);
   ASSERT_TRUE(ts::WaitFor([&] { return Placed(run, L"div#bar-fill").w > 0; }, 30s));
-  EXPECT_NE(Placed(run, L"div#progress-text").text.find(L"% ("), std::wstring::npos);
+  // The trace holds a layout a line at a time: the text's line may follow the bar's a moment later.
+  EXPECT_TRUE(ts::WaitFor(
+      [&] { return Placed(run, L"div#progress-text").text.find(L"% (") != std::wstring::npos; }, 10s));
 
+  // Pause comes after the person was in another program: the click that brings the window back
+  // must reach the button too.
+  std::unique_ptr<std::remove_pointer_t<HWND>, decltype(&DestroyWindow)> otherWindow(
+      CreateWindowExW(0, L"STATIC", L"another program", WS_POPUP | WS_VISIBLE, 1500, 900, 60, 60, nullptr, nullptr,
+                      GetModuleHandleW(nullptr), nullptr),
+      &DestroyWindow);
+  const HWND other = otherWindow.get();
+  ASSERT_NE(other, nullptr);
+  SetForegroundWindow(other);
+  for (int i = 0; i < 40 && GetForegroundWindow() != other; ++i) {
+    MSG m;
+    while (PeekMessageW(&m, nullptr, 0, 0, PM_REMOVE)) DispatchMessageW(&m);
+    Sleep(25);
+  }
+  EXPECT_EQ(GetForegroundWindow(), other);
   ASSERT_TRUE(Press(run, pageWnd, L"button#pause"));
-  ASSERT_TRUE(ts::WaitFor([&] { return Heard(run, L"taskStopSuccess()"); }, 30s)) << "Pause was pressed";
+  ASSERT_TRUE(ts::WaitFor([&] { return Heard(run, L"taskStopSuccess()"); }, 30s))
+      << "Pause was pressed; trace:\n" << run.TraceTail(60);
+  otherWindow.reset();  // its thread stops pumping messages from here on
   std::this_thread::sleep_for(1500ms);
   const TPlaced paused = Placed(run, L"div#bar-fill");
   EXPECT_LT(paused.w, full) << "paused before the end";
@@ -882,7 +907,8 @@ TEST_F(Tavlo, ThePortalsButtonsDownloadPauseAndResumeWithThePointer) {
   EXPECT_FALSE(ts::FileExists(run.Downloads() + L"film.mp4"));
 
   ASSERT_TRUE(Press(run, pageWnd, L"button#resume"));
-  ASSERT_TRUE(ts::WaitFor([&] { return Heard(run, L"taskStartSuccess() (resumed)"); }, 30s)) << "Resume was pressed";
+  ASSERT_TRUE(ts::WaitFor([&] { return Heard(run, L"taskStartSuccess() (resumed)"); }, 30s))
+      << "Resume was pressed; trace:\n" << run.TraceTail(60);
   ASSERT_TRUE(ts::WaitFor([&] { return Heard(run, L"DwonloadComplate()"); }, 180s));
   ASSERT_TRUE(ts::WaitFor([&] { return Placed(run, L"div#bar-fill").w == full; }, 10s));
   EXPECT_EQ(Placed(run, L"p#status").text, L"Download complete");
