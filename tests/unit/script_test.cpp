@@ -765,6 +765,15 @@ TEST(ScriptPure, WindowFeatures) {
   EXPECT_FALSE(ParseWindowFeatures(L"").widthSet);
 }
 
+TEST(ScriptPure, KeysTurnIntoCesuWhereverTheirFirstNonAsciiCharacterStands) {
+  EXPECT_EQ(ToCesu(std::wstring()), "");
+  EXPECT_EQ(ToCesu(std::wstring(L"hWMin")), "hWMin");
+  EXPECT_EQ(ToCesu(std::wstring(L"\u00e9a")), "\xC3\xA9" "a");
+  // A surrogate pair is two three-byte sequences, as Duktape keeps it.
+  EXPECT_EQ(ToCesu(std::wstring(L"ab\u00e9\u661f\xD83D\xDE00z")),
+            "ab\xC3\xA9\xE6\x98\x9F\xED\xA0\xBD\xED\xB8\x80z");
+}
+
 TEST(ScriptPure, NativeDeclarationsKeepLinesAndSkipStrings) {
   std::wstring code = L"a();\nnative function go();\n'native function no();' // native function no2();\nb();";
   std::wstring out = RewriteNativeDeclarations(code, 3);
@@ -963,6 +972,16 @@ TEST_F(ScriptTest, ValuesKeepTheirObjectsWhileOthersComeAndGo) {
     ASSERT_TRUE(n);
     EXPECT_EQ(n->get_int_value(n.Get()), expected) << k;
   }
+}
+
+TEST_F(ScriptTest, AValueReleasedOnAnotherThreadGivesItsSlotBackOnTheNextCall) {
+  TV obj = Eval(L"({})");
+  ASSERT_TRUE(obj);
+  const size_t free = Engine().freeStashKeys.size();
+  std::thread([&] { obj.Reset(); }).join();
+  EXPECT_EQ(Engine().freeStashKeys.size(), free);  // the render thread lets go, not this one
+  EXPECT_EQ(EvalString(L"'next'"), L"next");
+  EXPECT_EQ(Engine().freeStashKeys.size(), free + 1);
 }
 
 TEST_F(ScriptTest, TheHeapsSmallBlocksComeFromItsPoolAndAllGoBackWithIt) {

@@ -244,6 +244,7 @@ TContext::~TContext() {
       if (key) e.deferredReleases.push_back(key);
   }
   e.deferredContexts.push_back(FId);
+  e.deferredPending.store(true, std::memory_order_release);
 }
 
 void TContext::Invalidate() {
@@ -260,6 +261,7 @@ void TContext::DropStashes(bool later) {
       if (later) {
         std::lock_guard<std::mutex> lock(e.releaseLock);
         e.deferredReleases.push_back(key);
+        e.deferredPending.store(true, std::memory_order_release);
       } else {
         StashDrop(key);
       }

@@ -3,9 +3,11 @@
 #include "platform/libcef/script/ScriptEngine.h"
 
 #include <algorithm>
+#include <atomic>
 #include <cmath>
 #include <cstdio>
 #include <cstring>
+#include <thread>
 
 namespace standin::script {
 
@@ -38,9 +40,14 @@ duk_int_t ProtectedRun(duk_context* ctx, duk_idx_t nargs, duk_ret_t (*fn)(duk_co
 // ---- Strings
 
 std::string ToCesu(const wchar_t* s, size_t n) {
-  std::string out;
-  out.reserve(n + n / 2);
-  for (size_t i = 0; i < n; ++i) {
+  // Keys and names are nearly always ASCII: one pass writes them byte for byte.
+  size_t ascii = 0;
+  while (ascii < n && static_cast<unsigned short>(s[ascii]) < 0x80) ++ascii;
+  std::string out(ascii, '\0');
+  for (size_t i = 0; i < ascii; ++i) out[i] = static_cast<char>(s[i]);
+  if (ascii == n) return out;
+  out.reserve(ascii + (n - ascii) * 3);
+  for (size_t i = ascii; i < n; ++i) {
     unsigned c = static_cast<unsigned short>(s[i]);
     if (c < 0x80) {
       out += static_cast<char>(c);
@@ -148,6 +155,7 @@ TRunningScope::~TRunningScope() {
 
 void FlushDeferredReleases() {
   TEngine& e = Engine();
+  if (!e.deferredPending.exchange(false, std::memory_order_acquire)) return;
   std::vector<uint32_t> keys;
   LiveContexts();
   {
@@ -214,6 +222,7 @@ void StashDrop(uint32_t key) {
   if (e.thread != GetCurrentThreadId()) {
     std::lock_guard<std::mutex> lock(e.releaseLock);
     e.deferredReleases.push_back(key);
+    e.deferredPending.store(true, std::memory_order_release);
     return;
   }
   duk_context* ctx = CurrentDuk();
@@ -457,6 +466,45 @@ bool TValue::Valid() const {
 
 TValue::~TValue() {
   if (FStash && FGeneration == Engine().generation) StashDrop(FStash);
+}
+
+namespace {
+
+// Released values' storage, last in first out, so the next value reuses memory still in the
+// cache. Values are released on any thread, hence the spin lock (held for a few instructions).
+struct TValueStore {
+  static constexpr size_t kKept = 64;
+  std::atomic_flag busy = ATOMIC_FLAG_INIT;
+  void* kept[kKept];
+  size_t count = 0;
+  void Lock() {
+    while (busy.test_and_set(std::memory_order_acquire)) std::this_thread::yield();
+  }
+  void Unlock() { busy.clear(std::memory_order_release); }
+};
+TValueStore gValueStore;
+
+}  // namespace
+
+void* TValue::operator new(size_t size) {
+  TValueStore& s = gValueStore;
+  if (size == sizeof(TValue)) {
+    s.Lock();
+    void* p = s.count ? s.kept[--s.count] : nullptr;
+    s.Unlock();
+    if (p) return p;
+  }
+  return ::operator new(size);
+}
+
+void TValue::operator delete(void* p) {
+  if (!p) return;
+  TValueStore& s = gValueStore;
+  s.Lock();
+  const bool kept = s.count < TValueStore::kKept;
+  if (kept) s.kept[s.count++] = p;
+  s.Unlock();
+  if (!kept) ::operator delete(p);
 }
 
 // ---- Exceptions

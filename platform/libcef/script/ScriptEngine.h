@@ -5,6 +5,7 @@
 // Duktape reports errors by longjmp, which skips C++ destructors: every Duktape call that can
 // throw runs inside duk_safe_call, in a frame that holds no object with a destructor, and native
 // functions called by script throw only from frames without such objects.
+#include <atomic>
 #include <cstdint>
 #include <functional>
 #include <map>
@@ -76,6 +77,8 @@ struct TEngine {
   std::mutex releaseLock;
   std::vector<uint32_t> deferredReleases;  // stash keys released on other threads
   std::vector<int> deferredContexts;       // contexts destroyed on other threads
+  // Set after either list grows: the render thread's many calls take the lock only then.
+  std::atomic<bool> deferredPending{false};
 };
 TEngine& Engine();
 // The live contexts, without those destroyed on other threads meanwhile.
@@ -153,6 +156,10 @@ class TValue : public TCefObject<TValue, cef_v8value_t> {
 public:
   TValue();
   ~TValue();
+  // Values come and go by the dozen per call of a native function (every read of a published
+  // global builds an object of fresh functions): their storage is reused.
+  static void* operator new(size_t size);
+  static void operator delete(void* p);
   static cef_v8value_t* NewPrimitive(TKind kind);
   static cef_v8value_t* NewBool(bool v);
   static cef_v8value_t* NewInt(int32_t v);
