@@ -503,6 +503,35 @@ TEST_F(ScriptTest, NativeFunctionsAndExecuteFunction) {
   EXPECT_EQ(cef_v8value_create_object(nullptr), nullptr);
 }
 
+TEST_F(ScriptTest, DatesArriveAsDatesWhateverCarriesThemAndMadeObjectsAsObjects) {
+  std::vector<std::wstring> seen;
+  auto kind = [](cef_v8value_t* v) -> std::wstring {
+    if (!v) return L"none";
+    if (v->is_date(v)) return L"date " + std::to_wstring(v->get_date_value(v).millisecond);
+    return v->is_object(v) ? L"object" : L"other";
+  };
+  cef_v8handler_t* handler = NewHandler([&](const std::wstring&, cef_v8value_t* object, const TArgs& args, TV& ret,
+                                            std::wstring&) {
+    seen.push_back(kind(object) + L"/" + (args.empty() ? L"-" : kind(args[0].Get())));
+    ret = TV::Adopt(cef_v8value_create_int(0));
+    return true;
+  });
+  context->enter(context.Get());
+  cef_string_t name = View(L"f");
+  TV fn = TV::Adopt(cef_v8value_create_function(&name, handler));
+  TV made = TV::Adopt(cef_v8value_create_object(nullptr));
+  ASSERT_TRUE(made->set_value_bykey(made.Get(), &name, fn.Wrap(), V8_PROPERTY_ATTRIBUTE_NONE));
+  context->exit(context.Get());
+  SetGlobal(L"made", made);
+  // Dates of the page stay dates, as receivers and as arguments, whatever properties they have.
+  TV page = Eval(L"var d = new Date(9); d.extra = 1; d");
+  ASSERT_TRUE(page && page->is_date(page.Get()));
+  Eval(L"made.f(new Date(5)); made.f.call(new Date(7)); made.f.call(d, d); made.f.call(made, made); "
+       L"made.f.call(this, this)");
+  EXPECT_EQ(seen, (std::vector<std::wstring>{L"object/date 5", L"date 7/-", L"date 9/date 9", L"object/object",
+                                             L"object/object"}));
+}
+
 TEST_F(ScriptTest, RethrownExceptionsReachTheCallingScript) {
   TV inner = Eval(L"(function () { throw new RangeError('deep'); })");
   inner->set_rethrow_exceptions(inner.Get(), 1);

@@ -388,10 +388,15 @@ cef_v8value_t* TValue::FromStack(duk_context* ctx, duk_idx_t idx, TContext* owne
     case DUK_TYPE_STRING:
       return NewString(GetWString(ctx, idx));
     case DUK_TYPE_OBJECT: {
-      // Functions and arrays are never dates: most objects the layer meets skip the test.
-      double ms = 0;
-      if (!duk_is_function(ctx, idx) && !duk_is_array(ctx, idx) && IsDate(ctx, idx, &ms)) return NewDate(ms);
+      // The date test is a script call of its own. Functions, arrays, the context's global and
+      // the objects the program made (the receiver of every call of a published object's
+      // function) are never dates and skip it.
       void* ptr = duk_get_heapptr(ctx, idx);
+      double ms = 0;
+      if (!duk_is_function(ctx, idx) && !duk_is_array(ctx, idx) && !(owner && ptr == owner->FGlobal)) {
+        const TObjectInfo* info = ObjectInfo(ctx, idx, false);
+        if (!(info && info->userCreated) && IsDate(ctx, idx, &ms)) return NewDate(ms);
+      }
       uint32_t key = StashPut(ctx, idx);
       if (!ptr || !key) return NewPrimitive(TKind::Undefined);
       auto* v = new TValue();
