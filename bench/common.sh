@@ -35,8 +35,22 @@ bench_start() {  # [portal]: a quiet Wine under Xvfb, and the demo portal when a
   export TAVLO_BENCH_WINEPREFIX="$WINEPREFIX"  # whose processes' CPU time the programs add up
 }
 
+# On a virtual machine the host's other guests take CPU time too ("steal" in /proc/stat), and a run
+# they disturb scatters far more than a quiet one: the line after the run says their share of it.
+STEAL_BEFORE=
+cpu_ticks() { awk '/^cpu / { t = 0; for (i = 2; i <= NF; i++) t += $i; print $9, t }' /proc/stat; }
+
 load_line() {  # $1 when
-  echo "load $1: $(cut -d' ' -f1-3 /proc/loadavg) (1/5/15 min averages of runnable tasks) on $(nproc) cores"
+  local line steal total
+  line="load $1: $(cut -d' ' -f1-3 /proc/loadavg) (1/5/15 min averages of runnable tasks) on $(nproc) cores"
+  if [ "$1" = before ]; then
+    STEAL_BEFORE=$(cpu_ticks)
+  elif [ -n "$STEAL_BEFORE" ]; then
+    read -r steal total < <(cpu_ticks)
+    line+=$(awk -v s="$steal" -v t="$total" -v b="$STEAL_BEFORE" 'BEGIN { split(b, o, " ")
+      printf "; host took %.1f %% of the CPU time meanwhile (steal)", (t > o[2] ? 100 * (s - o[1]) / (t - o[2]) : 0) }')
+  fi
+  echo "$line"
 }
 
 # A Unix path in Wine's form for paths outside every drive (the prefixes have no drive for the
