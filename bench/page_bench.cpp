@@ -242,18 +242,18 @@ bool BridgeRounds(THost& host, HWND window, int rounds, int calls) {
       gReadingUs = bench::PrefixCpuReadingUs();
       continue;
     }
-    figures.Add({floor.WallPerCallUs(), floor.FastestPerCallUs(), floor.CpuPerCallUs()},
-                {gArrivals.WallPerCallUs(), gArrivals.FastestPerCallUs(), gArrivals.CpuPerCallUs()});
+    const TPhase floorPhase{floor.WallPerCallUs(), floor.FastestPerCallUs(), floor.CpuPerCallUs()};
+    const TPhase pathPhase{gArrivals.WallPerCallUs(), gArrivals.FastestPerCallUs(), gArrivals.CpuPerCallUs()};
+    figures.Add(floorPhase, pathPhase);
     scriptUs.push_back(script);
-    const double floorCpu = floor.CpuPerCallUs(), pathCpu = gArrivals.CpuPerCallUs();
     gArrivals.Reset(calls);
     if (ScriptTimed(host, L"var o=TApp;o.hWMin();", L"o.hWMin();", calls, 1) < 0 || !gArrivals.Complete()) {
       std::fprintf(stderr, "bench: the page made %d of %d calls on an object read once\n", gArrivals.count, calls + 1);
       return false;
     }
     onceCpu.push_back(gArrivals.CpuPerCallUs());
-    onceRatio.push_back(onceCpu.back() / floorCpu);
-    readInLoop.push_back(pathCpu - onceCpu.back());
+    onceRatio.push_back(onceCpu.back() / floorPhase.cpu);
+    readInLoop.push_back(pathPhase.cpu - onceCpu.back());
     gArrivals = TArrivals();
     readUs.push_back(ScriptTimed(host, L"var o;", L"o=TApp;", calls, 10));
   }

@@ -888,12 +888,7 @@ TEST_F(Tavlo, ThePortalsButtonsDownloadPauseAndResumeWithThePointer) {
   const HWND other = otherWindow.get();
   ASSERT_NE(other, nullptr);
   SetForegroundWindow(other);
-  for (int i = 0; i < 40 && GetForegroundWindow() != other; ++i) {
-    MSG m;
-    while (PeekMessageW(&m, nullptr, 0, 0, PM_REMOVE)) DispatchMessageW(&m);
-    Sleep(25);
-  }
-  EXPECT_EQ(GetForegroundWindow(), other);
+  EXPECT_TRUE(ts::WaitFor([&] { return GetForegroundWindow() == other; }, 1s));
   ASSERT_TRUE(Press(run, pageWnd, L"button#pause"));
   ASSERT_TRUE(ts::WaitFor([&] { return Heard(run, L"taskStopSuccess()"); }, 30s))
       << "Pause was pressed; trace:\n" << run.TraceTail(60);

@@ -392,8 +392,9 @@ cef_v8value_t* TValue::FromStack(duk_context* ctx, duk_idx_t idx, TContext* owne
       // the objects the program made (the receiver of every call of a published object's
       // function) are never dates and skip it.
       void* ptr = duk_get_heapptr(ctx, idx);
+      const bool isArray = duk_is_array(ctx, idx) != 0, isFunction = duk_is_function(ctx, idx) != 0;
       double ms = 0;
-      if (!duk_is_function(ctx, idx) && !duk_is_array(ctx, idx) && !(owner && ptr == owner->FGlobal)) {
+      if (!isFunction && !isArray && !(owner && ptr == owner->FGlobal)) {
         const TObjectInfo* info = ObjectInfo(ctx, idx, false);
         if (!(info && info->userCreated) && IsDate(ctx, idx, &ms)) return NewDate(ms);
       }
@@ -403,8 +404,8 @@ cef_v8value_t* TValue::FromStack(duk_context* ctx, duk_idx_t idx, TContext* owne
       v->FKind = TKind::Object;
       v->FStash = key;
       v->FHeapPtr = ptr;
-      v->FIsArray = duk_is_array(ctx, idx) != 0;
-      v->FIsFunction = duk_is_function(ctx, idx) != 0;
+      v->FIsArray = isArray;
+      v->FIsFunction = isFunction;
       v->FGeneration = Engine().generation;
       if (owner) v->FContext = TCRef<cef_v8context_t>::Share(owner->Struct());
       return v->Struct();
