@@ -84,30 +84,46 @@ inline bool ScanPrefixProcesses(bool withSelf = true) {
   return !PrefixProcesses().empty();
 }
 
-inline double PrefixCpuUs() {
-  unsigned long long ns = 0;
+// Per process of PrefixProcesses(), in its order.
+inline std::vector<double> PrefixCpuByProcessUs() {
+  std::vector<double> us;
   for (const std::wstring& dir : PrefixProcesses()) {
+    unsigned long long ns = 0;
     WIN32_FIND_DATAW task;
     HANDLE tasks = FindFirstFileW((dir + L"\\task\\*").c_str(), &task);
-    if (tasks == INVALID_HANDLE_VALUE) continue;
-    do {
-      if (task.cFileName[0] >= L'0' && task.cFileName[0] <= L'9')
-        ns += std::strtoull(detail::ReadWhole(dir + L"\\task\\" + task.cFileName + L"\\schedstat").c_str(), nullptr, 10);
-    } while (FindNextFileW(tasks, &task));
-    FindClose(tasks);
+    if (tasks != INVALID_HANDLE_VALUE) {
+      do {
+        if (task.cFileName[0] >= L'0' && task.cFileName[0] <= L'9')
+          ns += std::strtoull(detail::ReadWhole(dir + L"\\task\\" + task.cFileName + L"\\schedstat").c_str(),
+                              nullptr, 10);
+      } while (FindNextFileW(tasks, &task));
+      FindClose(tasks);
+    }
+    us.push_back(double(ns) / 1000.0);
   }
-  return double(ns) / 1000.0;
+  return us;
 }
 
-// What one PrefixCpuUs reading itself adds to a span: the median of back-to-back readings.
-inline double PrefixCpuReadingUs() {
-  std::vector<double> d;
+inline double PrefixCpuUs() {
+  double sum = 0;
+  for (double us : PrefixCpuByProcessUs()) sum += us;
+  return sum;
+}
+
+// What one reading itself adds to a span, per process (the wineserver opens the files for the
+// reader): the medians of back-to-back readings.
+inline std::vector<double> PrefixCpuReadingByProcessUs() {
+  std::vector<std::vector<double>> d(PrefixProcesses().size());
   for (int i = 0; i < 7; ++i) {
-    const double a = PrefixCpuUs();
-    d.push_back(PrefixCpuUs() - a);
+    const std::vector<double> a = PrefixCpuByProcessUs(), b = PrefixCpuByProcessUs();
+    for (size_t p = 0; p < d.size(); ++p) d[p].push_back(b[p] - a[p]);
   }
-  std::sort(d.begin(), d.end());
-  return d[d.size() / 2];
+  std::vector<double> medians;
+  for (std::vector<double>& v : d) {
+    std::sort(v.begin(), v.end());
+    medians.push_back(v[v.size() / 2]);
+  }
+  return medians;
 }
 
 struct TSpread {

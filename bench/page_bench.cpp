@@ -39,7 +39,9 @@ using bench::NowUs;
 
 // ---- the window at the far end of both sends: returns 0 at once
 
-double gReadingUs = 0;  // what one reading of the prefix's CPU time adds to a span (subtracted)
+// What one reading of the prefix's CPU time adds to a span (subtracted), per process and in all.
+std::vector<double> gReadingByProcessUs;
+double gReadingUs = 0;
 constexpr size_t kStretch = 50;  // calls in a stretch for the fastest-stretch figures
 
 // The span from the first to the last of `expected` arrivals, in wall-clock and in the prefix's
@@ -47,7 +49,8 @@ constexpr size_t kStretch = 50;  // calls in a stretch for the fastest-stretch f
 // sender process and the script's set-up fall outside.
 struct TArrivals {
   int expected = 0, count = 0;
-  double wall0 = 0, wall1 = 0, cpu0 = 0, cpu1 = 0;
+  double wall0 = 0, wall1 = 0;
+  std::vector<double> cpu0, cpu1;  // per process
   std::vector<double> stamps;  // every arrival's clock
   void Reset(int calls) {
     *this = TArrivals{calls + 1};
@@ -58,20 +61,61 @@ struct TArrivals {
     if (expected == 0) return;  // counting only
     stamps.push_back(NowUs());
     if (count == 1) {
-      cpu0 = bench::PrefixCpuUs();
+      cpu0 = bench::PrefixCpuByProcessUs();
       wall0 = NowUs();
     } else if (count == expected) {
       wall1 = NowUs();
-      cpu1 = bench::PrefixCpuUs();
+      cpu1 = bench::PrefixCpuByProcessUs();
     }
   }
   bool Complete() const { return count == expected; }
   double WallPerCallUs() const { return (wall1 - wall0) / (expected - 1); }
-  double CpuPerCallUs() const { return (cpu1 - cpu0 - gReadingUs) / (expected - 1); }
+  std::vector<double> CpuPerCallByProcessUs() const {
+    std::vector<double> us(std::min(cpu0.size(), cpu1.size()));
+    for (size_t p = 0; p < us.size(); ++p)
+      us[p] = (cpu1[p] - cpu0[p] - (p < gReadingByProcessUs.size() ? gReadingByProcessUs[p] : 0)) / (expected - 1);
+    return us;
+  }
+  double CpuPerCallUs() const {
+    double sum = 0;
+    for (double us : CpuPerCallByProcessUs()) sum += us;
+    return sum;
+  }
   double FastestPerCallUs() const { return bench::FastestStretchPerCall(stamps, kStretch); }
 };
 
 TArrivals gArrivals;
+
+void NoteReadingCost() {
+  gReadingByProcessUs = bench::PrefixCpuReadingByProcessUs();
+  gReadingUs = 0;
+  for (double us : gReadingByProcessUs) gReadingUs += us;
+}
+
+// Which part each process of the prefix plays in the bridge's rounds, by its command line.
+enum TRole { rBrowser, rSender, rServer, rWine, kRoles };
+const char* const kRoleNames[kRoles] = {"browser process (the answering window)",
+                                        "sending process (second process / render)", "wineserver",
+                                        "Wine's own processes"};
+
+std::vector<TRole> ProcessRoles() {
+  std::vector<TRole> roles;
+  for (const std::wstring& dir : bench::PrefixProcesses()) {
+    const std::string cmd = bench::detail::ReadWhole(dir + L"\\cmdline");
+    roles.push_back(cmd.find("wineserver") != std::string::npos                  ? rServer
+                    : cmd.find("page_bench") == std::string::npos                ? rWine
+                    : cmd.find("--type=") != std::string::npos || cmd.find("--sender") != std::string::npos ? rSender
+                                                                                 : rBrowser);
+  }
+  return roles;
+}
+
+// A span's CPU time per call, added up by role.
+std::vector<double> ByRole(const std::vector<TRole>& roles, const std::vector<double>& perProcess) {
+  std::vector<double> us(kRoles);
+  for (size_t p = 0; p < perProcess.size() && p < roles.size(); ++p) us[roles[p]] += perProcess[p];
+  return us;
+}
 
 LRESULT CALLBACK ReturnAtOnce(HWND wnd, UINT msg, WPARAM wp, LPARAM lp) {
   if (msg == WM_BRIDGE_MINIMIZE) {
@@ -221,6 +265,12 @@ double ScriptTimed(THost& host, const std::wstring& setup, const std::wstring& b
 bool BridgeRounds(THost& host, HWND window, int rounds, int calls) {
   TFigures figures;
   std::vector<double> scriptUs, readUs, onceCpu, onceRatio, readInLoop;
+  std::vector<TRole> roles;
+  std::vector<std::vector<double>> floorByRole(kRoles), pathByRole(kRoles), onceByRole(kRoles);
+  const auto keep = [&](std::vector<std::vector<double>>& into, const TArrivals& a) {
+    const std::vector<double> us = ByRole(roles, a.CpuPerCallByProcessUs());
+    for (int k = 0; k < kRoles; ++k) into[size_t(k)].push_back(us[size_t(k)]);
+  };
   TSender sender(window, calls + 1);
   for (int r = -1; r < rounds; ++r) {  // the first round warms both paths up and is not counted
     gArrivals.Reset(calls);
@@ -239,12 +289,15 @@ bool BridgeRounds(THost& host, HWND window, int rounds, int calls) {
     }
     if (r < 0) {
       bench::ScanPrefixProcesses();  // every process of the benchmark runs by now
-      gReadingUs = bench::PrefixCpuReadingUs();
+      NoteReadingCost();
+      roles = ProcessRoles();
       continue;
     }
     const TPhase floorPhase{floor.WallPerCallUs(), floor.FastestPerCallUs(), floor.CpuPerCallUs()};
     const TPhase pathPhase{gArrivals.WallPerCallUs(), gArrivals.FastestPerCallUs(), gArrivals.CpuPerCallUs()};
     figures.Add(floorPhase, pathPhase);
+    keep(floorByRole, floor);
+    keep(pathByRole, gArrivals);
     scriptUs.push_back(script);
     gArrivals.Reset(calls);
     if (ScriptTimed(host, L"var o=TApp;o.hWMin();", L"o.hWMin();", calls, 1) < 0 || !gArrivals.Complete()) {
@@ -252,10 +305,12 @@ bool BridgeRounds(THost& host, HWND window, int rounds, int calls) {
       return false;
     }
     onceCpu.push_back(gArrivals.CpuPerCallUs());
+    keep(onceByRole, gArrivals);
     onceRatio.push_back(onceCpu.back() / floorPhase.cpu);
     readInLoop.push_back(pathPhase.cpu - onceCpu.back());
     gArrivals = TArrivals();
-    readUs.push_back(ScriptTimed(host, L"var o;", L"o=TApp;", calls, 10));
+    // Batches of `calls` reads, long enough for the script's millisecond clock.
+    readUs.push_back(ScriptTimed(host, L"var o;", L"o=TApp;", calls * 10, 10));
   }
   std::printf("== bridge: %d rounds of %d calls\n", rounds, calls);
   figures.Print("floor: SendMessageW from a second process", "TApp.hWMin() from page script");
@@ -263,6 +318,10 @@ bool BridgeRounds(THost& host, HWND window, int rounds, int calls) {
   bench::PrintSpread("  o.hWMin() on an object read once", onceCpu, 2);
   bench::PrintSpread("  the read of TApp in the loop (path - that)", readInLoop, 2);
   bench::PrintSpread("  ratio o.hWMin() on an object read once / floor", onceRatio, 2);
+  std::printf("  by process, CPU time per call, us (medians): floor / TApp.hWMin() / o.hWMin()\n");
+  for (int k = 0; k < kRoles; ++k)
+    std::printf("    %-48s %7.2f  %7.2f  %7.2f\n", kRoleNames[k], bench::Spread(floorByRole[size_t(k)]).median,
+                bench::Spread(pathByRole[size_t(k)]).median, bench::Spread(onceByRole[size_t(k)]).median);
   std::printf("  timed by the script (ms clock), us per call:\n");
   bench::PrintSpread("  TApp.hWMin(), the whole loop", scriptUs, 2);
   bench::PrintSpread("  reading the global TApp alone, fastest tenth", readUs, 2);
@@ -333,7 +392,7 @@ bool EventRounds(THost& host, HWND window, int rounds, int calls) {
       figures.Add(floorPhase, pathPhase);
     } else {
       bench::ScanPrefixProcesses();
-      gReadingUs = bench::PrefixCpuReadingUs();
+      NoteReadingCost();
     }
   }
   CefApi.cef_string_utf16_clear(&message);
