@@ -1,17 +1,43 @@
 #include "toolkit/ExtCtrls.h"
 
+#include <algorithm>
+#include <mutex>
+#include <utility>
+#include <vector>
+
 #include "rtl/SysUtils.h"
 #include "rtl/WindowClass.h"
 #include "toolkit/Forms.h"
 
 namespace toolkit {
 
+namespace {
+
+// The live timers by window. A tick looks its timer up here rather than in the window's data,
+// which is a call into the window system, and the 15 ms pump ticks all day. Timers live on any
+// thread.
+struct TTimers {
+  std::mutex lock;
+  std::vector<std::pair<HWND, TTimer*>> byWindow;
+};
+
+TTimers& Timers() {
+  static TTimers* timers = new TTimers();  // never destroyed: a timer may outlive the statics
+  return *timers;
+}
+
+}  // namespace
+
 TTimer::TTimer() { UpdateTimer(); }
 
 TTimer::~TTimer() {
   if (FWindow) {
     if (FRunning) KillTimer(FWindow, 1);
-    SetWindowLongPtrW(FWindow, GWLP_USERDATA, 0);
+    {
+      TTimers& t = Timers();
+      std::lock_guard<std::mutex> lock(t.lock);
+      std::erase_if(t.byWindow, [this](const auto& entry) { return entry.second == this; });
+    }
     DestroyWindow(FWindow);
   }
 }
@@ -41,7 +67,9 @@ void TTimer::UpdateTimer() {
     FWindow = CreateWindowExW(0, L"TavloTimer", L"", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr,
                               GetModuleHandleW(nullptr), nullptr);
     if (!FWindow) throw rtl::EOSError(L"Cannot create the timer window", GetLastError());
-    SetWindowLongPtrW(FWindow, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
+    TTimers& t = Timers();
+    std::lock_guard<std::mutex> lock(t.lock);
+    t.byWindow.emplace_back(FWindow, this);
   }
   if (!SetTimer(FWindow, 1, FInterval, nullptr))
     throw rtl::EOSError(L"Not enough timers available", GetLastError());
@@ -50,7 +78,14 @@ void TTimer::UpdateTimer() {
 
 LRESULT CALLBACK TTimer::TimerWndProc(HWND wnd, UINT msg, WPARAM wParam, LPARAM lParam) {
   if (msg == WM_TIMER) {
-    auto* self = reinterpret_cast<TTimer*>(GetWindowLongPtrW(wnd, GWLP_USERDATA));
+    TTimer* self = nullptr;
+    {
+      TTimers& t = Timers();
+      std::lock_guard<std::mutex> lock(t.lock);
+      const auto it = std::find_if(t.byWindow.begin(), t.byWindow.end(),
+                                   [wnd](const auto& entry) { return entry.first == wnd; });
+      if (it != t.byWindow.end()) self = it->second;
+    }
     // A tick already queued when the timer was switched off is dropped.
     if (self && self->FRunning && self->OnTimer) {
       try {

@@ -335,7 +335,9 @@ bool TApplication::ProcessMessage(MSG& msg) {
       if (auto* form = dynamic_cast<TForm*>(TWinControl::FindControl(root)); form && form->DialogKey(msg))
         return true;
     }
-    TranslateMessage(&msg);
+    // Only key messages have anything to translate, and the 15 ms pump's ticks pass here all day:
+    // the others skip the call into the window system.
+    if (msg.message >= WM_KEYFIRST && msg.message <= WM_KEYLAST) TranslateMessage(&msg);
     DispatchMessageW(&msg);
   } catch (...) {
     HandleException();

@@ -48,9 +48,11 @@ bool TTaskQueue::Post(std::function<void()> task, std::int64_t delayMs) {
   return true;
 }
 
+bool TTaskQueue::Due() const { return GetTickCount64() >= FImpl->firstDue.load(std::memory_order_acquire); }
+
 int TTaskQueue::RunDue() {
   // A task posted just now that this misses is run on the next call (the poster wakes the loop).
-  if (GetTickCount64() < FImpl->firstDue.load(std::memory_order_acquire)) return 0;
+  if (!Due()) return 0;
   // Only tasks posted before this call can run now, so a task that posts itself again cannot
   // keep the loop here forever.
   std::uint64_t limit;
@@ -156,6 +158,10 @@ void BindCurrentThread(std::shared_ptr<TTaskQueue> queue) {
 std::shared_ptr<TTaskQueue> CurrentQueue() {
   std::shared_ptr<TTaskQueue>* holder = CurrentHolder();
   return holder ? *holder : nullptr;
+}
+const TTaskQueue* CurrentQueuePeek() {
+  std::shared_ptr<TTaskQueue>* holder = CurrentHolder();
+  return holder ? holder->get() : nullptr;
 }
 
 std::shared_ptr<TTaskQueue> QueueFor(cef_thread_id_t id) {

@@ -26,6 +26,8 @@ public:
   bool Post(std::function<void()> task, std::int64_t delayMs = 0);
   // Runs the tasks that are due now (not those they post meanwhile). Returns how many ran.
   int RunDue();
+  // Whether a task is due now; a look without the lock.
+  bool Due() const;
   // Milliseconds until the next task is due (0 when one is due, INFINITE when none waits).
   DWORD NextDelay() const;
   // Signalled when a task was posted; auto-reset.
@@ -45,6 +47,8 @@ private:
 // themselves; worker threads are bound by their loop.
 void BindCurrentThread(std::shared_ptr<TTaskQueue> queue);
 std::shared_ptr<TTaskQueue> CurrentQueue();
+// The same without a reference of its own: only to look at, as a task run meanwhile may unbind it.
+const TTaskQueue* CurrentQueuePeek();
 
 // The queue of a named thread in this process, or null when that thread does not exist here.
 // Worker threads are started on first use once the browser side is up.

@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <atomic>
+#include <memory>
 #include <thread>
 
 #include "rtl/SysUtils.h"
@@ -228,11 +229,34 @@ TEST(Toolkit, TimerTicksOnTheUiThreadAndStopsWhenDisabled) {
   WaitFor([] { return false; }, 200ms);
   EXPECT_EQ(ticks, seen);
 
+  // Timers side by side each hear their own ticks, and one gone leaves the other ticking.
   TTimer fresh;  // runs from the start, as placed on a form
   fresh.SetInterval(20);
-  int freshTicks = 0;
-  fresh.OnTimer = [&](TObject*) { ++freshTicks; };
-  EXPECT_TRUE(WaitFor([&] { return freshTicks > 0; }, 5s));
+  auto other = std::make_unique<TTimer>();
+  other->SetInterval(20);
+  int freshTicks = 0, otherTicks = 0;
+  fresh.OnTimer = [&](TObject* sender) {
+    EXPECT_EQ(sender, &fresh);
+    ++freshTicks;
+  };
+  other->OnTimer = [&, self = other.get()](TObject* sender) {
+    EXPECT_EQ(sender, self);
+    ++otherTicks;
+  };
+  EXPECT_TRUE(WaitFor([&] { return freshTicks > 0 && otherTicks > 0; }, 5s));
+  other.reset();
+  const int otherSeen = otherTicks, freshSeen = freshTicks;
+  EXPECT_TRUE(WaitFor([&] { return freshTicks >= freshSeen + 3; }, 5s));
+  EXPECT_EQ(otherTicks, otherSeen);
+}
+
+TEST(Toolkit, TheLoopStillTurnsKeysIntoCharacters) {
+  HWND edit = CreateWindowExW(0, L"EDIT", L"", WS_POPUP, 0, 0, 100, 20, nullptr, nullptr, nullptr, nullptr);
+  ASSERT_NE(edit, nullptr);
+  PostMessageW(edit, WM_KEYDOWN, 'A', 0x001E0001);  // the A key's scan code, pressed once
+  Application().ProcessMessages();
+  EXPECT_EQ(WindowText(edit), L"a");
+  DestroyWindow(edit);
 }
 
 namespace {
