@@ -421,11 +421,15 @@ namespace {
 // Walks the class and its ancestors, most derived first; a name declared in a descendant hides
 // the ancestors' members of that name, whatever their visibility. Class trees are shallow and
 // short, and a published class is described on every read of it by script, so the names seen
-// are looked up in a plain list rather than kept in sets.
+// are looked up in a plain list rather than kept in sets, and both lists are sized once.
 template <class M, class Declared, class Keep>
 std::vector<const M*> Collect(TClass cls, Declared declared, TVisibilitySet filter, Keep keep) {
+  size_t declaredInAll = 0;
+  for (TClass c = cls; c; c = c->Parent()) declaredInAll += declared(c).size();
   std::vector<const M*> out;
   std::vector<std::wstring_view> names;  // declared by the levels walked so far
+  out.reserve(declaredInAll);
+  names.reserve(declaredInAll);
   for (TClass c = cls; c; c = c->Parent()) {
     const auto descendants = std::ptrdiff_t(names.size());
     for (const auto& m : declared(c)) {
