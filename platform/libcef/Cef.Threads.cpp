@@ -48,7 +48,11 @@ bool TTaskQueue::Post(std::function<void()> task, std::int64_t delayMs) {
   return true;
 }
 
-bool TTaskQueue::Due() const { return GetTickCount64() >= FImpl->firstDue.load(std::memory_order_acquire); }
+bool TTaskQueue::Due() const {
+  // An empty queue answers without the clock, which is a call into Wine's Unix side.
+  const ULONGLONG first = FImpl->firstDue.load(std::memory_order_acquire);
+  return first != ~0ull && GetTickCount64() >= first;
+}
 
 int TTaskQueue::RunDue() {
   // A task posted just now that this misses is run on the next call (the poster wakes the loop).
