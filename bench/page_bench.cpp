@@ -102,10 +102,11 @@ std::vector<TRole> ProcessRoles() {
   std::vector<TRole> roles;
   for (const std::wstring& dir : bench::PrefixProcesses()) {
     const std::string cmd = bench::detail::ReadWhole(dir + L"\\cmdline");
-    roles.push_back(cmd.find("wineserver") != std::string::npos                  ? rServer
-                    : cmd.find("page_bench") == std::string::npos                ? rWine
-                    : cmd.find("--type=") != std::string::npos || cmd.find("--sender") != std::string::npos ? rSender
-                                                                                 : rBrowser);
+    const auto has = [&](const char* part) { return cmd.find(part) != std::string::npos; };
+    if (has("wineserver")) roles.push_back(rServer);
+    else if (!has("page_bench")) roles.push_back(rWine);
+    else if (has("--type=") || has("--sender")) roles.push_back(rSender);
+    else roles.push_back(rBrowser);
   }
   return roles;
 }
