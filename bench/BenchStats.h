@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <cstdio>
 #include <cstdlib>
+#include <numeric>
 #include <string>
 #include <vector>
 
@@ -104,11 +105,9 @@ inline std::vector<double> PrefixCpuByProcessUs() {
   return us;
 }
 
-inline double PrefixCpuUs() {
-  double sum = 0;
-  for (double us : PrefixCpuByProcessUs()) sum += us;
-  return sum;
-}
+inline double Sum(const std::vector<double>& values) { return std::accumulate(values.begin(), values.end(), 0.0); }
+
+inline double PrefixCpuUs() { return Sum(PrefixCpuByProcessUs()); }
 
 // What one reading itself adds to a span, per process (the wineserver opens the files for the
 // reader): the medians of back-to-back readings.

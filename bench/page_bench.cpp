@@ -39,9 +39,8 @@ using bench::NowUs;
 
 // ---- the window at the far end of both sends: returns 0 at once
 
-// What one reading of the prefix's CPU time adds to a span (subtracted), per process and in all.
+// What one reading of the prefix's CPU time adds to a span (subtracted), per process.
 std::vector<double> gReadingByProcessUs;
-double gReadingUs = 0;
 constexpr size_t kStretch = 50;  // calls in a stretch for the fastest-stretch figures
 
 // The span from the first to the last of `expected` arrivals, in wall-clock and in the prefix's
@@ -76,21 +75,11 @@ struct TArrivals {
       us[p] = (cpu1[p] - cpu0[p] - (p < gReadingByProcessUs.size() ? gReadingByProcessUs[p] : 0)) / (expected - 1);
     return us;
   }
-  double CpuPerCallUs() const {
-    double sum = 0;
-    for (double us : CpuPerCallByProcessUs()) sum += us;
-    return sum;
-  }
+  double CpuPerCallUs() const { return bench::Sum(CpuPerCallByProcessUs()); }
   double FastestPerCallUs() const { return bench::FastestStretchPerCall(stamps, kStretch); }
 };
 
 TArrivals gArrivals;
-
-void NoteReadingCost() {
-  gReadingByProcessUs = bench::PrefixCpuReadingByProcessUs();
-  gReadingUs = 0;
-  for (double us : gReadingByProcessUs) gReadingUs += us;
-}
 
 // Which part each process of the prefix plays in the bridge's rounds, by its command line.
 enum TRole { rBrowser, rSender, rServer, rWine, kRoles };
@@ -230,7 +219,7 @@ struct TFigures {
   }
   void Print(const char* floorName, const char* pathName) const {
     std::printf("  CPU time: %zu processes of the prefix; a reading costs %.0f us, subtracted\n",
-                bench::PrefixProcesses().size(), gReadingUs);
+                bench::PrefixProcesses().size(), bench::Sum(gReadingByProcessUs));
     std::printf("  %s, us per call:\n", floorName);
     bench::PrintSpread("  wall-clock, whole round", floorWall, 2);
     bench::PrintSpread("  wall-clock, fastest 50 calls", floorFast, 2);
@@ -290,7 +279,7 @@ bool BridgeRounds(THost& host, HWND window, int rounds, int calls) {
     }
     if (r < 0) {
       bench::ScanPrefixProcesses();  // every process of the benchmark runs by now
-      NoteReadingCost();
+      gReadingByProcessUs = bench::PrefixCpuReadingByProcessUs();
       roles = ProcessRoles();
       continue;
     }
@@ -359,7 +348,7 @@ bool EventRounds(THost& host, HWND window, int rounds, int calls) {
           send();
           stamps[size_t(i)] = NowUs();
         }
-        phase.cpu = (bench::PrefixCpuUs() - c0 - gReadingUs) / calls;
+        phase.cpu = (bench::PrefixCpuUs() - c0 - bench::Sum(gReadingByProcessUs)) / calls;
         phase.wall = (stamps.back() - stamps.front()) / calls;
         phase.fastest = bench::FastestStretchPerCall(stamps, kStretch);
       };
@@ -393,7 +382,7 @@ bool EventRounds(THost& host, HWND window, int rounds, int calls) {
       figures.Add(floorPhase, pathPhase);
     } else {
       bench::ScanPrefixProcesses();
-      NoteReadingCost();
+      gReadingByProcessUs = bench::PrefixCpuReadingByProcessUs();
     }
   }
   CefApi.cef_string_utf16_clear(&message);
