@@ -13,11 +13,6 @@
 namespace standin {
 
 struct TTaskQueue::TImpl {
-  struct TItem {
-    ULONGLONG due;
-    std::uint64_t seq;
-    std::function<void()> fn;
-  };
   mutable std::mutex lock;
   std::multimap<std::pair<ULONGLONG, std::uint64_t>, std::function<void()>> items;
   std::uint64_t seq = 0;

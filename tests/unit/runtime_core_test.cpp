@@ -10,6 +10,7 @@
 #include <functional>
 #include <mutex>
 #include <string>
+#include <thread>
 #include <vector>
 
 #include "support/TestSupport.h"
@@ -787,6 +788,11 @@ TEST_F(RuntimeProcess, TasksRunOnTheirThreadInOrder) {
   {
     std::lock_guard<std::mutex> l(lock);
     EXPECT_TRUE(ran.empty()) << "UI work runs only inside the message loop work";
+  }
+  std::thread([&c] { c.cef_do_message_loop_work(); }).join();
+  {
+    std::lock_guard<std::mutex> l(lock);
+    EXPECT_TRUE(ran.empty()) << "the message loop work does UI work on the UI thread only";
   }
   ASSERT_TRUE(PumpUntil([&] {
     std::lock_guard<std::mutex> l(lock);

@@ -98,7 +98,9 @@ void TVoraDApp::CefShutDown() {
 }
 
 void TVoraDApp::CefDoMessageLoopWork() {
-  if (FLibHandle) CefApi.cef_do_message_loop_work();
+  // Called every 15 ms all day: only the entry is read (it is set only while the library is
+  // loaded), not this object, whose memory is cold again after each 15 ms asleep.
+  if (auto work = CefApi.cef_do_message_loop_work) work();
 }
 
 void TVoraDApp::CefRunMessageLoop() {
