@@ -8,7 +8,8 @@ tavlo_add_test(NAME runtime_core_test SOURCES tests/unit/runtime_core_test.cpp
 # Pages: load callbacks, script with an extension, dialogs and popups, in both process modes.
 tavlo_add_test(NAME runtime_page_test SOURCES tests/unit/runtime_page_test.cpp
   HTTPD TIMEOUT 300 DEPENDS libcef)
-# The render side's document, layout and input, on the runtime's units linked in directly.
+# The render side's document, layout and input, and the trace file, on the runtime's units
+# linked in directly.
 tavlo_add_test(NAME runtime_dom_test SOURCES tests/unit/runtime_dom_test.cpp
-  tests/unit/runtime_layout_test.cpp LIBS libcef_archive
+  tests/unit/runtime_layout_test.cpp tests/unit/runtime_trace_test.cpp LIBS libcef_archive
   TIMEOUT 120)
