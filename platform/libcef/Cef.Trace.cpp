@@ -43,7 +43,7 @@ HANDLE TraceTurn() {
     }
     std::wstring name = L"Local\\standin-cef-trace-";
     for (int shift = 60; shift >= 0; shift -= 4) name += L"0123456789abcdef"[(hash >> shift) & 0xF];
-    return CreateMutexW(nullptr, FALSE, name.c_str());  // held for the process's life
+    return CreateMutexW(nullptr, FALSE, name.c_str());  // the handle is kept for the process's life
   }();
   return turn;
 }
