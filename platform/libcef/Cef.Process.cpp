@@ -513,8 +513,8 @@ void cef_do_message_loop_work(void) {
   GuardVoid([] {
     // Every 15 ms all day, nearly always with nothing due: the queue is looked at before a
     // reference to it is taken to run its tasks (one of them may end the runtime).
-    const TTaskQueue* q = CurrentQueuePeek();
-    if (!q || q->Id() != TID_UI || !q->Due()) return;
+    const TTaskQueue* q = UiQueueIfCurrent();
+    if (!q || !q->Due()) return;
     if (auto held = CurrentQueue()) held->RunDue();
   });
 }

@@ -17,13 +17,11 @@ struct TTaskQueue::TImpl {
   std::multimap<std::pair<ULONGLONG, std::uint64_t>, std::function<void()>> items;
   std::uint64_t seq = 0;
   bool closed = false;
-  // When the first task is due (~0 with none), kept under the lock and read without it: the UI
-  // thread's pump asks every 15 ms, nearly always in vain.
-  std::atomic<ULONGLONG> firstDue{~0ull};
-  void NoteFirstDue() {
-    firstDue.store(items.empty() ? ~0ull : items.begin()->first.first, std::memory_order_release);
-  }
 };
+
+void TTaskQueue::NoteFirstDue() {
+  FFirstDue.store(FImpl->items.empty() ? ~0ull : FImpl->items.begin()->first.first, std::memory_order_release);
+}
 
 TTaskQueue::TTaskQueue(cef_thread_id_t id)
     : FImpl(std::make_unique<TImpl>()), FId(id), FWake(CreateEventW(nullptr, FALSE, FALSE, nullptr)) {}
@@ -37,16 +35,10 @@ bool TTaskQueue::Post(std::function<void()> task, std::int64_t delayMs) {
     if (FImpl->closed) return false;
     const ULONGLONG due = GetTickCount64() + static_cast<ULONGLONG>(delayMs);
     FImpl->items.emplace(std::make_pair(due, FImpl->seq++), std::move(task));
-    FImpl->NoteFirstDue();
+    NoteFirstDue();
   }
   SetEvent(FWake.Get());
   return true;
-}
-
-bool TTaskQueue::Due() const {
-  // An empty queue answers without the clock, which is a call into Wine's Unix side.
-  const ULONGLONG first = FImpl->firstDue.load(std::memory_order_acquire);
-  return first != ~0ull && GetTickCount64() >= first;
 }
 
 int TTaskQueue::RunDue() {
@@ -70,7 +62,7 @@ int TTaskQueue::RunDue() {
       if (it == FImpl->items.end() || it->first.first > now) break;
       fn = std::move(it->second);
       FImpl->items.erase(it);
-      FImpl->NoteFirstDue();
+      NoteFirstDue();
     }
     GuardVoid([&] { fn(); });
     ++ran;
@@ -92,7 +84,7 @@ void TTaskQueue::Close() {
     std::lock_guard<std::mutex> lock(FImpl->lock);
     FImpl->closed = true;
     dropped.swap(FImpl->items);
-    FImpl->NoteFirstDue();
+    NoteFirstDue();
   }
   // Dropped tasks release their references outside the lock.
   GuardVoid([&] { dropped.clear(); });
@@ -143,7 +135,17 @@ bool IsWorkerThread(cef_thread_id_t id) {
 
 }  // namespace
 
+TUiBinding UiBinding;
+
 void BindCurrentThread(std::shared_ptr<TTaskQueue> queue) {
+  const void* const self = CurrentThreadBlock();
+  if (queue && queue->Id() == TID_UI) {
+    UiBinding.queue = queue.get();
+    UiBinding.thread.store(self);
+  } else if (UiBinding.thread.load() == self) {
+    UiBinding.thread.store(nullptr);
+    UiBinding.queue = nullptr;
+  }
   std::shared_ptr<TTaskQueue>* holder = CurrentHolder();
   if (!queue) {
     delete holder;
@@ -157,10 +159,6 @@ void BindCurrentThread(std::shared_ptr<TTaskQueue> queue) {
 std::shared_ptr<TTaskQueue> CurrentQueue() {
   std::shared_ptr<TTaskQueue>* holder = CurrentHolder();
   return holder ? *holder : nullptr;
-}
-const TTaskQueue* CurrentQueuePeek() {
-  std::shared_ptr<TTaskQueue>* holder = CurrentHolder();
-  return holder ? holder->get() : nullptr;
 }
 
 std::shared_ptr<TTaskQueue> QueueFor(cef_thread_id_t id) {

@@ -26,8 +26,12 @@ public:
   bool Post(std::function<void()> task, std::int64_t delayMs = 0);
   // Runs the tasks that are due now (not those they post meanwhile). Returns how many ran.
   int RunDue();
-  // Whether a task is due now; a look without the lock.
-  bool Due() const;
+  // Whether a task is due now; a look without the lock. An empty queue answers without the
+  // clock, which is a call into Wine's Unix side.
+  bool Due() const {
+    const ULONGLONG first = FFirstDue.load(std::memory_order_acquire);
+    return first != ~0ull && GetTickCount64() >= first;
+  }
   // Milliseconds until the next task is due (0 when one is due, INFINITE when none waits).
   DWORD NextDelay() const;
   // Signalled when a task was posted; auto-reset.
@@ -37,18 +41,45 @@ public:
   bool Closed() const;
 
 private:
+  void NoteFirstDue();  // under the lock
+
   struct TImpl;
   std::unique_ptr<TImpl> FImpl;
   cef_thread_id_t FId;
   rtl::TUniqueHandle FWake;
+  // When the first task is due (~0 with none): in the object rather than behind FImpl, for the
+  // UI thread's pump, which reads it every 15 ms all day, nearly always in vain.
+  std::atomic<ULONGLONG> FFirstDue{~0ull};
 };
 
 // Makes `queue` the current thread's queue (nullptr to unbind). The UI and render threads bind
 // themselves; worker threads are bound by their loop.
 void BindCurrentThread(std::shared_ptr<TTaskQueue> queue);
 std::shared_ptr<TTaskQueue> CurrentQueue();
-// The same without a reference of its own: only to look at, as a task run meanwhile may unbind it.
-const TTaskQueue* CurrentQueuePeek();
+
+// The UI queue and the thread bound to it (by its thread block, which is read without a call),
+// kept beside the TLS binding for the pump: finding the queue through the TLS slot and its
+// holder made each 15 ms call four times as dear, as every record it reads has to come back from
+// memory after the sleep. Only the bound thread reads `queue`.
+struct TUiBinding {
+  std::atomic<const void*> thread{nullptr};
+  const TTaskQueue* queue = nullptr;
+};
+extern TUiBinding UiBinding;
+// The calling thread's block, read as NtCurrentTeb does (whose 32-bit form warns under GCC).
+inline const void* CurrentThreadBlock() {
+  const void* block;
+#if defined(__x86_64__)
+  __asm__("movq %%gs:0x30, %0" : "=r"(block));
+#else
+  __asm__("movl %%fs:0x18, %0" : "=r"(block));
+#endif
+  return block;
+}
+// The UI queue when the calling thread is the UI thread, else null.
+inline const TTaskQueue* UiQueueIfCurrent() {
+  return UiBinding.thread.load(std::memory_order_relaxed) == CurrentThreadBlock() ? UiBinding.queue : nullptr;
+}
 
 // The queue of a named thread in this process, or null when that thread does not exist here.
 // Worker threads are started on first use once the browser side is up.
