@@ -20,7 +20,7 @@ struct TTaskQueue::TImpl {
 };
 
 void TTaskQueue::NoteFirstDue() {
-  FFirstDue.store(FImpl->items.empty() ? ~0ull : FImpl->items.begin()->first.first, std::memory_order_release);
+  FFirstDue.store(FImpl->items.empty() ? kNoneDue : FImpl->items.begin()->first.first, std::memory_order_release);
 }
 
 TTaskQueue::TTaskQueue(cef_thread_id_t id)
@@ -71,10 +71,9 @@ int TTaskQueue::RunDue() {
 }
 
 DWORD TTaskQueue::NextDelay() const {
-  std::lock_guard<std::mutex> lock(FImpl->lock);
-  if (FImpl->items.empty()) return INFINITE;
+  const ULONGLONG due = FFirstDue.load(std::memory_order_acquire);
+  if (due == kNoneDue) return INFINITE;
   const ULONGLONG now = GetTickCount64();
-  const ULONGLONG due = FImpl->items.begin()->first.first;
   return due <= now ? 0 : static_cast<DWORD>(std::min<ULONGLONG>(due - now, 0x7FFFFFFF));
 }
 

@@ -30,7 +30,7 @@ public:
   // clock, which is a call into Wine's Unix side.
   bool Due() const {
     const ULONGLONG first = FFirstDue.load(std::memory_order_acquire);
-    return first != ~0ull && GetTickCount64() >= first;
+    return first != kNoneDue && GetTickCount64() >= first;
   }
   // Milliseconds until the next task is due (0 when one is due, INFINITE when none waits).
   DWORD NextDelay() const;
@@ -47,9 +47,11 @@ private:
   std::unique_ptr<TImpl> FImpl;
   cef_thread_id_t FId;
   rtl::TUniqueHandle FWake;
-  // When the first task is due (~0 with none): in the object rather than behind FImpl, for the
-  // UI thread's pump, which reads it every 15 ms all day, nearly always in vain.
-  std::atomic<ULONGLONG> FFirstDue{~0ull};
+  // When the first task is due (kNoneDue with none), written under the lock: in the object rather
+  // than behind FImpl, for the UI thread's pump, which reads it every 15 ms all day, nearly always
+  // in vain.
+  static constexpr ULONGLONG kNoneDue = ~0ull;
+  std::atomic<ULONGLONG> FFirstDue{kNoneDue};
 };
 
 // Makes `queue` the current thread's queue (nullptr to unbind). The UI and render threads bind
