@@ -2,9 +2,15 @@
 // like the client (windows subsystem), one plain window and nothing else.
 //
 //   trivial_window paint <ready file>   creates the file at the window's first paint
-//   trivial_window timer [ready file]   adds a 15 ms timer with an empty handler (the file once
-//                                       the timer is set)
+//   trivial_window timer [ready file [cycles]]
+//                                       adds a 15 ms timer with an empty handler (the file once
+//                                       the timer is set), or one that spins that many processor
+//                                       cycles a tick: the idle benchmark's control of what it
+//                                       can tell apart
 #include <windows.h>
+#include <x86intrin.h>
+
+#include <cwchar>
 
 #include <string>
 
@@ -12,6 +18,7 @@ namespace {
 
 std::wstring gReadyFile;
 bool gPainted = false;
+unsigned long long gSpinCycles = 0;
 
 void WriteReadyFile() {
   if (gReadyFile.empty()) return;
@@ -31,7 +38,13 @@ LRESULT CALLBACK TrivialWndProc(HWND wnd, UINT msg, WPARAM wp, LPARAM lp) {
       }
       return 0;
     }
-    case WM_TIMER: return 0;
+    case WM_TIMER:
+      if (gSpinCycles) {
+        const unsigned long long start = __rdtsc();
+        while (__rdtsc() - start < gSpinCycles) {
+        }
+      }
+      return 0;
     case WM_DESTROY: PostQuitMessage(0); return 0;
     default: return DefWindowProcW(wnd, msg, wp, lp);
   }
@@ -67,6 +80,7 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
   wchar_t** argv = CommandLineToArgvW(GetCommandLineW(), &argc);
   const std::wstring mode = argc >= 2 ? argv[1] : L"";
   if (argc >= 3) gReadyFile = argv[2];
+  if (argc >= 4) gSpinCycles = std::wcstoull(argv[3], nullptr, 10);
   if (mode == L"paint") return RunTrivialWindow(false);
   if (mode == L"timer") return RunTrivialWindow(true);
   return 2;
